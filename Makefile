@@ -1,0 +1,38 @@
+# make run   - install missing packages, build, start the game
+# make test  - the same, then every test (the window tests under Xvfb)
+# make bench - the computer's move search, timed
+
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test bench clean asan
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@./scripts/run-game.sh $(BUILD)/bin
+
+test: build
+	@./scripts/run-tests.sh $(BUILD)
+
+bench: build
+	@$(BUILD)/bin/engine_bench --benchmark_counters_tabular=true
+
+# The unit tests once more, under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: deps
+	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DTREMAW_SANITIZE=ON -DTREMAW_GUI=OFF -DTREMAW_BENCH=OFF > /dev/null
+	@cmake --build $(BUILD)-asan -j $(JOBS)
+	@cd $(BUILD)-asan && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-asan

@@ -1,0 +1,48 @@
+#pragma once
+// The dice object: the dice of the turn in play, every roll of a game from the
+// random generator, the manual dialog or a roll-list file, and the roll history
+// that lets the next game replay the same rolls.
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+class Engine;
+class Host;
+struct DiceRoller;
+
+// The manual-dice dialog as the roller runs it: shows die[0] and die[1] as its
+// starting values; with OK it writes the two entered values (1 to 6) into
+// die[0] and die[1]; with Cancel it leaves them.
+class ManualDiceDialog {
+ public:
+  virtual ~ManualDiceDialog() = default;
+  virtual void Run(DiceRoller& dice) = 0;
+};
+
+struct DiceRoller {
+  DiceRoller() = default;
+  ~DiceRoller();
+  DiceRoller(const DiceRoller&) = delete;
+  DiceRoller& operator=(const DiceRoller&) = delete;
+
+  // Makes the next roll and updates the engine's race flag.
+  void Roll(Engine* engine);
+  // Closes the roll-list file if one is open.
+  void CloseListFile();
+
+  int32_t count = 0;
+  int32_t historyPos = 0;
+  uint8_t die[4] = {0xFF, 0xFF, 0xFF, 0xFF};
+  int32_t mode = 0;  // 0 random, 1 manual dialog, 2 roll-list file
+  FILE* listFile = nullptr;
+  std::vector<uint8_t> history;
+  uint8_t replay = 0;
+
+  // Where the roller shows its message box and its dialog; null: none shown.
+  Host* host = nullptr;
+  ManualDiceDialog* manualDialog = nullptr;
+
+ private:
+  // Reads the next die character from the roll-list file; false on failure.
+  bool ReadDie(uint8_t& value);
+};

@@ -1,0 +1,15 @@
+#pragma once
+// The two shared text functions: each returns its text in one process-wide
+// buffer that the next call of the same function overwrites.
+#include <cstddef>
+#include <string>
+
+// The string-table entry; an id without an entry leaves the previous text.
+const char* LoadResString(int id);
+
+// A stored text in plain form: every byte 100 lower, modulo 256. Works on
+// bytes with an explicit length, so no plain byte is taken for a terminator.
+const std::string& Unscramble(const unsigned char* stored, size_t length);
+
+// The stored form of a plain text (every byte 100 higher), for our own data.
+std::string Scramble(const std::string& plain);

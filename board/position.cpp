@@ -1,0 +1,273 @@
+#include "board/position.h"
+
+#include <cstring>
+
+#include "board/board_window.h"
+#include "board/piece.h"
+
+int g_turn = SideNone;
+int g_HitCount[3] = {0, 0, 0};
+int g_AutoFinishActive = 0;
+int g_AutoFinishFast = 0;
+int g_Unit = 0;
+int g_CheckerSize = 0;
+int g_ShadowOffset = 0;
+uint16_t g_SpriteSize = 0;
+BoardWindow* g_BoardWnd = nullptr;
+PointRecord g_BoardRecord[kBoardSize] = {};
+
+int Opponent(int side) {
+  if (side == SideComputer) return SideHuman;
+  if (side == SideHuman) return SideComputer;
+  return SideNone;
+}
+
+namespace {
+// Index a hit checker of the side not to move goes to.
+int HitBarFor(int turn) { return turn == SideHuman ? kComputerBar : kHumanBar; }
+
+bool Drawing() { return g_BoardWnd != nullptr && g_BoardWnd->BoardSurface() != nullptr; }
+}  // namespace
+
+// ---- Position: the model -------------------------------------------------
+
+Position::Position(int number_, int owner_, Position** board_)
+    : number(static_cast<int8_t>(number_)), owner(owner_), board(board_) {}
+
+Position::Position(const Position& other) { CopyFields(other); }
+
+Position& Position::operator=(const Position& other) {
+  CopyFields(other);
+  return *this;
+}
+
+void Position::CopyFields(const Position& other) {
+  x = other.x;
+  y = other.y;
+  number = other.number;
+  count = other.count;
+  owner = other.owner;
+  board = other.board;
+  rect = other.rect;
+}
+
+Position::~Position() {
+  // Bounded: a count is never above 15.
+  for (int i = 0; i < kMaxCheckers && count > 0; ++i) ModelRemove();
+  count = 0;
+}
+
+int Position::HitTest(int px, int py) { return rect.Contains(px, py) ? 1 : 0; }
+
+void Position::ModelAdd() {
+  if (count >= kMaxCheckers) return;  // the model never holds more than 15
+  ++count;
+  if (owner == SideNone) owner = g_turn;
+}
+
+void Position::ModelRemove() {
+  if (count <= 0) return;
+  --count;
+  if (count == 0 && number != kHumanBar && number != kComputerBar) owner = SideNone;
+}
+
+void Position::MoveTo(int index) {
+  if (count <= 0 || board == nullptr || index < 0 || index >= kBoardSize) return;
+  ModelRemove();
+  Position* d = board[index];
+  if (d == nullptr) return;
+  if (d->count == 1 && d->owner == Opponent(g_turn)) d->Position::MoveTo(HitBarFor(g_turn));
+  d->ModelAdd();
+}
+
+void Position::RemovePiece() { ModelRemove(); }
+
+void Position::AddPiece() { ModelAdd(); }
+
+void Position::Draw() {}
+
+// ---- PositionTop and the drawn entries -------------------------------------
+
+PositionTop::PositionTop(int number_, int owner_, Position** board_) : Position(number_, owner_, board_) {}
+
+PositionTop::~PositionTop() { ClearPieces(); }
+
+void PositionTop::ClearPieces() {
+  // Sprites leave from the top down, so each puts back what lay under it.
+  for (int i = 0; i < kMaxCheckers && count > 0; ++i) PositionTop::RemovePiece();
+  for (Piece*& p : pieces) {
+    delete p;
+    p = nullptr;
+  }
+}
+
+void PositionTop::AddPiece() {
+  if (count >= kMaxCheckers) return;
+  ModelAdd();
+  if (!Drawing()) return;
+  delete pieces[count];
+  pieces[count] = new Piece(x + static_cast<int>(0.4 * g_CheckerSize), PieceY(count), owner, count);
+}
+
+void PositionTop::RemovePiece() {
+  if (count <= 0) return;
+  if (count < 16 && pieces[count] != nullptr) {
+    delete pieces[count];
+    pieces[count] = nullptr;
+  }
+  ModelRemove();
+}
+
+void PositionTop::MoveTo(int index) {
+  // A move needs a checker on its source; a damaged call does nothing.
+  if (count <= 0 || board == nullptr || index < 0 || index >= kBoardSize || board[index] == nullptr) return;
+  if (Drawing() && pieces[count] != nullptr) {
+    AnimateMove(*this, index);
+    return;
+  }
+  Position* d = board[index];
+  const bool hit = d->count == 1 && d->owner == Opponent(g_turn) && index != kHumanBar && index != kComputerBar;
+  if (hit) {
+    ++g_HitCount[g_turn];
+    d->MoveTo(HitBarFor(g_turn));
+  }
+  RemovePiece();
+  d->AddPiece();
+}
+
+// ---- Bars -----------------------------------------------------------------
+
+PositionBottom::PositionBottom(int number_, int owner_, Position** board_) : PositionTop(number_, owner_, board_) {}
+
+BarHuman::BarHuman(Position** board_) : PositionTop(kHumanBar, SideHuman, board_) {}
+
+BarComputer::BarComputer(Position** board_) : PositionBottom(kComputerBar, SideComputer, board_) {}
+
+// ---- Trays ----------------------------------------------------------------
+
+BearOffPosition::BearOffPosition(Position** board_, int side)
+    : Position(side == SideComputer ? kComputerTray : kHumanTray, side, board_) {
+  const int stored = g_BoardRecord[number].count;
+  for (int i = 0; i < kMaxCheckers && count < stored; ++i) ++count;  // the owner stays
+  CreateLabel();
+}
+
+BearOffPosition::~BearOffPosition() {
+  countLabel.reset();
+  count = 0;
+}
+
+void BearOffPosition::AddPiece() {
+  if (count < kMaxCheckers) ++count;
+  Draw();
+}
+
+void BearOffPosition::RemovePiece() {
+  if (count > 0) --count;
+  Draw();
+}
+
+// ---- The board as a whole --------------------------------------------------
+
+void SetStartPosition() {
+  std::memset(g_BoardRecord, 0, sizeof g_BoardRecord);
+  struct Start {
+    int index, count, owner;
+  };
+  static constexpr Start kStart[] = {{1, 2, SideHuman},     {6, 5, SideComputer},  {8, 3, SideComputer},
+                                     {12, 5, SideHuman},    {13, 5, SideComputer}, {17, 3, SideHuman},
+                                     {19, 5, SideHuman},    {24, 2, SideComputer}};
+  for (const Start& s : kStart) {
+    g_BoardRecord[s.index].count = static_cast<uint8_t>(s.count);
+    g_BoardRecord[s.index].owner = s.owner;
+  }
+}
+
+void DestroyBoard(Position** board) {
+  for (int i = 0; i < kBoardSize; ++i) {
+    delete board[i];
+    board[i] = nullptr;
+  }
+}
+
+namespace {
+int StoredOwner(int i) {
+  const int o = g_BoardRecord[i].owner;
+  return (o == SideComputer || o == SideHuman) ? o : SideNone;
+}
+
+int StoredCount(int i) {
+  const int c = g_BoardRecord[i].count;
+  return c > kMaxCheckers ? kMaxCheckers : c;
+}
+
+// Puts the stored checkers on a freshly built entry.
+void Fill(Position* p, int i) {
+  const int n = StoredCount(i);
+  for (int k = 0; k < kMaxCheckers && p->count < n; ++k) p->AddPiece();
+}
+}  // namespace
+
+void CreateBoard(Position** board, bool fromStart) {
+  DestroyBoard(board);
+  if (fromStart) SetStartPosition();
+  // The order matters: bottom points take their x from the top points, the
+  // bars from points 1, 12, 16 and 24, the trays from point 1.
+  for (int i = 1; i <= 24; ++i) {
+    if (i <= 12) {
+      auto* p = new PositionTop(i, StoredOwner(i), board);
+      p->PositionTop::Draw();
+      board[i] = p;
+      Fill(p, i);
+    } else {
+      auto* p = new PositionBottom(i, StoredOwner(i), board);
+      p->PositionBottom::Draw();
+      board[i] = p;
+      Fill(p, i);
+    }
+  }
+  auto* humanBar = new BarHuman(board);
+  humanBar->BarHuman::Draw();
+  board[kHumanBar] = humanBar;
+  Fill(humanBar, kHumanBar);
+
+  auto* computerBar = new BarComputer(board);
+  computerBar->BarComputer::Draw();
+  board[kComputerBar] = computerBar;
+  Fill(computerBar, kComputerBar);
+
+  board[kComputerTray] = new BearOffPosition(board, SideComputer);
+  board[kHumanTray] = new BearOffPosition(board, SideHuman);
+}
+
+void StoreBoard(Position** board) {
+  for (int i = 0; i < kBoardSize; ++i) {
+    if (board[i] == nullptr) continue;
+    g_BoardRecord[i].owner = board[i]->owner;
+    g_BoardRecord[i].count = static_cast<uint8_t>(board[i]->count);
+  }
+}
+
+void SaveBoard(Position** board, Position** copies) {
+  for (int i = 0; i < kBoardSize; ++i) copies[i] = new Position(*board[i]);
+}
+
+void RestoreBoard(Position** copies, Position** board) {
+  for (int i = 0; i < kBoardSize; ++i) {
+    if (copies[i] == nullptr) continue;
+    board[i]->CopyFields(*copies[i]);
+    // The copy's checkers are not real: it must not take any off when destroyed.
+    copies[i]->count = 0;
+    delete copies[i];
+    copies[i] = nullptr;
+  }
+}
+
+int CountCheckers(int lo, int hi, Position** board, int side) {
+  if (lo < 0) lo = 0;
+  if (hi >= kBoardSize) hi = kBoardSize - 1;
+  int n = 0;
+  for (int i = lo; i <= hi; ++i)
+    if (board[i] != nullptr && board[i]->owner == side) n += board[i]->count;
+  return n;
+}

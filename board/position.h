@@ -1,0 +1,132 @@
+#pragma once
+// The 28 board entries: at once the game model (count and owner of each entry)
+// and the objects that draw the board. The plain Position only carries the
+// model and serves as the snapshot copy.
+#include <cstdint>
+#include <memory>
+
+#include "board/types.h"
+#include "platform/geometry.h"
+
+struct Piece;
+class TrayLabel;
+
+class Position {
+ public:
+  Position() = default;
+  Position(int number, int owner, Position** board);
+  // A snapshot copy of all seven fields.
+  Position(const Position& other);
+  Position& operator=(const Position& other);
+  virtual ~Position();
+
+  virtual int HitTest(int px, int py);
+  // Model move: no legality, no drawing, no hit count.
+  virtual void MoveTo(int index);
+  virtual void RemovePiece();
+  virtual void AddPiece();
+  virtual void Draw();
+
+  // The model rules themselves, as every class applies them directly.
+  void ModelAdd();
+  void ModelRemove();
+  void CopyFields(const Position& other);
+
+  int32_t x = 0;
+  int32_t y = 0;
+  int8_t number = 0;
+  int8_t count = 0;
+  int32_t owner = SideNone;
+  Position** board = nullptr;
+  Rect rect{};
+};
+
+// Points of the top row 1 to 12; base of every drawn entry with checker sprites.
+class PositionTop : public Position {
+ public:
+  PositionTop(int number, int owner, Position** board);
+  ~PositionTop() override;
+
+  // Animated move with hit, sounds and shake.
+  void MoveTo(int index) override;
+  void RemovePiece() override;
+  void AddPiece() override;
+  void Draw() override;
+  // Top y of the k-th checker's place.
+  virtual int PieceY(int k);
+
+  // The point's letter in black (0) or yellow (1); the colour is remembered.
+  void DrawLabel(int colour);
+
+  Piece* pieces[16] = {};
+  int32_t labelColor = 0;
+
+ protected:
+  // Shared by every drawn entry: destroy the sprites, top first.
+  void ClearPieces();
+};
+
+// Points of the bottom row 13 to 24.
+class PositionBottom : public PositionTop {
+ public:
+  PositionBottom(int number, int owner, Position** board);
+  void Draw() override;
+  int PieceY(int k) override;
+};
+
+// Entry 0: the human's bar, drawn as the whole bar strip.
+class BarHuman : public PositionTop {
+ public:
+  explicit BarHuman(Position** board);
+  int HitTest(int px, int py) override;
+  void Draw() override;
+};
+
+// Entry 25: the computer's bar, the lower part of the same strip.
+class BarComputer : public PositionBottom {
+ public:
+  explicit BarComputer(Position** board);
+  void Draw() override;
+};
+
+// Entries 26 (computer) and 27 (human): the bear-off trays with count labels.
+class BearOffPosition : public Position {
+ public:
+  BearOffPosition(Position** board, int side);
+  ~BearOffPosition() override;
+  void RemovePiece() override;
+  void AddPiece() override;
+  void Draw() override;
+
+  std::unique_ptr<TrayLabel> countLabel;
+  char text[8] = {};
+
+ private:
+  void CreateLabel();
+};
+
+// The stored image of one entry, 8 bytes little-endian as in our files.
+struct PointRecord {
+  uint8_t count;
+  uint8_t padding[3];
+  int32_t owner;
+};
+static_assert(sizeof(PointRecord) == 8);
+
+// The stored board image: 28 records in board-index order, 224 bytes.
+extern PointRecord g_BoardRecord[kBoardSize];
+
+// Destroys the 28 entries present and builds new ones from g_BoardRecord,
+// after SetStartPosition when fromStart.
+void CreateBoard(Position** board, bool fromStart);
+// Destroys the entries present and nulls the slots.
+void DestroyBoard(Position** board);
+void SetStartPosition();
+void StoreBoard(Position** board);
+// copies[i] becomes a new plain copy of entry i.
+void SaveBoard(Position** board, Position** copies);
+// Copies the fields back into the live entries and destroys the copies.
+void RestoreBoard(Position** copies, Position** board);
+
+// Checkers of side on entries lo to hi inclusive; 0 when hi < lo.
+int CountCheckers(int lo, int hi, Position** board, int side);

@@ -1,0 +1,34 @@
+#pragma once
+// Command, control and resource ids of the game.
+
+enum CommandId : int {
+  ID_REDRAW = 32769,
+  ID_COLORS = 32770,
+  ID_SWAP_SIDES = 32771,
+  ID_FINISH_GAME = 32772,
+  ID_BEST_MOVE = 32773,
+  ID_GIVE_UP = 32774,
+  ID_COMPUTER_TURN = 32775,
+  ID_AUTO_FORCED_MOVES = 32776,
+  ID_DOCUMENTATION = 32787,
+  ID_CTRL_H = 32788,
+  ID_SHOW_TREND = 209,
+  ID_UNDO_STEP = 216,
+  ID_PASS = 218,
+  ID_RESET_SCORE = 226,
+  ID_DOUBLE = 227,
+  ID_SETTINGS = 229,
+  ID_CTRL_T = 310,
+  ID_FILE_NEW = 57600,
+  ID_FILE_OPEN = 57601,
+  ID_FILE_SAVE_AS = 57604,
+  ID_APP_ABOUT = 57664,
+  ID_APP_EXIT = 57665,
+  ID_HELP = 57670,
+};
+
+constexpr int ID_TIMER_BLINK = 219;
+constexpr int AFX_IDS_IDLEMESSAGE = 57345;
+constexpr int IDR_MENU = 222;
+constexpr int IDR_ACCELERATORS = 283;
+constexpr int IDC_CONFIRM_CURSOR = 284;

@@ -1,0 +1,50 @@
+#include "settings/colors.h"
+
+#include <cstdio>
+
+#include "settings/options.h"
+
+ColorScheme g_Colors = {};
+std::string g_SchemeFile;
+
+const ColorScheme g_DefaultSchemes[kSchemes] = {
+    {{0x00C8C0C8, 0x00C0C0C0, 0x00008080, 0x000080FF, 0x00FFFFFF, 0x00C0C0C0}},
+    {{0x0055B6D2, 0x00C0C0C0, 0x00008080, 0x000080FF, 0x00FFFFFF, 0x00C0C0C0}},
+    {{0x00B7B76C, 0x00606060, 0x00C0C0C0, 0x000080FF, 0x00C08000, 0x00B7B7B7}},
+    {{0x00CFB1B3, 0x00C0C0C0, 0x00008080, 0x008080FF, 0x00FFFFFF, 0x00C0C0C0}},
+};
+
+namespace {
+uint32_t LittleEndian32(const unsigned char* b) {
+  return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) | (static_cast<uint32_t>(b[2]) << 16) |
+         (static_cast<uint32_t>(b[3]) << 24);
+}
+}  // namespace
+
+bool ReadSchemeFile(const std::string& path, ColorScheme out[kSchemes], int& schemesRead) {
+  schemesRead = 0;
+  FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return false;
+  unsigned char buf[24 * kSchemes];
+  const size_t got = std::fread(buf, 1, sizeof buf, f);
+  std::fclose(f);
+  for (int n = 0; n < kSchemes && (static_cast<size_t>(n) + 1) * 24 <= got; ++n) {
+    for (int s = 0; s < kColorSlots; ++s) out[n][s] = LittleEndian32(buf + 24 * n + 4 * s) & 0x00FFFFFF;
+    ++schemesRead;
+  }
+  return true;
+}
+
+void LoadCurrentScheme() {
+  // A scheme whose record is not whole in the file counts as a missing file:
+  // scheme A with its built-in colours.
+  ColorScheme schemes[kSchemes];
+  int read = 0;
+  if (g_CurScheme >= 0 && g_CurScheme < kSchemes && ReadSchemeFile(g_SchemeFile, schemes, read) &&
+      g_CurScheme < read) {
+    g_Colors = schemes[g_CurScheme];
+    return;
+  }
+  g_CurScheme = 0;
+  g_Colors = g_DefaultSchemes[0];
+}

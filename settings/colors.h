@@ -1,0 +1,36 @@
+#pragma once
+// Colour schemes: six colours each, the one in use in g_Colors.
+#include <string>
+
+#include "platform/geometry.h"
+
+enum ColorSlot : int {
+  ColorBackground = 0,
+  ColorPointA = 1,  // odd points
+  ColorPointB = 2,  // even points
+  ColorComputer = 3,
+  ColorHuman = 4,
+  ColorBar = 5,
+};
+constexpr int kColorSlots = 6;
+constexpr int kSchemes = 4;
+
+struct ColorScheme {
+  Color c[kColorSlots];
+  Color& operator[](int i) { return c[i]; }
+  const Color& operator[](int i) const { return c[i]; }
+  bool operator==(const ColorScheme&) const = default;
+};
+static_assert(sizeof(ColorScheme) == 24);
+
+extern ColorScheme g_Colors;
+extern const ColorScheme g_DefaultSchemes[kSchemes];
+// Full path of the colour-scheme file, set at start-up.
+extern std::string g_SchemeFile;
+
+// Fills g_Colors from the colour-scheme file by g_CurScheme, or scheme A.
+void LoadCurrentScheme();
+
+// Reads the schemes whose 24 bytes lie wholly within the file into out;
+// false when the file does not open.
+bool ReadSchemeFile(const std::string& path, ColorScheme out[kSchemes], int& schemesRead);

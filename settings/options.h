@@ -1,0 +1,42 @@
+#pragma once
+// The option values of the game, one process-wide variable per settings key,
+// holding the built-in value until the settings file is read.
+#include <string>
+
+class IniStore;
+
+extern int g_UseCube;
+extern int g_AutoFinish;
+extern int g_DiceAsIcons;
+extern int g_SpeedDelay;  // animation step delay in ms: 50 minus the Speed key
+extern int g_AutoChangeTurn;
+extern int g_LevelOfPlay;
+extern int g_FirstMoveBy;
+extern int g_ShowProgress;
+extern int g_AutoForcedMoves;
+extern int g_HitShake;
+extern int g_HighLight;
+extern int g_IntelMoves;
+extern int g_ClockWise;
+extern std::string g_RollsFile;
+extern int g_CurScheme;
+
+enum SoundEvent : int { SoundDice = 0, SoundMove = 1, SoundHit = 2, SoundWin = 3, SoundLose = 4 };
+constexpr int kSoundEvents = 5;
+extern std::string g_SoundFiles[kSoundEvents];
+extern int g_SoundActive[kSoundEvents];
+
+// Total scores of all runs by side (element 0 holds nothing).
+extern int g_Score[3];
+
+// The settings file's section and key names.
+extern const char* const g_SoundKeys[kSoundEvents];
+extern const char* const g_SoundEventNames[kSoundEvents];
+extern const char* const g_LevelNames[3];
+
+// Puts every option back to its built-in value (tests, and a clean start).
+void ResetOptionsToBuiltIn();
+
+// Reads every key of the settings file in the fixed load order. The dice mode
+// goes to diceMode (a member of the main window, not a global).
+void LoadOptions(IniStore& ini, int& diceMode);
