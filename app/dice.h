@@ -45,4 +45,8 @@ struct DiceRoller {
  private:
   // Reads the next die character from the roll-list file; false on failure.
   bool ReadDie(uint8_t& value);
+  // A new roll: random draw, then the mode's source; random opening ties are drawn again.
+  void DrawFromSource();
+  // The roll list is unusable: close it, tell the player, go on with random dice.
+  void RollListFailed();
 };

@@ -12,6 +12,9 @@ struct DiceRoller;
 class Engine {
  public:
   Engine(Position** board, DiceRoller* dice);
+  // The engine points into the live board and its own snapshots: never copied.
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
 
   // ---- step rules ----
   bool AllHome();
@@ -77,6 +80,24 @@ class Engine {
  private:
   void Save(int depth);
   void Restore(int depth);
+
+  // Dice still to play, kept within the four slots.
+  int DiceCount() const;
+  // The bar rule for the side to move.
+  bool BarAllows(int source) const;
+  // Checkers of side on entry i of the live board, and of the position before
+  // the move.
+  int Checkers(int i, int side) const;
+  int StartCheckers(int i, int side) const;
+  bool MadePoint(int i, int side) const;
+  bool AllHomeOf(int side) const;
+  // Made points of side in its home board plus the unbroken run beyond it.
+  int32_t MadePointRun(int side) const;
+  // Plays one step of the side to move with the model move; off the board
+  // means that side's tray.
+  void PlayStep(int source, int die);
+  // The opening table's move for the dice, if it can be played here.
+  bool OpeningMove();
 };
 
 // The opening table: sources for die[0] then die[1], by (die[0]-1)*6 + die[1]-1.

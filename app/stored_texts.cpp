@@ -1,0 +1,28 @@
+#include "app/stored_texts.h"
+
+#include "app/text.h"
+
+namespace {
+constexpr auto kDisplayName = Store("Kolvar Backgammon");
+constexpr auto kHeader1 = Store("Backgammon gegen den Computer");
+constexpr auto kHeader2 = Store("Copyright ");
+constexpr auto kHeader3 = Store(" Kolvar, ");
+constexpr auto kHeader4 = Store("Version 1.0 für Linux");
+}  // namespace
+
+std::string DisplayNameText() { return Unscramble(kDisplayName.data(), kDisplayName.size()); }
+
+std::string LogHeaderText(int n) {
+  switch (n) {
+    case 1:
+      return Unscramble(kHeader1.data(), kHeader1.size());
+    case 2:
+      return Unscramble(kHeader2.data(), kHeader2.size());
+    case 3:
+      return Unscramble(kHeader3.data(), kHeader3.size());
+    case 4:
+      return Unscramble(kHeader4.data(), kHeader4.size());
+    default:
+      return std::string();
+  }
+}

@@ -1,0 +1,170 @@
+// The main window object: start-up, shut-down and the message map.
+#include "app/tremawnd.h"
+
+#include <ctime>
+
+#include "app/text.h"
+#include "platform/accelerators.h"
+#include "platform/random.h"
+#include "resources/accelerators_table.h"
+#include "resources/ids.h"
+#include "settings/options.h"
+
+TremaWnd* g_MainWnd = nullptr;
+
+TremaWnd::TremaWnd(const TremaWndServices& s)
+    : m_host(s.host),
+      m_view(s.view),
+      m_frame(s.frame),
+      m_surface(s.surface),
+      m_dialogs(s.dialogs),
+      m_profile(s.profile),
+      m_docFile(s.docFile),
+      m_displayName(s.displayName) {}
+
+TremaWnd::~TremaWnd() { DestroyWindow(); }
+
+bool TremaWnd::PreCreateWindow() {
+  for (Position*& p : m_board) p = nullptr;
+  LoadOptions(*m_profile, m_diceMode);
+  return true;
+}
+
+void TremaWnd::Create() {
+  SeedGameRand(static_cast<uint32_t>(std::time(nullptr)));
+  PreCreateWindow();
+  const Size client = m_view->ClientSize();
+  OnSize(0, client.cx, client.cy);
+  g_MainWnd = this;
+  g_BoardWnd = this;
+  m_dc = m_surface;
+  m_frame->StartTimer(ID_TIMER_BLINK, 400);
+  m_engine = nullptr;
+  m_dice = nullptr;
+  m_undoing = m_awaitConfirm = m_hintMade = m_replayDice = 0;
+  m_firstGame = 1;
+  NewGame();
+}
+
+void TremaWnd::DestroyWindow() {
+  if (m_destroyed) return;
+  m_destroyed = true;
+  // The timer first, and nothing queued survives: no handler may run on what
+  // is freed below.
+  if (m_frame) m_frame->KillTimer(ID_TIMER_BLINK);
+  m_queue.Clear();
+  // The entries take their checkers off the surface while it is still there.
+  DestroyBoard(m_board);
+  delete m_engine;
+  m_engine = nullptr;
+  if (m_dice != nullptr) {
+    m_dice->CloseListFile();
+    delete m_dice;
+    m_dice = nullptr;
+  }
+  while (m_waitDepth > 0) EndWait();
+  m_dc = nullptr;
+  if (g_BoardWnd == this) g_BoardWnd = nullptr;
+  if (g_MainWnd == this) g_MainWnd = nullptr;
+}
+
+void TremaWnd::OnDocumentation() {
+  if (!m_frame->OpenDocument(m_docFile)) m_host->MessageBox(m_docFile + " not found", MB_OK);
+}
+
+// ---- messages ---------------------------------------------------------------
+
+void TremaWnd::PostCommand(int id) { m_queue.PostCommand(static_cast<uint32_t>(id)); }
+
+void TremaWnd::Pump() {
+  if (m_destroyed) return;
+  PumpMessages(m_queue, *this);
+  if (!m_destroyed && m_dc != nullptr) m_dc->Flush();
+}
+
+bool TremaWnd::TranslateAccelerator(const Message& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR) return false;
+  const int command = MatchAccelerator(GameAccelerators(), msg);
+  if (command == 0) return false;
+  OnCommand(command, false);
+  return true;
+}
+
+void TremaWnd::Dispatch(const Message& msg) {
+  if (m_destroyed) return;
+  const Point at{msg.x, msg.y};
+  switch (msg.message) {
+    case WM_KEYDOWN:
+      OnKeyDown(msg.wParam, 1, msg.flags);
+      break;
+    case WM_LBUTTONUP:
+      OnLButtonUp(msg.flags, at);
+      break;
+    case WM_RBUTTONDOWN:
+      OnRButtonDown(msg.flags, at);
+      break;
+    case WM_MOUSEMOVE:
+      OnMouseMove(msg.flags, at);
+      break;
+    case WM_TIMER:
+      OnTimer();
+      break;
+    case WM_COMMAND:
+      OnCommand(static_cast<int>(msg.wParam), msg.lParam == 1);
+      break;
+    default:
+      break;
+  }
+}
+
+void TremaWnd::OnCommand(int id, bool fromControl) {
+  if (m_destroyed) return;
+  if (!fromControl && !CommandEnabled(id)) return;
+  switch (id) {
+    case ID_APP_EXIT:
+      m_frame->CloseWindow();
+      return;
+    case ID_HELP:
+      m_frame->ShowHelp(0);
+      return;
+    case ID_DOCUMENTATION:
+      OnDocumentation();
+      return;
+    case ID_CTRL_H:
+      return;
+    default:
+      RunCommand(id);
+      return;
+  }
+}
+
+void TremaWnd::DrainInput() {
+  m_host->TakeInPendingInput();
+  m_queue.RemoveRange(WM_KEYFIRST, WM_MOUSELAST);
+}
+
+// ---- what the board needs ---------------------------------------------------
+
+Rect TremaWnd::WindowRect() { return m_view->WindowRect(); }
+
+void TremaWnd::Wait(int ms) {
+  if (m_dc != nullptr) m_dc->Flush();
+  m_host->Pause(ms);
+}
+
+void TremaWnd::PlaySoundFile(const std::string& file) { m_host->PlaySound(file, true); }
+
+std::unique_ptr<TrayLabel> TremaWnd::CreateTrayLabel(const Rect& r, bool alignRight, const std::string& text) {
+  return m_view->CreateTrayLabel(r, alignRight, text);
+}
+
+void TremaWnd::BeginWait() {
+  ++m_waitDepth;
+  m_host->BeginWaitCursor();
+}
+
+void TremaWnd::EndWait() {
+  if (m_waitDepth <= 0) return;
+  --m_waitDepth;
+  m_host->EndWaitCursor();
+}

@@ -1,0 +1,196 @@
+#pragma once
+// The main window object: owns the board, the engine, the dice and the state of
+// the turn sequence, and runs the whole game inside its message handlers. It
+// talks to the screen, the user and the clock only through the host, the view,
+// the surface and the dialogs, so that whole games run without a display.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/dice.h"
+#include "app/game_dialogs.h"
+#include "app/stats.h"
+#include "app/view.h"
+#include "board/board_window.h"
+#include "board/position.h"
+#include "engine/engine.h"
+#include "platform/host.h"
+#include "platform/ini_store.h"
+#include "platform/message_queue.h"
+#include "platform/surface.h"
+
+class TremaWnd;
+// The one main window; null until its construction has created the frame.
+extern TremaWnd* g_MainWnd;
+
+// Everything the main window is given by the program around it.
+struct TremaWndServices {
+  Host* host = nullptr;
+  View* view = nullptr;
+  FrameServices* frame = nullptr;
+  Surface* surface = nullptr;  // the kept drawing surface; may be null
+  GameDialogs* dialogs = nullptr;
+  IniStore* profile = nullptr;  // the settings file
+  std::string docFile;          // full path of the documentation page
+  std::string displayName;      // the application's display name
+};
+
+class TremaWnd : public BoardWindow, public MessageTarget {
+ public:
+  explicit TremaWnd(const TremaWndServices& services);
+  ~TremaWnd() override;
+  TremaWnd(const TremaWnd&) = delete;
+  TremaWnd& operator=(const TremaWnd&) = delete;
+
+  // ---- start-up and shut-down (tremawnd.cpp) ----
+  // The construction sequence: settings, first sizing, kept surface, blink
+  // timer, first game.
+  void Create();
+  // Frees everything the window owns; safe to call twice.
+  void DestroyWindow();
+  bool PreCreateWindow();
+  void OnDocumentation();
+
+  // ---- messages (tremawnd.cpp) ----
+  MessageQueue& Queue() { return m_queue; }
+  void PostCommand(int id);
+  // Runs every queued message; never re-enters.
+  void Pump();
+  bool PreTranslateMessage(const Message& msg) override;
+  bool TranslateAccelerator(const Message& msg) override;
+  void Dispatch(const Message& msg) override;
+  // Runs a command if its enable rule allows it (fromControl: the cube button,
+  // which is not asked).
+  void OnCommand(int id, bool fromControl);
+  // Removes every queued keyboard, mouse, command and timer message, after
+  // taking in native input that waits.
+  void DrainInput();
+
+  // ---- layout, log and status bar (layout.cpp) ----
+  void OnSize(int kind, int cx, int cy);
+  void CreateControls();
+  // Repaints the board entries that meet the update rectangle onto the surface.
+  void OnPaint(const Rect& update, bool erase);
+  void InitLog();
+  void AppendToLog(const std::string& text);
+  void AddLogLine(const std::string& text);
+  void DeleteLastLogLine();
+  const std::vector<std::string>& LogLines() const { return m_log; }
+  void SetStatusText(int id);
+  void SetStatusPane(int pane, const std::string& text);
+  void OnShowTrend();
+  std::string TrendText();
+  void DrawTrendBar();
+  void OnTimer();
+  void ApplyBackgroundColor();
+  void OnRedraw();
+
+  // ---- turn sequence (turn.cpp) ----
+  void NewGame();
+  void NextTurn();
+  std::string FormatRoll();
+  void PromptStep(bool cancel);
+  bool ExecuteStep(uint8_t* step);
+  void EndHumanTurn();
+  void OnComputerTurn();
+  void LogStep(const uint8_t* step);
+  void OnAutoForcedMoves();
+  void OnPass();
+  bool ClosedOut(int side);
+
+  // ---- doubling, game end, scoring (doubling.cpp) ----
+  void UpdateCube();
+  bool CubeRule();
+  bool ComputerWantsToDouble();
+  void ComputerOffersDouble();
+  void OnDouble();
+  void OnGiveUp();
+  void GameOver(int winner, bool checkGammon);
+
+  // ---- step entry, undo, highlighting (step_entry.cpp) ----
+  void OnKeyDown(unsigned key, unsigned repeatCount, unsigned flags);
+  void OnLButtonUp(unsigned flags, Point point);
+  void OnRButtonDown(unsigned flags, Point point);
+  void OnUndo();
+  void OnMouseMove(unsigned flags, Point point);
+  void HighlightPoint(int index, bool on);
+  void MoveChecker(int from, int to);
+
+  // ---- commands (commands.cpp) ----
+  bool CommandEnabled(int id);
+  // Runs the handler of a command; false for an id without one.
+  bool RunCommand(int id);
+  void OnNewGame();
+  void OnResetScore();
+
+  // ---- dice display (dice_display.cpp) ----
+  void ShowDice();
+
+  // ---- what the board needs of the window ----
+  Surface* BoardSurface() override { return m_dc; }
+  Rect WindowRect() override;
+  Rect ClientRect() override { return m_clientRect; }
+  bool Undoing() override { return m_undoing != 0; }
+  bool TrayHighlight() override { return m_trayHighlight != 0; }
+  void Wait(int ms) override;
+  void PlaySoundFile(const std::string& file) override;
+  std::unique_ptr<TrayLabel> CreateTrayLabel(const Rect& r, bool alignRight, const std::string& text) override;
+
+  // ---- the services ----
+  Host& host() { return *m_host; }
+  View& view() { return *m_view; }
+
+  // ---- members (the state of the game) ----
+  Rect m_clientRect{};
+  Surface* m_dc = nullptr;
+  int m_cursorBlink = 0;
+  int m_trayHighlight = 0;
+  int m_firstSide = SideNone;
+  int m_winner = SideNone;
+  Engine* m_engine = nullptr;
+  DiceRoller* m_dice = nullptr;
+  Position* m_board[kBoardSize] = {};
+  uint8_t m_openingRoll = 0;
+  uint8_t m_firstGame = 0;
+  uint8_t m_replayDice = 0;
+  uint8_t m_computerMayDouble = 0;
+  uint8_t m_mustPlayBoth = 0;
+  uint8_t m_undoing = 0;
+  uint8_t m_awaitConfirm = 0;
+  uint8_t m_hintMade = 0;
+  uint8_t m_steps[4][2] = {{0xFF, 0xFF}, {0xFF, 0xFF}, {0xFF, 0xFF}, {0xFF, 0xFF}};
+  uint8_t* m_curStep = m_steps[0];
+  int m_cubeOwner = 0;
+  int m_diceMode = 0;
+  int m_stepCount = 0;
+  int m_cubeValue = 1;
+  bool m_waitCursor = false;
+
+ private:
+  Host* m_host;
+  View* m_view;
+  FrameServices* m_frame;
+  Surface* m_surface;
+  GameDialogs* m_dialogs;
+  IniStore* m_profile;
+  std::string m_docFile;
+  std::string m_displayName;
+  MessageQueue m_queue;
+  bool m_pumping = false;
+  bool m_destroyed = false;
+  std::vector<std::string> m_log;
+  // Wait cursor depth, so that every path ends it once.
+  int m_waitDepth = 0;
+
+  friend class TremaWndTest;
+
+ public:
+  // Wait cursor, balanced.
+  void BeginWait();
+  void EndWait();
+  IniStore& Profile() { return *m_profile; }
+  const std::string& DisplayName() const { return m_displayName; }
+  GameDialogs& Dialogs() { return *m_dialogs; }
+  FrameServices& Frame() { return *m_frame; }
+};

@@ -1,0 +1,163 @@
+#include "dialogs/trend.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "board/types.h"
+
+TrendRecord g_Trend;
+std::string g_GraphFile;
+
+namespace {
+
+int32_t GetLe32(const unsigned char* b) {
+  const uint32_t v = static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
+                     (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
+  return static_cast<int32_t>(v);
+}
+
+void PutLe32(unsigned char* b, int32_t value) {
+  const uint32_t v = static_cast<uint32_t>(value);
+  b[0] = static_cast<unsigned char>(v & 0xFF);
+  b[1] = static_cast<unsigned char>((v >> 8) & 0xFF);
+  b[2] = static_cast<unsigned char>((v >> 16) & 0xFF);
+  b[3] = static_cast<unsigned char>((v >> 24) & 0xFF);
+}
+
+bool WriteAll(int fd, const unsigned char* data, size_t size) {
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t n = ::write(fd, data + done, size - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+TrendRecord InitialTrend() {
+  TrendRecord r;
+  r.games = 2;
+  r.wins = 1;
+  r.trend[0] = 50;
+  return r;
+}
+
+bool TrendIsSound(const TrendRecord& r) {
+  if (r.games < 1 || r.wins < 0 || r.wins > r.games) return false;
+  for (int32_t p : r.trend)
+    if (p < 0 || p > 100) return false;
+  return true;
+}
+
+TrendRecord ReadTrendFile(const std::string& path) {
+  // Non-blocking, so that a FIFO in the file's place cannot hang the game.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return InitialTrend();
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return InitialTrend();
+  }
+  // One byte more than the record, so that a longer file shows as such.
+  unsigned char buf[kTrendFileSize + 1] = {};
+  size_t got = 0;
+  while (got < sizeof buf) {
+    const ssize_t n = ::read(fd, buf + got, sizeof buf - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  if (got != kTrendFileSize) return InitialTrend();
+
+  TrendRecord r;
+  r.games = GetLe32(buf);
+  r.wins = GetLe32(buf + 4);
+  for (int i = 0; i < kTrendEntries; ++i) r.trend[i] = GetLe32(buf + 8 + 4 * i);
+  return TrendIsSound(r) ? r : InitialTrend();
+}
+
+bool WriteTrendFile(const std::string& path, const TrendRecord& r) {
+  if (path.empty()) return false;
+  unsigned char buf[kTrendFileSize];
+  PutLe32(buf, r.games);
+  PutLe32(buf + 4, r.wins);
+  for (int i = 0; i < kTrendEntries; ++i) PutLe32(buf + 8 + 4 * i, r.trend[i]);
+
+  // Replace the file a symbolic link points to, not the link.
+  std::string target = path;
+  struct stat lst {};
+  if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) return false;
+    target = real;
+    std::free(real);
+  }
+  mode_t mode = 0644;
+  struct stat st {};
+  if (::stat(target.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode)) return false;  // a directory or a FIFO is not ours to replace
+    mode = st.st_mode & 07777;
+  }
+
+  std::string tmp = target + ".XXXXXX";
+  const int fd = ::mkstemp(tmp.data());
+  if (fd < 0) return false;
+  (void)::fchmod(fd, mode);
+  bool ok = WriteAll(fd, buf, sizeof buf) && ::fsync(fd) == 0;
+  if (::close(fd) != 0) ok = false;
+  if (ok && ::rename(tmp.c_str(), target.c_str()) == 0) return true;
+  ::unlink(tmp.c_str());
+  return false;
+}
+
+int AddGameToTrend(TrendRecord& r, bool humanWon) {
+  if (!TrendIsSound(r)) r = InitialTrend();
+
+  int last = -1;
+  for (int i = kTrendEntries - 1; i >= 0; --i) {
+    if (r.trend[i] != 0) {
+      last = i;
+      break;
+    }
+  }
+  int slot = last + 1;
+  if (last == kTrendEntries - 1) {
+    for (int i = 1; i < kTrendEntries; ++i) r.trend[i - 1] = r.trend[i];
+    slot = kTrendEntries - 1;
+  }
+
+  // Only a record of two thousand million games could reach the limit; halving
+  // first keeps the share and the arithmetic sound.
+  if (r.games == INT32_MAX) {
+    r.games /= 2;
+    r.wins /= 2;
+  }
+  ++r.games;
+  if (humanWon) ++r.wins;
+  // Older games weigh less and less; the share is unchanged by the halving.
+  if (r.games >= 16 && r.games % 2 == 0 && r.wins % 2 == 0) {
+    r.games /= 2;
+    r.wins /= 2;
+  }
+  const int64_t percent = static_cast<int64_t>(r.wins) * 100 / r.games;
+  r.trend[slot] = static_cast<int32_t>(percent < 0 ? 0 : percent > 100 ? 100 : percent);
+  return slot;
+}
+
+void UpdateTrendFile(int winner) {
+  g_Trend = TrendRecord{};
+  g_Trend = ReadTrendFile(g_GraphFile);
+  AddGameToTrend(g_Trend, winner == SideHuman);
+  (void)WriteTrendFile(g_GraphFile, g_Trend);
+}

@@ -1,0 +1,68 @@
+#include "platform/message_queue.h"
+
+#include <algorithm>
+
+bool MessageQueue::Post(const Message& msg) {
+  if (m_posted.size() >= kMaxPerLane) return false;
+  m_posted.push_back(msg);
+  return true;
+}
+
+bool MessageQueue::PostInput(const Message& msg) {
+  if (m_input.size() >= kMaxPerLane) return false;
+  m_input.push_back(msg);
+  return true;
+}
+
+void MessageQueue::PostTimer(uint32_t timerId) {
+  for (const Message& m : m_timers)
+    if (m.wParam == timerId) return;
+  m_timers.push_back(Message{WM_TIMER, timerId});
+}
+
+bool MessageQueue::Get(Message& msg) {
+  for (std::deque<Message>* lane : {&m_posted, &m_input, &m_timers}) {
+    if (!lane->empty()) {
+      msg = lane->front();
+      lane->pop_front();
+      return true;
+    }
+  }
+  return false;
+}
+
+void MessageQueue::RemoveRange(uint32_t lo, uint32_t hi) {
+  const auto inRange = [lo, hi](const Message& m) { return m.message >= lo && m.message <= hi; };
+  for (std::deque<Message>* lane : {&m_posted, &m_input, &m_timers})
+    lane->erase(std::remove_if(lane->begin(), lane->end(), inRange), lane->end());
+}
+
+void MessageQueue::Clear() {
+  m_posted.clear();
+  m_input.clear();
+  m_timers.clear();
+}
+
+class PumpGuard {
+ public:
+  explicit PumpGuard(MessageQueue& q) : m_q(q) { m_q.m_pumping = true; }
+  ~PumpGuard() { m_q.m_pumping = false; }
+  PumpGuard(const PumpGuard&) = delete;
+  PumpGuard& operator=(const PumpGuard&) = delete;
+  static bool Busy(const MessageQueue& q) { return q.m_pumping; }
+
+ private:
+  MessageQueue& m_q;
+};
+
+bool PumpMessages(MessageQueue& queue, MessageTarget& target) {
+  if (PumpGuard::Busy(queue)) return false;
+  PumpGuard guard(queue);
+  Message msg;
+  while (queue.Get(msg)) {
+    if (target.PreTranslateMessage(msg)) continue;
+    if (target.TranslateAccelerator(msg)) continue;
+    target.Dispatch(msg);
+  }
+  return true;
+}

@@ -1,0 +1,116 @@
+#include "platform/sound_sdl.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "tests/platform/temp_dir.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// An 8-bit mono PCM wave file of the given length.
+std::string MakeWave(int ms, int rate = 11025) {
+  const uint32_t samples = static_cast<uint32_t>(rate) * static_cast<uint32_t>(ms) / 1000;
+  std::string w;
+  const auto u32 = [&w](uint32_t v) {
+    for (int i = 0; i < 4; ++i) w += static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  const auto u16 = [&w](uint16_t v) {
+    w += static_cast<char>(v & 0xFF);
+    w += static_cast<char>(v >> 8);
+  };
+  w += "RIFF";
+  u32(36 + samples);
+  w += "WAVEfmt ";
+  u32(16);
+  u16(1);  // PCM
+  u16(1);  // mono
+  u32(static_cast<uint32_t>(rate));
+  u32(static_cast<uint32_t>(rate));  // bytes per second
+  u16(1);                            // block align
+  u16(8);                            // bits per sample
+  w += "data";
+  u32(samples);
+  for (uint32_t i = 0; i < samples; ++i) w += static_cast<char>((i / 10) % 2 ? 0xA0 : 0x60);
+  return w;
+}
+
+double MsSince(Clock::time_point t) { return std::chrono::duration<double, std::milli>(Clock::now() - t).count(); }
+
+class SdlSound : public ::testing::Test {
+ protected:
+  void SetUp() override { ::setenv("SDL_AUDIODRIVER", "dummy", 1); }
+  TempDir dir;
+};
+
+}  // namespace
+
+TEST_F(SdlSound, BadFilesAreSilentAndQuick) {
+  SdlSoundPlayer player;
+  WriteText(dir.File("text.wav"), "this is not a sound file at all\n");
+  WriteText(dir.File("empty.wav"), "");
+  WriteText(dir.File("header.wav"), MakeWave(50).substr(0, 20));  // cut inside the format block
+  std::string corrupt = MakeWave(50);
+  corrupt[20] = 0x55;  // unknown encoding
+  WriteText(dir.File("corrupt.wav"), corrupt);
+  ASSERT_EQ(::mkfifo(dir.File("fifo.wav").c_str(), 0600), 0);
+
+  const auto start = Clock::now();
+  for (const char* name : {"missing.wav", "text.wav", "empty.wav", "header.wav", "corrupt.wav", "fifo.wav", ""}) {
+    const std::string file = *name ? dir.File(name) : std::string();
+    player.Play(file, false);
+    player.Play(file, true);
+  }
+  player.Play(dir.path().string(), false);  // a directory
+  EXPECT_LT(MsSince(start), 2000.0);
+  // Nothing playable was asked for, so the audio device was never opened.
+  EXPECT_FALSE(player.DeviceOpen());
+}
+
+TEST_F(SdlSound, SyncWaitsForTheSoundAsyncReturnsAtOnce) {
+  const std::string wave = dir.File("beep.wav");
+  WriteText(wave, MakeWave(50));
+  WriteText(dir.File("long.wav"), MakeWave(400));
+  {
+    SdlSoundPlayer player;
+    // The first sound starts the audio subsystem.
+    auto t = Clock::now();
+    player.Play(wave, false);
+    ASSERT_TRUE(player.DeviceOpen()) << "the dummy audio driver should open";
+    double took = MsSince(t);
+    EXPECT_GE(took, 45.0);
+    EXPECT_LT(took, 3000.0);
+
+    t = Clock::now();
+    player.Play(wave, false);
+    took = MsSince(t);
+    EXPECT_GE(took, 45.0);
+    EXPECT_LT(took, 1500.0);
+
+    // Asynchronous sounds return at once, and a new one replaces the last.
+    t = Clock::now();
+    player.Play(dir.File("long.wav"), true);
+    player.Play(wave, true);
+    player.Play(dir.File("long.wav"), true);
+    EXPECT_LT(MsSince(t), 300.0);
+    // A synchronous sound cuts a playing asynchronous one short.
+    t = Clock::now();
+    player.Play(wave, false);
+    took = MsSince(t);
+    EXPECT_GE(took, 45.0);
+    EXPECT_LT(took, 1500.0);
+    player.Play(dir.File("long.wav"), true);  // still playing when the player goes away
+  }
+  // A second player after the first has closed the device works as well.
+  SdlSoundPlayer again;
+  const auto t = Clock::now();
+  again.Play(wave, false);
+  EXPECT_TRUE(again.DeviceOpen());
+  EXPECT_GE(MsSince(t), 45.0);
+}
