@@ -4,7 +4,8 @@
 #include <cstdint>
 
 Size WindowSizeForScreen(int w, int h) {
-  if (w <= 800) return Size{w - 20, h};
+  // A desktop narrower than the margin gets an empty window, not a negative one.
+  if (w <= 800) return Size{std::max(0, w - 20), h};
   if (w <= 1024) return Size{800, h};
   const int height = std::max(600, static_cast<int>(h * 0.63));
   return Size{static_cast<int>(height * 1.5), height};

@@ -1,11 +1,25 @@
 #include "app/text.h"
 
+#include <cstring>
+
 #include "resources/strings.h"
 
 const char* LoadResString(int id) {
-  static std::string buffer;
-  if (const char* entry = StringTableEntry(id)) buffer = entry;
-  return buffer.c_str();
+  // A fixed buffer, so that a pointer handed out earlier stays valid and reads
+  // as the latest text, however long that is.
+  static char buffer[kResStringBuffer] = {};
+  if (const char* entry = StringTableEntry(id)) {
+    const std::string text = entry;
+    size_t n = text.size();
+    // Cut by bytes, but never inside a character.
+    while (n > sizeof buffer - 1) {
+      --n;
+      while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    }
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+  }
+  return buffer;
 }
 
 const std::string& Unscramble(const unsigned char* stored, size_t length) {

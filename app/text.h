@@ -5,6 +5,8 @@
 #include <string>
 
 // The string-table entry; an id without an entry leaves the previous text.
+// The buffer is always the same one: an earlier result reads as the latest.
+constexpr size_t kResStringBuffer = 512;
 const char* LoadResString(int id);
 
 // A stored text in plain form: every byte 100 lower, modulo 256. Works on

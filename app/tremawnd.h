@@ -98,6 +98,21 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   void OnAutoForcedMoves();
   void OnPass();
   bool ClosedOut(int side);
+  // Keys, clicks, pass, undo and double count only in the human's turn of a
+  // running game, and not once the turn has been handed over.
+  bool HumanInputAllowed();
+  // Posts ID_COMPUTER_TURN as the hand-over of the human's turn.
+  void HandOver();
+  // Ends the wait cursor of the computer's turn if it is on.
+  void EndComputerWait();
+  // Pause after the computer's search: 1500 ms, on doubles less the search time.
+  static int SearchPauseMs(bool doubles, int32_t searchMs);
+  // FirstMoveBy as the game applies it: a value outside 0 to 2 counts as 2.
+  static int FirstMoveByRule();
+  // Points m_curStep at the entry of the step being entered.
+  void PointCurrentStep();
+  // "A" to "X" for points 1 to 24, "0" for every other index.
+  static char PointLetter(int index);
 
   // ---- doubling, game end, scoring (doubling.cpp) ----
   void UpdateCube();
@@ -166,6 +181,16 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   int m_stepCount = 0;
   int m_cubeValue = 1;
   bool m_waitCursor = false;
+  // Turn sequence and step entry: which steps of this turn hit a blot, the
+  // hand-over is queued, the computer's turn runs, it has the wait cursor on,
+  // and the entry m_curStep points at once all four steps are made.
+  bool m_stepHit[4] = {false, false, false, false};
+  bool m_handOverPending = false;
+  bool m_inComputerTurn = false;
+  bool m_computerWait = false;
+  uint8_t m_spareStep[2] = {0xFF, 0xFF};
+  // The give-up command is offered (its dialog exists).
+  bool m_giveUpAvailable = false;
 
  private:
   Host* m_host;

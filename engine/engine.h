@@ -87,9 +87,10 @@ class Engine {
   bool BarAllows(int source) const;
   // Checkers of side on entry i of the live board, and of the position before
   // the move.
-  int Checkers(int i, int side) const;
-  int StartCheckers(int i, int side) const;
-  bool MadePoint(int i, int side) const;
+  // Inline: the evaluation calls them for every entry of every leaf.
+  int Checkers(int i, int side) const { return board[i]->owner == side ? board[i]->count : 0; }
+  int StartCheckers(int i, int side) const { return start[i].owner == side ? start[i].count : 0; }
+  bool MadePoint(int i, int side) const { return board[i]->owner == side && board[i]->count >= 2; }
   bool AllHomeOf(int side) const;
   // Made points of side in its home board plus the unbroken run beyond it.
   int32_t MadePointRun(int side) const;

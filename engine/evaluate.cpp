@@ -101,7 +101,7 @@ void Engine::Evaluate() {
   }
 
   // Strictly greater: of equal scores the first sequence found stays.
-  if (score > bestScore) {
+  if (score > bestScore && dice != nullptr) {
     bestScore = score;
     const int n = DiceCount();
     for (int i = 0; i < 4; ++i) {

@@ -55,15 +55,6 @@ bool Engine::BarAllows(int source) const {
   return true;
 }
 
-int Engine::Checkers(int i, int side) const {
-  const Position* p = board[i];
-  return p->owner == side ? p->count : 0;
-}
-
-int Engine::StartCheckers(int i, int side) const { return start[i].owner == side ? start[i].count : 0; }
-
-bool Engine::MadePoint(int i, int side) const { return board[i]->owner == side && board[i]->count >= 2; }
-
 bool Engine::AllHomeOf(int side) const {
   if (side == SideComputer) return CountCheckers(1, 6, board, SideComputer) + *computerOff == kMaxCheckers;
   if (side == SideHuman) return CountCheckers(19, 24, board, SideHuman) + *humanOff == kMaxCheckers;

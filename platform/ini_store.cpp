@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -281,5 +282,7 @@ bool IniStore::WriteString(const std::string& rawSection, const std::string& raw
     out += line.text;
     out += line.eol;
   }
+  // A file we would no longer read back is not written.
+  if (out.size() > kMaxFileBytes) return false;
   return ReplaceFile(m_path, out);
 }

@@ -64,7 +64,7 @@ void LoadOptions(IniStore& ini, int& diceMode) {
   g_AutoChangeTurn = ini.GetInt(kOptions, "AutoChangeTurn", g_AutoChangeTurn);
   g_LevelOfPlay = ini.GetInt(kOptions, "LevelOfPlay", g_LevelOfPlay);
   g_FirstMoveBy = ini.GetInt(kOptions, "FirstMoveBy", g_FirstMoveBy);
-  // Who begins must be one of the three choices, or no game could start.
+  // Any other value would leave the first side of a game undecided.
   if (g_FirstMoveBy < 0 || g_FirstMoveBy > 2) g_FirstMoveBy = 2;
   g_ShowProgress = ini.GetInt(kOptions, "ShowProgress", g_ShowProgress);
   g_AutoForcedMoves = ini.GetInt(kOptions, "AutoForcedMoves", g_AutoForcedMoves);

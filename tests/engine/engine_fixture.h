@@ -37,12 +37,7 @@ class EngineTest : public ::testing::Test {
     for (int i = 0; i < kBoardSize; ++i) e.start[i].CopyFields(*b[i]);
   }
 
-  static bool SameModel(TestBoard& b, const int (&counts)[kBoardSize], const int (&owners)[kBoardSize]) {
-    for (int i = 0; i < kBoardSize; ++i)
-      if (b.Count(i) != counts[i] || b.Owner(i) != owners[i]) return false;
-    return true;
-  }
-
+  // Counts and owners of all entries, to show that a board was left as found.
   struct Model {
     int counts[kBoardSize];
     int owners[kBoardSize];
@@ -55,7 +50,11 @@ class EngineTest : public ::testing::Test {
     }
     return m;
   }
-  static bool Unchanged(TestBoard& b, const Model& m) { return SameModel(b, m.counts, m.owners); }
+  static bool Unchanged(TestBoard& b, const Model& m) {
+    for (int i = 0; i < kBoardSize; ++i)
+      if (b.Count(i) != m.counts[i] || b.Owner(i) != m.owners[i]) return false;
+    return true;
+  }
 
   DiceRoller dice;
 

@@ -238,6 +238,15 @@ TEST(IniStore, FailedWriteKeepsTheOldFile) {
   EXPECT_EQ(ReadText(longName), before);
   EXPECT_EQ(EntriesIn(dir.path()), 1u);
 
+  // A write that would push the file beyond the size limit is refused.
+  const std::string full = dir.File("full.ini");
+  const std::string nearlyFull = "[Options]\nSpeed=10\n" + std::string(IniStore::kMaxFileBytes - 30, ';') + "\n";
+  WriteText(full, nearlyFull);
+  IniStore f(full);
+  EXPECT_FALSE(f.WriteString("Options", "Speed", std::string(100, '1')));
+  EXPECT_TRUE(f.WriteInt("Options", "Speed", 11));
+  EXPECT_EQ(f.GetInt("Options", "Speed", 0), 11);
+
   // A read-only directory (root may write anyway, so check only without it).
   if (::geteuid() != 0) {
     const std::string ro = dir.File("ro");

@@ -57,20 +57,25 @@ TEST_F(SdlSound, BadFilesAreSilentAndQuick) {
   WriteText(dir.File("empty.wav"), "");
   WriteText(dir.File("header.wav"), MakeWave(50).substr(0, 20));  // cut inside the format block
   std::string corrupt = MakeWave(50);
-  corrupt[20] = 0x55;  // unknown encoding
+  corrupt[20] = 0x34;  // an unknown encoding
+  corrupt[21] = 0x12;
   WriteText(dir.File("corrupt.wav"), corrupt);
   ASSERT_EQ(::mkfifo(dir.File("fifo.wav").c_str(), 0600), 0);
 
   const auto start = Clock::now();
-  for (const char* name : {"missing.wav", "text.wav", "empty.wav", "header.wav", "corrupt.wav", "fifo.wav", ""}) {
-    const std::string file = *name ? dir.File(name) : std::string();
+  const auto both = [&player](const std::string& file) {
     player.Play(file, false);
     player.Play(file, true);
-  }
-  player.Play(dir.path().string(), false);  // a directory
-  EXPECT_LT(MsSince(start), 2000.0);
-  // Nothing playable was asked for, so the audio device was never opened.
+  };
+  for (const char* name : {"missing.wav", "text.wav", "empty.wav", "fifo.wav"}) both(dir.File(name));
+  both("");
+  both(dir.path().string());  // a directory
+  // Nothing that looked like a wave file was asked for: the device stays closed.
   EXPECT_FALSE(player.DeviceOpen());
+  // Files that look like wave files but do not decode open the device, no more.
+  both(dir.File("header.wav"));
+  both(dir.File("corrupt.wav"));
+  EXPECT_LT(MsSince(start), 2000.0);
 }
 
 TEST_F(SdlSound, SyncWaitsForTheSoundAsyncReturnsAtOnce) {

@@ -1,0 +1,108 @@
+// Command enabling and the command handlers of the main window.
+#include "app/stats.h"
+#include "app/text.h"
+#include "app/tremawnd.h"
+#include "resources/ids.h"
+#include "settings/options.h"
+
+namespace {
+
+constexpr int kNewGameText = 233;
+constexpr int kResetScoresText = 112;
+
+// Commands whose handlers this build does not have yet: they stay disabled.
+bool Built(int id) {
+  switch (id) {
+    case ID_FILE_OPEN:
+    case ID_FILE_SAVE_AS:
+    case ID_SETTINGS:
+    case ID_COLORS:
+    case ID_BEST_MOVE:
+    case ID_SWAP_SIDES:
+    case ID_FINISH_GAME:
+    case ID_APP_ABOUT:
+      return false;
+    default:
+      return true;
+  }
+}
+
+}  // namespace
+
+bool TremaWnd::CommandEnabled(int id) {
+  switch (id) {
+    case ID_PASS:
+      return m_engine != nullptr && m_engine->NoLegalStep();
+    case ID_DOUBLE: {
+      const bool enabled = CubeRule();
+      view().EnableCube(enabled);
+      return enabled;
+    }
+    case ID_UNDO_STEP:
+      return m_stepCount > 0;
+    case ID_SWAP_SIDES:
+    case ID_FILE_SAVE_AS:
+      return Built(id) && m_stepCount == 0;
+    case ID_FINISH_GAME:
+      return Built(id) && !m_awaitConfirm;
+    case ID_GIVE_UP:
+      return m_giveUpAvailable && !m_awaitConfirm;
+    default:
+      return Built(id);
+  }
+}
+
+bool TremaWnd::RunCommand(int id) {
+  switch (id) {
+    case ID_FILE_NEW:
+      OnNewGame();
+      return true;
+    case ID_UNDO_STEP:
+      OnUndo();
+      return true;
+    case ID_DOUBLE:
+      OnDouble();
+      return true;
+    case ID_PASS:
+      OnPass();
+      return true;
+    case ID_GIVE_UP:
+      OnGiveUp();
+      return true;
+    case ID_SHOW_TREND:
+      OnShowTrend();
+      return true;
+    case ID_REDRAW:
+      OnRedraw();
+      return true;
+    case ID_RESET_SCORE:
+      OnResetScore();
+      return true;
+    case ID_COMPUTER_TURN:
+      OnComputerTurn();
+      return true;
+    case ID_AUTO_FORCED_MOVES:
+      OnAutoForcedMoves();
+      return true;
+    case ID_DOCUMENTATION:
+      OnDocumentation();
+      return true;
+    case ID_CTRL_T:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TremaWnd::OnNewGame() {
+  if (host().MessageBox(LoadResString(kNewGameText), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+  NewGame();
+}
+
+void TremaWnd::OnResetScore() {
+  if (host().MessageBox(LoadResString(kResetScoresText), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+  g_Score[SideHuman] = 0;
+  Profile().WriteInt("Game", "Human", 0);
+  g_Score[SideComputer] = 0;
+  Profile().WriteInt("Game", "Computer", 0);
+}

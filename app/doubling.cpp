@@ -1,0 +1,139 @@
+// The doubling cube, giving up, and the end of a game with its scoring.
+#include <string>
+
+#include "app/stats.h"
+#include "app/text.h"
+#include "app/tremawnd.h"
+#include "resources/ids.h"
+#include "settings/options.h"
+
+namespace {
+
+constexpr int kComputerDoublesText = 108;
+constexpr int kComputerDeclinesText = 235;
+constexpr int kMaxCube = 64;
+constexpr int kDoublingBalance = -37;
+constexpr int kHumanDoublePauseMs = 1500;
+
+// Answers of the give-up dialog: the stake chosen.
+constexpr int kGiveUpSingle = 1087;
+constexpr int kGiveUpGammon = 1088;
+constexpr int kGiveUpBackgammon = 1097;
+
+}  // namespace
+
+bool TremaWnd::CubeRule() {
+  return g_UseCube != 0 && m_stepCount == 0 && m_cubeOwner != SideComputer && m_cubeValue != kMaxCube;
+}
+
+void TremaWnd::UpdateCube() {
+  const std::string text = m_cubeValue == 1 ? std::string("64") : std::to_string(m_cubeValue);
+  const int u = g_Unit;
+  const int left = (m_board[kComputerBar] ? m_board[kComputerBar]->x : 0) + u / 4;
+  int top = m_board[kComputerTray] ? m_board[kComputerTray]->y : 0;
+  if (m_cubeOwner == SideHuman) top += 2 * u;
+  if (m_cubeOwner == SideComputer) top -= 2 * u;
+  const int side = static_cast<int>(1.5 * u);
+  view().SetCube(text, Rect{left, top, left + side, top + side});
+  view().EnableCube(CubeRule());
+}
+
+bool TremaWnd::ComputerWantsToDouble() {
+  if (m_engine == nullptr) return false;
+  return g_UseCube != 0 && m_computerMayDouble && g_AutoFinishActive == 0 && m_cubeOwner != SideHuman &&
+         m_cubeValue < kMaxCube && CountCheckers(14, 25, m_board, g_turn) != 1 &&
+         m_engine->Balance() <= kDoublingBalance;
+}
+
+void TremaWnd::ComputerOffersDouble() {
+  OnShowTrend();
+  const int answer = host().MessageBox(LoadResString(kComputerDoublesText), MB_YESNOCANCEL | MB_ICONQUESTION);
+  if (answer == IDYES) {
+    m_cubeValue *= 2;
+    m_cubeOwner = SideHuman;
+    UpdateCube();
+  } else if (answer == IDNO) {
+    m_winner = SideComputer;
+  } else {
+    m_computerMayDouble = 0;
+  }
+  SetStatusPane(2, "");
+}
+
+void TremaWnd::OnDouble() {
+  if (!HumanInputAllowed() || m_awaitConfirm || !CubeRule()) return;
+  view().SetFocusToMain();
+  BeginWait();
+  host().Pause(kHumanDoublePauseMs);
+  EndWait();
+  if (m_engine->AcceptDouble()) {
+    m_cubeValue *= 2;
+    m_cubeOwner = SideComputer;
+    UpdateCube();
+  } else if (host().MessageBox(LoadResString(kComputerDeclinesText), MB_OKCANCEL | MB_ICONINFORMATION) == IDOK) {
+    m_computerMayDouble = 1;
+    GameOver(SideHuman, false);
+    return;
+  }
+  m_computerMayDouble = 1;
+}
+
+void TremaWnd::OnGiveUp() {
+  if (m_engine == nullptr || m_winner != SideNone || m_inComputerTurn || m_awaitConfirm) return;
+  const int stake = Dialogs().GiveUp();
+  switch (stake) {
+    case kGiveUpSingle:
+      break;
+    case kGiveUpGammon:
+      m_cubeValue *= 2;
+      break;
+    case kGiveUpBackgammon:
+      m_cubeValue *= 3;
+      break;
+    default:
+      return;
+  }
+  GameOver(SideComputer, false);
+}
+
+void TremaWnd::GameOver(int winner, bool checkGammon) {
+  DrainInput();
+  // Whatever path ended the game, no wait or confirmation cursor outlives it.
+  EndComputerWait();
+  if (m_awaitConfirm) {
+    m_awaitConfirm = 0;
+    host().SetConfirmCursor(false);
+  }
+  m_handOverPending = false;
+  StopThinkClock(SideHuman, host().TickCount());
+  g_AutoFinishActive = 0;
+
+  if (winner != SideHuman && winner != SideComputer) winner = SideComputer;
+  m_winner = winner;
+
+  if (checkGammon) {
+    if (CountCheckers(0, 6, m_board, SideHuman) > 0 || CountCheckers(19, 25, m_board, SideComputer) > 0)
+      m_cubeValue *= 3;
+    else if ((m_engine && m_engine->humanOff && *m_engine->humanOff == 0) ||
+             (m_engine && m_engine->computerOff && *m_engine->computerOff == 0))
+      m_cubeValue *= 2;
+  }
+
+  g_RunScore[winner] += m_cubeValue;
+  g_Score[winner] += m_cubeValue;
+  Profile().WriteInt("Game", "Human", g_Score[SideHuman]);
+  Profile().WriteInt("Game", "Computer", g_Score[SideComputer]);
+
+  const StatisticsResult answer = Dialogs().Statistics(winner);
+  if (answer.result != IDOK) {
+    PostCommand(ID_APP_EXIT);
+    return;
+  }
+  const int choice = (answer.choice == 1 || answer.choice == 2) ? answer.choice : 0;
+  m_replayDice = choice != 0 ? 1 : 0;
+  if (choice == 1) g_turn = m_firstSide;
+  if (choice == 2) g_turn = Opponent(m_firstSide);
+  view().Invalidate(true);
+  view().UpdateNow();
+  NewGame();
+}

@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "board/types.h"
+#include "dialogs/trend.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TrendFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/tremaw_trend_XXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl), nullptr);
+    dir = tmpl;
+    path = dir + "/tremaw32.gph";
+    g_GraphFile = path;
+    g_Trend = TrendRecord{};
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::permissions(dir, fs::perms::owner_all, ec);
+    fs::remove_all(dir, ec);
+  }
+
+  void WriteBytes(const std::vector<unsigned char>& bytes) {
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  static std::vector<unsigned char> Bytes(const TrendRecord& r) {
+    std::vector<unsigned char> b;
+    auto put = [&b](int32_t v) {
+      const auto u = static_cast<uint32_t>(v);
+      for (int s = 0; s < 32; s += 8) b.push_back(static_cast<unsigned char>((u >> s) & 0xFF));
+    };
+    put(r.games);
+    put(r.wins);
+    for (int32_t t : r.trend) put(t);
+    return b;
+  }
+  std::vector<unsigned char> FileBytes() const {
+    std::ifstream f(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  }
+  std::vector<std::string> DirEntries() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    return names;
+  }
+
+  std::string dir, path;
+};
+
+TEST_F(TrendFileTest, FirstGameWithoutFileStartsFromTheInitialRecord) {
+  UpdateTrendFile(SideHuman);
+  EXPECT_EQ(g_Trend.games, 3);
+  EXPECT_EQ(g_Trend.wins, 2);
+  EXPECT_EQ(g_Trend.trend[0], 50);
+  EXPECT_EQ(g_Trend.trend[1], 66);
+  EXPECT_EQ(g_Trend.trend[2], 0);
+  // Little-endian on disk, exactly the record, and no temporary file left behind.
+  const auto bytes = FileBytes();
+  ASSERT_EQ(bytes.size(), 208u);
+  EXPECT_EQ(bytes[0], 3);
+  EXPECT_EQ(bytes[4], 2);
+  EXPECT_EQ(bytes[8], 50);
+  EXPECT_EQ(bytes[12], 66);
+  EXPECT_EQ(DirEntries(), std::vector<std::string>{"tremaw32.gph"});
+  EXPECT_EQ(ReadTrendFile(path), g_Trend);
+
+  fs::remove(path);
+  UpdateTrendFile(SideComputer);
+  EXPECT_EQ(g_Trend.games, 3);
+  EXPECT_EQ(g_Trend.wins, 1);
+  EXPECT_EQ(g_Trend.trend[1], 33);
+
+  // The next game continues from the file.
+  UpdateTrendFile(SideComputer);
+  EXPECT_EQ(g_Trend.games, 4);
+  EXPECT_EQ(g_Trend.wins, 1);
+  EXPECT_EQ(g_Trend.trend[2], 25);
+}
+
+TEST_F(TrendFileTest, SlotsShiftHalvingAndZeroEntries) {
+  // All 50 entries in use: the oldest goes, the new share is entry 49.
+  TrendRecord full;
+  full.games = 11;
+  full.wins = 5;
+  for (int i = 0; i < kTrendEntries; ++i) full.trend[i] = i + 1;
+  TrendRecord r = full;
+  EXPECT_EQ(AddGameToTrend(r, true), 49);
+  for (int i = 0; i < 49; ++i) EXPECT_EQ(r.trend[i], i + 2);
+  EXPECT_EQ(r.trend[49], 50);
+
+  // 15/8 and a loss: 16/8, halved to 8/4.
+  r = TrendRecord{};
+  r.games = 15;
+  r.wins = 8;
+  r.trend[0] = 53;
+  EXPECT_EQ(AddGameToTrend(r, false), 1);
+  EXPECT_EQ(r.games, 8);
+  EXPECT_EQ(r.wins, 4);
+  EXPECT_EQ(r.trend[1], 50);
+
+  // 16/9 and a win: 17/10, odd games, not halved.
+  r = TrendRecord{};
+  r.games = 16;
+  r.wins = 9;
+  r.trend[0] = 56;
+  AddGameToTrend(r, true);
+  EXPECT_EQ(r.games, 17);
+  EXPECT_EQ(r.wins, 10);
+  EXPECT_EQ(r.trend[1], 58);
+
+  // Even games with odd wins are not halved; below 16 nothing is.
+  r = TrendRecord{};
+  r.games = 17;
+  r.wins = 9;
+  r.trend[0] = 52;
+  AddGameToTrend(r, false);
+  EXPECT_EQ(r.games, 18);
+  EXPECT_EQ(r.wins, 9);
+  r = TrendRecord{};
+  r.games = 13;
+  r.wins = 4;
+  r.trend[0] = 30;
+  AddGameToTrend(r, true);
+  EXPECT_EQ(r.games, 14);
+  EXPECT_EQ(r.wins, 5);
+
+  // A game at 0 % stores 0, so the next game takes the same slot.
+  r = TrendRecord{};
+  r.games = 2;
+  r.wins = 0;
+  r.trend[0] = 100;
+  EXPECT_EQ(AddGameToTrend(r, false), 1);
+  EXPECT_EQ(r.trend[1], 0);
+  EXPECT_EQ(AddGameToTrend(r, true), 1);
+  EXPECT_EQ(r.trend[1], 25);
+
+  // Sound counts but no share in use yet: the new share is entry 0.
+  r = TrendRecord{};
+  r.games = 9;
+  r.wins = 3;
+  EXPECT_EQ(AddGameToTrend(r, true), 0);
+  EXPECT_EQ(r.trend[0], 40);
+
+  // The largest counts neither overflow nor leave 0..100.
+  r = TrendRecord{};
+  r.games = INT32_MAX;
+  r.wins = INT32_MAX;
+  r.trend[0] = 100;
+  AddGameToTrend(r, true);
+  EXPECT_GE(r.games, 1);
+  EXPECT_LE(r.wins, r.games);
+  EXPECT_EQ(r.trend[1], 100);
+}
+
+TEST_F(TrendFileTest, DamagedOrForeignFilesStartAnew) {
+  TrendRecord good;
+  good.games = 7;
+  good.wins = 3;
+  good.trend[0] = 42;
+  WriteBytes(Bytes(good));
+  EXPECT_EQ(ReadTrendFile(path), good);
+
+  const TrendRecord initial = InitialTrend();
+  // A file of zeros has no games: damaged.
+  WriteBytes(std::vector<unsigned char>(208, 0));
+  EXPECT_EQ(ReadTrendFile(path), initial);
+  UpdateTrendFile(SideHuman);
+  EXPECT_EQ(g_Trend.games, 3);
+  EXPECT_EQ(g_Trend.trend[1], 66);
+
+  auto damaged = [&](TrendRecord r) {
+    WriteBytes(Bytes(r));
+    return ReadTrendFile(path);
+  };
+  TrendRecord r = good;
+  r.games = -5;
+  EXPECT_EQ(damaged(r), initial);
+  r = good;
+  r.wins = 8;
+  EXPECT_EQ(damaged(r), initial);
+  r = good;
+  r.wins = -1;
+  EXPECT_EQ(damaged(r), initial);
+  r = good;
+  r.trend[3] = 101;
+  EXPECT_EQ(damaged(r), initial);
+  r = good;
+  r.trend[49] = -1;
+  EXPECT_EQ(damaged(r), initial);
+
+  // Short, long and empty files.
+  auto bytes = Bytes(good);
+  bytes.resize(100);
+  WriteBytes(bytes);
+  EXPECT_EQ(ReadTrendFile(path), initial);
+  bytes = Bytes(good);
+  bytes.push_back(0);
+  WriteBytes(bytes);
+  EXPECT_EQ(ReadTrendFile(path), initial);
+  WriteBytes({});
+  EXPECT_EQ(ReadTrendFile(path), initial);
+
+  // A damaged file is replaced by a sound record after the game.
+  WriteBytes(std::vector<unsigned char>(208, 0xFF));
+  UpdateTrendFile(SideComputer);
+  EXPECT_EQ(ReadTrendFile(path), g_Trend);
+  EXPECT_EQ(g_Trend.games, 3);
+  EXPECT_EQ(g_Trend.trend[1], 33);
+}
+
+TEST_F(TrendFileTest, UnusableFileIsTreatedAsMissingAndNeverBlocks) {
+  // A directory in the file's place: read as missing, left alone, nothing kept.
+  fs::create_directory(path);
+  UpdateTrendFile(SideHuman);
+  EXPECT_EQ(g_Trend.games, 3);
+  EXPECT_EQ(g_Trend.trend[1], 66);
+  EXPECT_TRUE(fs::is_directory(path));
+  fs::remove(path);
+
+  // A FIFO nobody writes to must not hang the read, and is not replaced.
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  UpdateTrendFile(SideComputer);
+  EXPECT_EQ(g_Trend.games, 3);
+  EXPECT_EQ(g_Trend.trend[1], 33);
+  EXPECT_TRUE(fs::is_fifo(path));
+  fs::remove(path);
+
+  // A directory that can be neither read nor written: updated in memory only.
+  if (::geteuid() != 0) {
+    fs::permissions(dir, fs::perms::none);
+    UpdateTrendFile(SideHuman);
+    EXPECT_EQ(g_Trend.games, 3);
+    EXPECT_EQ(g_Trend.wins, 2);
+    EXPECT_FALSE(WriteTrendFile(path, g_Trend));
+    fs::permissions(dir, fs::perms::owner_all);
+    EXPECT_EQ(DirEntries().size(), 0u);
+  }
+
+  // A symbolic link: the file behind it is replaced, the link stays.
+  const std::string real = dir + "/real.gph";
+  TrendRecord good;
+  good.games = 4;
+  good.wins = 2;
+  good.trend[0] = 50;
+  ASSERT_TRUE(WriteTrendFile(real, good));
+  fs::create_symlink(real, path);
+  UpdateTrendFile(SideHuman);
+  EXPECT_TRUE(fs::is_symlink(path));
+  EXPECT_EQ(ReadTrendFile(real).games, 5);
+
+  // No path at all.
+  g_GraphFile.clear();
+  UpdateTrendFile(SideHuman);
+  EXPECT_EQ(g_Trend.games, 3);
+}
+
+}  // namespace

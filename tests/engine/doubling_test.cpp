@@ -1,0 +1,129 @@
+// Exposed blots, the balance of the position, the answer to the human's
+// double and the minimum stake of a give-up.
+#include "tests/engine/engine_fixture.h"
+
+using DoublingTest = EngineTest;
+
+TEST_F(DoublingTest, ExposedBlotsAndBalance) {
+  // Human blot on 10 with a computer checker above; human blot on 22 with none above.
+  TestBoard b({{10, 1, SideHuman}, {22, 1, SideHuman}, {15, 13, SideHuman}, {12, 1, SideComputer},
+               {5, 14, SideComputer}});
+  Engine e(b.get(), &dice);
+  EXPECT_EQ(e.ExposedBlots(SideHuman), 1);
+  // The computer blot on 12 has the human on 10 below it.
+  EXPECT_EQ(e.ExposedBlots(SideComputer), 1);
+  b[12]->Position::MoveTo(kComputerBar);  // the bar still reaches the blot on 22
+  EXPECT_EQ(e.ExposedBlots(SideHuman), 2);
+  EXPECT_EQ(e.ExposedBlots(SideComputer), 0);
+
+  // A computer blot below every human checker but the human's bar.
+  TestBoard c({{3, 1, SideComputer}, {6, 14, SideComputer}, {20, 14, SideHuman}, {0, 1, SideHuman}});
+  Engine ec(c.get(), &dice);
+  EXPECT_EQ(ec.ExposedBlots(SideComputer), 1);
+  c[0]->count = 0;
+  EXPECT_EQ(ec.ExposedBlots(SideComputer), 0);
+  EXPECT_EQ(ec.ExposedBlots(SideNone), 0);
+
+  TestBoard start;
+  Engine es(start.get(), &dice);
+  EXPECT_EQ(es.Balance(), 0);
+
+  // The computer on its bar (25 pips plus 12), the human's blot on 20 exposed to it.
+  TestBoard d({{25, 1, SideComputer}, {6, 14, SideComputer}, {20, 1, SideHuman}, {19, 14, SideHuman}});
+  Engine ed(d.get(), &dice);
+  EXPECT_EQ(ed.Balance(), (25 + 84) - (5 + 84) + 12 * 1 + 9 * (0 - 1));
+}
+
+TEST_F(DoublingTest, RaceDoubleThresholds) {
+  g_turn = SideHuman;
+  // Computer 63 pips; human 70 pips.
+  TestBoard b({{6, 10, SideComputer}, {3, 1, SideComputer}, {26, 4, SideComputer}, {19, 11, SideHuman},
+               {21, 1, SideHuman}, {27, 3, SideHuman}});
+  Engine e(b.get(), &dice);
+  ASSERT_TRUE(e.race);
+  ASSERT_EQ(e.PipCount(SideComputer), 63);
+  ASSERT_EQ(e.PipCount(SideHuman), 70);
+  EXPECT_TRUE(e.AcceptDouble());  // 10 > 9
+  b[21]->Position::MoveTo(22);    // 69 pips
+  ASSERT_EQ(e.PipCount(SideHuman), 69);
+  EXPECT_FALSE(e.AcceptDouble());  // 9 = 9 declines
+}
+
+TEST_F(DoublingTest, ContactDoubleThresholds) {
+  g_turn = SideHuman;
+  // No blots, empty bars: the balance is the pip difference.
+  {
+    TestBoard b({{24, 2, SideComputer}, {13, 5, SideComputer}, {8, 3, SideComputer}, {6, 5, SideComputer},
+                 {1, 2, SideHuman}, {12, 5, SideHuman}, {21, 3, SideHuman}, {22, 2, SideHuman}, {27, 3, SideHuman}});
+    Engine e(b.get(), &dice);
+    ASSERT_FALSE(e.race);
+    EXPECT_EQ(e.Balance(), 36);
+    EXPECT_TRUE(e.AcceptDouble());
+  }
+  {
+    TestBoard b({{24, 2, SideComputer}, {13, 5, SideComputer}, {8, 3, SideComputer}, {6, 5, SideComputer},
+                 {1, 2, SideHuman}, {12, 5, SideHuman}, {21, 2, SideHuman}, {22, 3, SideHuman}, {27, 3, SideHuman}});
+    Engine e(b.get(), &dice);
+    EXPECT_EQ(e.Balance(), 37);
+    EXPECT_FALSE(e.AcceptDouble());
+  }
+}
+
+TEST_F(DoublingTest, SingleBackCheckerAgainstAStrongHomeBoard) {
+  g_turn = SideHuman;
+  // One computer checker back, the human holds 19 to 22: declined, whatever
+  // the last search left in madePoints.
+  TestBoard b({{24, 1, SideComputer}, {6, 7, SideComputer}, {8, 7, SideComputer}, {19, 2, SideHuman},
+               {20, 2, SideHuman}, {21, 2, SideHuman}, {22, 2, SideHuman}, {12, 7, SideHuman}});
+  Engine e(b.get(), &dice);
+  ASSERT_LT(e.Balance(), 37);
+  e.madePoints[SideHuman] = 0;
+  EXPECT_FALSE(e.AcceptDouble());
+  EXPECT_EQ(e.madePoints[SideHuman], 0);  // an answer changes nothing
+
+  // Three points only: accepted, even if a stale value says more.
+  b[22]->count = 0;
+  b[22]->owner = SideNone;
+  b[12]->count = 9;
+  e.madePoints[SideHuman] = 10;
+  EXPECT_TRUE(e.AcceptDouble());
+
+  // Two back checkers: the home board alone does not decline.
+  TestBoard c({{24, 2, SideComputer}, {6, 6, SideComputer}, {8, 7, SideComputer}, {19, 2, SideHuman},
+               {20, 2, SideHuman}, {21, 2, SideHuman}, {22, 2, SideHuman}, {12, 7, SideHuman}});
+  Engine ec(c.get(), &dice);
+  ASSERT_LT(ec.Balance(), 37);
+  EXPECT_TRUE(ec.AcceptDouble());
+}
+
+TEST_F(DoublingTest, GiveUpAtLeastGammon) {
+  // A human checker on its bar during contact.
+  TestBoard bar({{0, 1, SideHuman}, {19, 14, SideHuman}, {13, 15, SideComputer}});
+  Engine eb(bar.get(), &dice);
+  ASSERT_FALSE(eb.race);
+  EXPECT_TRUE(eb.GiveUpAtLeastGammon());
+
+  // A human checker in the computer's home board during contact.
+  TestBoard home({{5, 1, SideHuman}, {27, 14, SideHuman}, {13, 15, SideComputer}});
+  Engine eh(home.get(), &dice);
+  EXPECT_TRUE(eh.GiveUpAtLeastGammon());
+
+  // In a race only the crossovers count: 30 against 15.
+  TestBoard race({{14, 15, SideHuman}, {3, 15, SideComputer}});
+  Engine er(race.get(), &dice);
+  ASSERT_TRUE(er.race);
+  EXPECT_TRUE(er.GiveUpAtLeastGammon());
+  race[14]->count = 14;
+  race[27]->count = 1;  // one checker off: never a gammon by crossovers
+  EXPECT_FALSE(er.GiveUpAtLeastGammon());
+
+  // Close crossovers, nothing back: a single game.
+  TestBoard close({{20, 15, SideHuman}, {8, 15, SideComputer}});
+  Engine ecl(close.get(), &dice);
+  EXPECT_EQ(ecl.Crossovers(SideHuman) - ecl.Crossovers(SideComputer), 15 - 30);
+  EXPECT_FALSE(ecl.GiveUpAtLeastGammon());
+  // At the start the human's back checkers stand in the computer's home board.
+  TestBoard start;
+  Engine es(start.get(), &dice);
+  EXPECT_TRUE(es.GiveUpAtLeastGammon());
+}

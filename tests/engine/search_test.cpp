@@ -1,0 +1,268 @@
+// The opening table, the exhaustive search and the end-for-end board turn.
+#include "tests/engine/engine_fixture.h"
+
+class SearchTest : public EngineTest {
+ protected:
+  // Plays the chosen steps on the model, each checked before it is made.
+  bool PlayBest(Engine& e, TestBoard& b, int steps) {
+    for (int i = 0; i < steps; ++i) {
+      const int s = e.bestFrom[i];
+      const int d = e.bestDice[i];
+      if (s > 25 || d < 1 || d > 6 || !e.IsLegalStepFrom(s, static_cast<unsigned>(d))) return false;
+      const int to = s - d >= 1 ? s - d : kComputerTray;
+      b[s]->Position::MoveTo(to);
+    }
+    return true;
+  }
+};
+
+TEST_F(SearchTest, OpeningTable) {
+  g_turn = SideComputer;
+  g_LevelOfPlay = 2;
+  {
+    TestBoard b;
+    Engine e(b.get(), &dice);
+    const Model before = Take(b);
+    SetDice({6, 5});
+    e.ChooseMove(true);
+    EXPECT_EQ(e.bestFrom[0], 24);
+    EXPECT_EQ(e.bestFrom[1], 18);
+    EXPECT_EQ(e.bestDice[0], 6);
+    EXPECT_EQ(e.bestDice[1], 5);
+    EXPECT_EQ(e.bestScore, INT_MIN);  // the table does not score
+    EXPECT_TRUE(Unchanged(b, before));
+    ASSERT_TRUE(PlayBest(e, b, 2));
+    EXPECT_EQ(b.Count(24), 1);
+    EXPECT_EQ(b.Count(13), 6);
+  }
+  // Every other pair of different dice has a legal table move, and both
+  // orders of a pair give the same position; 5 then 6 is searched.
+  for (int a = 1; a <= 6; ++a)
+    for (int c = a + 1; c <= 6; ++c) {
+      TestBoard first;
+      TestBoard second;
+      Engine e1(first.get(), &dice);
+      Engine e2(second.get(), &dice);
+      SetDice({a, c});
+      e1.ChooseMove(true);
+      SetDice({c, a});
+      e2.ChooseMove(true);
+      if (a == 5 && c == 6) {
+        EXPECT_NE(e1.bestScore, INT_MIN);
+        EXPECT_EQ(e2.bestScore, INT_MIN);
+        continue;
+      }
+      EXPECT_EQ(e1.bestScore, INT_MIN) << a << c;
+      EXPECT_EQ(e2.bestScore, INT_MIN) << c << a;
+      ASSERT_TRUE(PlayBest(e1, first, 2)) << a << c;
+      ASSERT_TRUE(PlayBest(e2, second, 2)) << c << a;
+      const Model m = Take(second);
+      EXPECT_TRUE(Unchanged(first, m)) << a << c;
+    }
+  {
+    // 4 then 6 runs one checker by way of 20; 1 then 3 makes the 5-point.
+    TestBoard b;
+    Engine e(b.get(), &dice);
+    SetDice({4, 6});
+    e.ChooseMove(true);
+    EXPECT_EQ(e.bestFrom[0], 24);
+    EXPECT_EQ(e.bestFrom[1], 20);
+    SetDice({1, 3});
+    e.ChooseMove(true);
+    EXPECT_EQ(e.bestFrom[0], 6);
+    EXPECT_EQ(e.bestFrom[1], 8);
+  }
+  {
+    // Searched instead: not the first move, a lower level, doubles, dice outside 1 to 6.
+    TestBoard b;
+    Engine e(b.get(), &dice);
+    SetDice({6, 5});
+    e.ChooseMove(false);
+    EXPECT_NE(e.bestScore, INT_MIN);
+    g_LevelOfPlay = 1;
+    SetDice({3, 1});
+    e.ChooseMove(true);
+    EXPECT_NE(e.bestScore, INT_MIN);
+    g_LevelOfPlay = 2;
+    SetDice({3, 3, 3, 3});
+    e.ChooseMove(true);
+    EXPECT_NE(e.bestScore, INT_MIN);
+    EXPECT_EQ(dice.count, 4);
+    SetDice({7, 3});
+    e.ChooseMove(true);
+    EXPECT_EQ(dice.count, 1);
+    EXPECT_EQ(e.bestDice[0], 3);
+    EXPECT_EQ(e.bestFrom[1], kNone);
+  }
+}
+
+TEST_F(SearchTest, NothingToPlay) {
+  g_turn = SideComputer;
+  g_LevelOfPlay = 2;
+  // An empty list, e.g. after a best move that could play nothing.
+  TestBoard b;
+  Engine e(b.get(), &dice);
+  SetDice({3, 1});
+  e.ChooseMove(false);
+  ASSERT_NE(e.bestFrom[0], kNone);
+  SetDice({});
+  EXPECT_GE(e.ChooseMove(false), 0);
+  for (uint8_t f : e.bestFrom) EXPECT_EQ(f, kNone);
+  EXPECT_EQ(dice.count, 0);
+  dice.count = -1;
+  e.ChooseMove(true);
+  for (uint8_t f : e.bestFrom) EXPECT_EQ(f, kNone);
+
+  // On the bar with every entry point closed.
+  TestBoard closed({{25, 1, SideComputer}, {19, 2, SideHuman}, {20, 2, SideHuman}, {21, 2, SideHuman},
+                    {22, 2, SideHuman}, {23, 2, SideHuman}, {24, 2, SideHuman}, {6, 14, SideComputer}});
+  Engine ec(closed.get(), &dice);
+  const Model before = Take(closed);
+  for (int d = 1; d <= 6; ++d) {
+    SetDice({d, d, d, d});
+    ec.ChooseMove(false);
+    EXPECT_EQ(dice.count, 0);
+    for (uint8_t f : ec.bestFrom) EXPECT_EQ(f, kNone);
+  }
+  EXPECT_TRUE(Unchanged(closed, before));
+}
+
+TEST_F(SearchTest, ShortenedListsFollowTheListOrder) {
+  g_turn = SideComputer;
+  g_LevelOfPlay = 2;
+  // Either die alone can be played from 24, but not both: 13 is blocked.
+  const std::initializer_list<Stack> stacks = {{24, 1, SideComputer}, {1, 14, SideComputer}, {14, 2, SideHuman},
+                                               {13, 2, SideHuman},    {20, 11, SideHuman}};
+  {
+    TestBoard b(stacks);
+    Engine e(b.get(), &dice);
+    SetDice({6, 5});
+    e.ChooseMove(false);
+    // The greedy pass runs on the exchanged order and keeps the 5.
+    ASSERT_EQ(dice.count, 1);
+    EXPECT_EQ(e.bestFrom[0], 24);
+    EXPECT_EQ(e.bestDice[0], 5);
+    EXPECT_EQ(e.bestFrom[1], kNone);
+  }
+  {
+    TestBoard b(stacks);
+    Engine e(b.get(), &dice);
+    SetDice({5, 6});
+    e.ChooseMove(false);
+    ASSERT_EQ(dice.count, 1);
+    EXPECT_EQ(e.bestDice[0], 6);
+  }
+  {
+    // Only 1 then 6 plays the checker on 13 (7 is blocked): found in the exchanged order.
+    TestBoard b({{13, 1, SideComputer}, {26, 14, SideComputer}, {7, 2, SideHuman}, {20, 13, SideHuman}});
+    Engine e(b.get(), &dice);
+    SetDice({6, 1});
+    e.ChooseMove(false);
+    ASSERT_EQ(dice.count, 2);
+    EXPECT_EQ(e.bestFrom[0], 13);
+    EXPECT_EQ(e.bestFrom[1], 12);
+    EXPECT_EQ(e.bestDice[0], 1);
+    EXPECT_EQ(e.bestDice[1], 6);
+    // The dice object keeps the roll's order.
+    EXPECT_EQ(dice.die[0], 6);
+    EXPECT_EQ(dice.die[1], 1);
+  }
+}
+
+TEST_F(SearchTest, TiesKeepTheFirstSequence) {
+  g_turn = SideComputer;
+  g_LevelOfPlay = 2;
+  // A race in which every sequence scores the same.
+  TestBoard b({{17, 1, SideComputer}, {16, 1, SideComputer}, {26, 13, SideComputer}, {24, 15, SideHuman}});
+  Engine e(b.get(), &dice);
+  ASSERT_TRUE(e.race);
+  SetDice({2, 1});
+  e.ChooseMove(false);
+  EXPECT_EQ(e.bestScore, 18);
+  EXPECT_EQ(e.bestFrom[0], 17);
+  EXPECT_EQ(e.bestFrom[1], 16);
+  EXPECT_EQ(e.bestDice[0], 2);
+  EXPECT_EQ(e.bestDice[1], 1);
+  SetDice({1, 2});
+  e.ChooseMove(false);
+  EXPECT_EQ(e.bestFrom[0], 17);
+  EXPECT_EQ(e.bestFrom[1], 16);
+  EXPECT_EQ(e.bestDice[0], 1);
+  EXPECT_EQ(e.bestDice[1], 2);
+}
+
+TEST_F(SearchTest, ChosenStepsAreLegalAndTheBoardIsKept) {
+  g_turn = SideComputer;
+  const std::initializer_list<Stack> middle = {
+      {24, 1, SideComputer}, {21, 1, SideComputer}, {13, 4, SideComputer}, {9, 1, SideComputer},
+      {8, 2, SideComputer},  {6, 4, SideComputer},  {4, 2, SideComputer},  {1, 2, SideHuman},
+      {5, 1, SideHuman},     {12, 3, SideHuman},    {17, 2, SideHuman},    {19, 3, SideHuman},
+      {20, 2, SideHuman},    {22, 2, SideHuman}};
+  for (int level = 0; level <= 2; ++level) {
+    g_LevelOfPlay = level;
+    for (int useMiddle = 0; useMiddle <= 1; ++useMiddle)
+      for (int a = 1; a <= 6; ++a)
+        for (int c = a; c <= 6; ++c) {
+          TestBoard b = useMiddle ? TestBoard(middle) : TestBoard();
+          Engine e(b.get(), &dice);
+          const Model before = Take(b);
+          if (a == c)
+            SetDice({a, a, a, a});
+          else
+            SetDice({a, c});
+          e.ChooseMove(false);
+          EXPECT_TRUE(Unchanged(b, before));
+          if (!useMiddle) {
+            EXPECT_EQ(dice.count, a == c ? 4 : 2);  // every roll plays in full from the start
+          }
+          EXPECT_TRUE(PlayBest(e, b, dice.count)) << level << a << c;
+          for (int i = dice.count; i < 4; ++i) EXPECT_EQ(e.bestFrom[i], kNone);
+        }
+  }
+}
+
+TEST_F(SearchTest, MirrorBoardTwiceIsTheIdentity) {
+  TestBoard b({{0, 1, SideHuman}, {3, 2, SideHuman}, {10, 4, SideComputer}, {13, 3, SideHuman},
+               {26, 5, SideComputer}, {24, 2, SideComputer}, {6, 4, SideComputer}, {27, 9, SideHuman}});
+  for (int i = 0; i < kBoardSize; ++i) {
+    b[i]->x = 100 + i;
+    b[i]->y = 200 + i;
+    b[i]->rect = Rect{i, i + 1, i + 2, i + 3};
+  }
+  Engine e(b.get(), &dice);
+  const Model before = Take(b);
+  e.MirrorBoard();
+  // The human's checkers now stand where the computer's would.
+  EXPECT_EQ(b.Count(25), 1);
+  EXPECT_EQ(b.Owner(25), SideComputer);
+  EXPECT_EQ(b.Owner(0), SideHuman);
+  EXPECT_EQ(b.Count(22), 2);
+  EXPECT_EQ(b.Owner(22), SideComputer);
+  EXPECT_EQ(b.Count(15), 4);
+  EXPECT_EQ(b.Owner(15), SideHuman);
+  EXPECT_EQ(b.Count(26), 9);
+  EXPECT_EQ(b.Count(27), 5);
+  EXPECT_EQ(b.Owner(2), SideNone);
+  EXPECT_EQ(b[25]->number, 0);
+  EXPECT_EQ(b[25]->x, 100);
+
+  e.MirrorBoard();
+  EXPECT_TRUE(Unchanged(b, before));
+  for (int i = 0; i < kBoardSize; ++i) {
+    EXPECT_EQ(b[i]->number, i);
+    EXPECT_EQ(b[i]->x, 100 + i);
+    EXPECT_EQ(b[i]->y, 200 + i);
+    EXPECT_EQ(b[i]->rect.left, i);
+    EXPECT_EQ(b[i]->rect.bottom, i + 3);
+  }
+
+  // The best move for the human: mirrored, searched as the computer, mirrored back.
+  g_turn = SideComputer;
+  g_LevelOfPlay = 2;
+  e.MirrorBoard();
+  SetDice({4, 2});
+  e.ChooseMove(false);
+  e.MirrorBoard();
+  EXPECT_TRUE(Unchanged(b, before));
+  EXPECT_EQ(e.bestFrom[0], 25);  // the human's bar checker enters first
+}

@@ -1,0 +1,294 @@
+#include "tests/support/game_fixture.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "app/stats.h"
+#include "board/position.h"
+#include "resources/ids.h"
+#include "settings/options.h"
+
+void GameFixture::ResetGlobals() {
+  ResetOptionsToBuiltIn();
+  g_turn = SideNone;
+  for (int s = 0; s < 3; ++s) {
+    g_HitCount[s] = 0;
+    g_ThinkTime[s] = 0;
+    g_ThinkRunning[s] = false;
+    g_ThinkStart[s] = 0;
+    g_DiceSum[s] = 0;
+    g_DoublesCount[s] = 0;
+    g_RunScore[s] = 0;
+  }
+  g_UndoneThisTurn = 0;
+  g_HoverPoint = 0;
+  g_AutoFinishActive = 0;
+  g_AutoFinishFast = 0;
+  std::memset(g_BoardRecord, 0, sizeof g_BoardRecord);
+}
+
+void GameFixture::SetUp() {
+  ResetGlobals();
+  std::string tmpl = (std::filesystem::temp_directory_path() / "tremaw-flow-XXXXXX").string();
+  std::vector<char> buf(tmpl.begin(), tmpl.end());
+  buf.push_back('\0');
+  ASSERT_NE(mkdtemp(buf.data()), nullptr);
+  dir = buf.data();
+  iniPath = dir + "/tremaw.ini";
+  rollsPath = dir + "/rolls.txt";
+  ini = std::make_unique<IniStore>(iniPath);
+}
+
+void GameFixture::TearDown() {
+  wnd.reset();
+  std::error_code ec;
+  std::filesystem::remove_all(dir, ec);
+  ResetGlobals();
+}
+
+void GameFixture::SetOption(const std::string& key, int value) { ini->WriteInt("Options", key, value); }
+
+void GameFixture::UseRolls(const std::string& text) {
+  {
+    std::ofstream out(rollsPath, std::ios::binary | std::ios::trunc);
+    out << text;
+  }
+  if (!wnd) {
+    ini->WriteInt("Options", "DiceMode", 2);
+    ini->WriteString("Options", "RollsList", rollsPath);
+    return;
+  }
+  g_RollsFile = rollsPath;
+  wnd->m_diceMode = 2;
+  if (wnd->m_dice != nullptr) {
+    wnd->m_dice->CloseListFile();
+    wnd->m_dice->mode = 2;
+  }
+}
+
+void GameFixture::Start() {
+  TremaWndServices s;
+  s.host = &host;
+  s.view = &view;
+  s.frame = &frame;
+  s.surface = nullptr;
+  s.dialogs = &dialogs;
+  s.profile = ini.get();
+  s.docFile = dir + "/Documentation.htm";
+  s.displayName = "Kolvar Backgammon";
+  wnd = std::make_unique<TremaWnd>(s);
+  wnd->Create();
+}
+
+void GameFixture::QueueKey(unsigned key, uint32_t modifiers) {
+  Message m;
+  m.message = WM_KEYDOWN;
+  m.wParam = key;
+  m.flags = modifiers;
+  wnd->Queue().PostInput(m);
+}
+
+void GameFixture::Key(unsigned key, uint32_t modifiers) {
+  QueueKey(key, modifiers);
+  Pump();
+}
+
+void GameFixture::Char(char c) {
+  Message m;
+  m.message = WM_CHAR;
+  m.wParam = static_cast<unsigned char>(c);
+  wnd->Queue().PostInput(m);
+  Pump();
+}
+
+void GameFixture::Command(int id) {
+  wnd->PostCommand(id);
+  Pump();
+}
+
+Point GameFixture::EntryCentre(int index) const {
+  const Rect& r = wnd->m_board[index]->rect;
+  return Point{(r.left + r.right) / 2, r.top + (r.bottom - r.top) / 4};
+}
+
+void GameFixture::QueueClickEntry(int index) {
+  const Point p = EntryCentre(index);
+  Message down;
+  down.message = WM_LBUTTONDOWN;
+  down.x = p.x;
+  down.y = p.y;
+  Message up = down;
+  up.message = WM_LBUTTONUP;
+  wnd->Queue().PostInput(down);
+  wnd->Queue().PostInput(up);
+}
+
+void GameFixture::ClickEntry(int index) {
+  QueueClickEntry(index);
+  Pump();
+}
+
+void GameFixture::ClickAt(int x, int y) {
+  Message down;
+  down.message = WM_LBUTTONDOWN;
+  down.x = x;
+  down.y = y;
+  Message up = down;
+  up.message = WM_LBUTTONUP;
+  wnd->Queue().PostInput(down);
+  wnd->Queue().PostInput(up);
+  Pump();
+}
+
+void GameFixture::RightClickAt(int x, int y) {
+  Message down;
+  down.message = WM_RBUTTONDOWN;
+  down.x = x;
+  down.y = y;
+  wnd->Queue().PostInput(down);
+  Pump();
+}
+
+void GameFixture::SetBoard(std::initializer_list<Checkers> entries) {
+  std::memset(g_BoardRecord, 0, sizeof g_BoardRecord);
+  g_BoardRecord[kHumanBar].owner = SideHuman;
+  g_BoardRecord[kComputerBar].owner = SideComputer;
+  g_BoardRecord[kComputerTray].owner = SideComputer;
+  g_BoardRecord[kHumanTray].owner = SideHuman;
+  for (const Checkers& c : entries) {
+    g_BoardRecord[c.index].count = static_cast<uint8_t>(c.count);
+    if (c.index >= 1 && c.index <= 24) g_BoardRecord[c.index].owner = c.owner;
+  }
+  CreateBoard(wnd->m_board, false);
+  delete wnd->m_engine;
+  wnd->m_engine = new Engine(wnd->m_board, wnd->m_dice);
+}
+
+void GameFixture::HumanTurnWith(int d0, int d1) {
+  g_turn = SideHuman;
+  wnd->m_openingRoll = 0;
+  wnd->m_awaitConfirm = 0;
+  wnd->m_handOverPending = false;
+  for (auto& step : wnd->m_steps) step[0] = step[1] = 0xFF;
+  wnd->m_stepCount = 0;
+  wnd->PointCurrentStep();
+  DiceRoller& d = *wnd->m_dice;
+  for (uint8_t& v : d.die) v = 0xFF;
+  d.count = 0;
+  if (d0 > 0) d.die[d.count++] = static_cast<uint8_t>(d0);
+  if (d1 > 0) d.die[d.count++] = static_cast<uint8_t>(d1);
+  if (d0 > 0 && d0 == d1) {
+    d.die[2] = d.die[3] = static_cast<uint8_t>(d0);
+    d.count = 4;
+  }
+  wnd->m_engine->UpdateRace();
+  g_UndoneThisTurn = 0;
+  wnd->Queue().Clear();
+  wnd->PromptStep(false);
+  Pump();
+}
+
+const std::string& GameFixture::LastLog() const {
+  static const std::string empty;
+  return wnd->LogLines().empty() ? empty : wnd->LogLines().back();
+}
+
+std::string GameFixture::LogLine(int fromEnd) const {
+  const auto& log = wnd->LogLines();
+  if (fromEnd < 0 || static_cast<size_t>(fromEnd) >= log.size()) return {};
+  return log[log.size() - 1 - static_cast<size_t>(fromEnd)];
+}
+
+int GameFixture::StoredInt(const std::string& section, const std::string& key, int def) const {
+  return IniStore(iniPath).GetInt(section, key, def);
+}
+
+int GameFixture::BoxCount(const std::string& text) const {
+  int n = 0;
+  for (const auto& b : host.boxes)
+    if (b.text == text) ++n;
+  return n;
+}
+
+namespace {
+struct Candidate {
+  int source;
+  int die;
+};
+
+// The board's counts and owners, to tell whether an entry did anything.
+std::vector<int> Snapshot(Position** board) {
+  std::vector<int> s;
+  for (int i = 0; i < kBoardSize; ++i) {
+    s.push_back(board[i] ? board[i]->count : -1);
+    s.push_back(board[i] ? board[i]->owner : -1);
+  }
+  return s;
+}
+
+// Would the other die still be playable after this step? Tried on the model.
+bool LeavesOtherPlayable(TremaWnd& w, const Candidate& c, int other) {
+  Position* copies[kBoardSize] = {};
+  SaveBoard(w.m_board, copies);
+  int dest = c.source + c.die;
+  if (dest > 24) dest = kHumanTray;
+  w.m_board[c.source]->Position::MoveTo(dest);
+  DiceRoller& d = *w.m_dice;
+  uint8_t dice[4];
+  std::memcpy(dice, d.die, sizeof dice);
+  const int count = d.count;
+  d.die[0] = static_cast<uint8_t>(other);
+  d.die[1] = d.die[2] = d.die[3] = 0xFF;
+  d.count = 1;
+  const bool playable = !w.m_engine->NoLegalStep();
+  std::memcpy(d.die, dice, sizeof dice);
+  d.count = count;
+  RestoreBoard(copies, w.m_board);
+  return playable;
+}
+}  // namespace
+
+bool GameFixture::PlayFirstLegalStep() {
+  TremaWnd& w = *wnd;
+  if (g_turn != SideHuman || w.m_awaitConfirm || w.m_dice->count <= 0) return false;
+  Engine& e = *w.m_engine;
+  DiceRoller& d = *w.m_dice;
+
+  std::vector<Candidate> found;
+  const bool onBar = w.m_board[kHumanBar]->count > 0;
+  for (int j = 0; j <= 24; ++j) {
+    if (onBar && j != 0) break;
+    for (int i = 0; i < d.count && i < 4; ++i)
+      if (e.IsLegalStep(j, d.die[i])) found.push_back({j, d.die[i]});
+  }
+  if (found.empty()) {
+    if (!e.NoLegalStep()) return false;
+    Key(VK_SPACE);
+    return true;
+  }
+  if (w.m_mustPlayBoth && d.count == 2 && d.die[0] != d.die[1]) {
+    std::vector<Candidate> good;
+    for (const Candidate& c : found)
+      if (LeavesOtherPlayable(w, c, c.die == d.die[0] ? d.die[1] : d.die[0])) good.push_back(c);
+    if (!good.empty()) found = good;
+  }
+
+  const size_t games = dialogs.winners.size();
+  for (const Candidate& c : found) {
+    const std::vector<int> before = Snapshot(w.m_board);
+    Key(c.source == 0 ? '0' : static_cast<unsigned>('A' + c.source - 1));
+    if (Snapshot(w.m_board) != before || dialogs.winners.size() != games) return true;
+    if (w.m_curStep[0] != 0xFF && w.m_curStep[1] == 0xFF) {
+      const int to = c.source + c.die;
+      Key(to >= 25 ? '0' : static_cast<unsigned>('A' + to - 1));
+      if (Snapshot(w.m_board) != before || dialogs.winners.size() != games) return true;
+    }
+  }
+  return false;
+}

@@ -1,0 +1,86 @@
+#pragma once
+// A main window with fake host, view, frame and dialogs and a settings file
+// in a temporary directory, for tests that play the game through its queue.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+#include "app/tremawnd.h"
+#include "platform/ini_store.h"
+#include "tests/support/fake_host.h"
+#include "tests/support/game_fakes.h"
+
+// One entry of a board image: index, checker count, owner.
+struct Checkers {
+  int index;
+  int count;
+  int owner;
+};
+
+class GameFixture : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Puts every process-wide value of the game back to its start.
+  static void ResetGlobals();
+
+  // ---- before Start ----
+  // An option of section "Options" in the settings file.
+  void SetOption(const std::string& key, int value);
+  // Dice from a roll list with this text (mode 2); may also be called later,
+  // when the next roll reads the new list from its start.
+  void UseRolls(const std::string& text);
+
+  // Creates the window: settings, sizing, the first game. Pumps nothing.
+  void Start();
+
+  // ---- input through the queue (each pumps) ----
+  void Pump() { wnd->Pump(); }
+  void Key(unsigned key, uint32_t modifiers = 0);
+  void Char(char c);
+  void Command(int id);
+  // A left click (button down and up) on the middle of a board entry.
+  void ClickEntry(int index);
+  void ClickAt(int x, int y);
+  void RightClickAt(int x, int y);
+  // Queues input or a command without pumping.
+  void QueueKey(unsigned key, uint32_t modifiers = 0);
+  void QueueClickEntry(int index);
+  Point EntryCentre(int index) const;
+
+  // ---- setting up a turn ----
+  // Replaces the board by this image (the rest empty; trays by their counts)
+  // and gives the game a new engine bound to it.
+  void SetBoard(std::initializer_list<Checkers> entries);
+  // Starts a human turn on the current board with these dice (0: none).
+  void HumanTurnWith(int d0, int d1);
+
+  // ---- reading the game ----
+  const std::string& LastLog() const;
+  std::string LogLine(int fromEnd) const;  // 0 = the last line
+  int Count(int index) const { return wnd->m_board[index]->count; }
+  int Owner(int index) const { return wnd->m_board[index]->owner; }
+  int StoredInt(const std::string& section, const std::string& key, int def = -1) const;
+  // Boxes shown with exactly this text.
+  int BoxCount(const std::string& text) const;
+
+  // The human's move by the rule "first legal step": source from the bar or
+  // the lowest point, and the first die that plays from it, preferring a step
+  // that leaves the other die playable when both must be played. False when
+  // no step could be entered.
+  bool PlayFirstLegalStep();
+
+  FakeHost host;
+  FakeView view;
+  FakeFrame frame;
+  FakeDialogs dialogs;
+  std::string dir;
+  std::string iniPath;
+  std::string rollsPath;
+  std::unique_ptr<IniStore> ini;
+  std::unique_ptr<TremaWnd> wnd;
+};

@@ -1,0 +1,293 @@
+// The statistics and manual-dice dialogs, opened and answered through the
+// dialogs' test hook, and the help functions.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <wx/button.h>
+#include <wx/dcmemory.h>
+#include <wx/dialog.h>
+#include <wx/radiobut.h>
+#include <wx/statbmp.h>
+#include <wx/statbox.h>
+#include <wx/statline.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "app/dice.h"
+#include "app/stats.h"
+#include "board/types.h"
+#include "dialogs/dice_entry.h"
+#include "dialogs/statistics.h"
+#include "settings/colors.h"
+#include "settings/options.h"
+#include "tests/support/fake_host.h"
+#include "ui/dialogs_dice.h"
+#include "ui/dialogs_stat.h"
+#include "ui/help.h"
+#include "ui/help_testing.h"
+#include "ui/wx_dialogs.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Label(wxWindow* w) { return w ? w->GetLabel().utf8_string() : std::string("<none>"); }
+
+// Controls that may not overlap: everything but the separator lines (the
+// grid's lines cross by design) and a group box with what it holds.
+void ExpectNoOverlaps(wxWindow* dlg) {
+  std::vector<wxWindow*> solid;
+  for (wxWindow* c : dlg->GetChildren())
+    if (!wxDynamicCast(c, wxStaticLine) && !wxDynamicCast(c, wxStaticBox)) solid.push_back(c);
+  const wxRect client(wxPoint(0, 0), dlg->GetClientSize());
+  for (size_t i = 0; i < solid.size(); ++i) {
+    const wxRect a = solid[i]->GetRect();
+    EXPECT_TRUE(client.Contains(a)) << Label(solid[i]) << " sticks out of the dialog";
+    for (size_t j = i + 1; j < solid.size(); ++j)
+      EXPECT_FALSE(a.Intersects(solid[j]->GetRect())) << Label(solid[i]) << " overlaps " << Label(solid[j]);
+  }
+}
+
+class DialogsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/tremaw_gui_dlg_XXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl), nullptr);
+    dir = tmpl;
+    g_GraphFile = dir + "/tremaw32.gph";
+    g_Trend = TrendRecord{};
+    ResetOptionsToBuiltIn();
+    g_Colors = g_DefaultSchemes[1];
+  }
+  void TearDown() override {
+    ResetOptionsToBuiltIn();
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+  std::string dir;
+};
+
+TEST_F(DialogsTest, StatisticsDialogShowsTheGameAndAnswers) {
+  for (int side : {SideComputer, SideHuman}) {
+    g_DiceSum[side] = 100 + side;
+    g_DoublesCount[side] = side;
+    g_HitCount[side] = 3 * side;
+    g_RunScore[side] = 10 * side;
+    g_Score[side] = 20 * side;
+  }
+  g_ThinkTime[SideHuman] = 61999;
+  g_ThinkTime[SideComputer] = 3600000;
+  g_SoundFiles[SoundWin] = "youwin.wav";
+  g_SoundActive[SoundWin] = 1;
+
+  FakeHost host;
+  WxGameDialogs dialogs(nullptr, &host);
+  int opened = 0;
+  dialogs.answer = [&](wxDialog& d) -> int {
+    ++opened;
+    auto& dlg = dynamic_cast<StatDlg&>(d);
+    EXPECT_EQ(dlg.GetTitle().utf8_string(), "Statistik");
+    EXPECT_EQ(Label(dlg.Control(IDC_STAT_DICE_HUMAN)), "102");
+    EXPECT_EQ(Label(dlg.Control(IDC_STAT_DICE_COMPUTER)), "101");
+    EXPECT_EQ(Label(dlg.Control(IDC_STAT_DOUBLES_HUMAN)), "2");
+    EXPECT_EQ(Label(dlg.Control(IDC_STAT_HITS_COMPUTER)), "3");
+    EXPECT_EQ(Label(dlg.Control(IDC_STAT_RUN_HUMAN)), "20");
+    EXPECT_EQ(Label(dlg.Control(IDC_STAT_TOTAL_COMPUTER)), "20");
+    EXPECT_EQ(Label(dlg.Control(IDC_STAT_TOTAL_HUMAN)), "40");
+    EXPECT_EQ(Label(dlg.Control(IDC_STAT_TIME_HUMAN)), "1 min 01 sec");
+    EXPECT_EQ(Label(dlg.Control(IDC_STAT_TIME_COMPUTER)), "60 min 00 sec");
+    EXPECT_EQ(Label(dlg.Control(IDC_STAT_ENTRIES)), "50");
+    EXPECT_EQ(Label(dlg.Control(IDC_STAT_AGAIN)), "Noch&mal");
+    EXPECT_EQ(Label(dlg.Control(IDC_STAT_QUIT)), "&Beenden");
+    EXPECT_EQ(Label(dlg.Control(IDC_STAT_SAME)), "&Gleiches Würfelschema");
+    auto* first = wxDynamicCast(dlg.Control(IDC_STAT_NEW), wxRadioButton);
+    if (first == nullptr) {
+      ADD_FAILURE() << "no first radio button";
+      return wxID_CANCEL;
+    }
+    EXPECT_TRUE(first->GetValue());
+    EXPECT_EQ(dlg.GetBackgroundColour(), wxColour(0xD2, 0xB6, 0x55));
+    EXPECT_EQ(dlg.Control(IDC_STAT_TIME_HUMAN)->GetBackgroundColour(), wxColour(0xD2, 0xB6, 0x55));
+    auto* again = wxDynamicCast(dlg.Control(IDC_STAT_AGAIN), wxButton);
+    EXPECT_EQ(dlg.GetDefaultItem(), again);
+    // The sound and the trend are done by the time the dialog shows.
+    EXPECT_EQ(host.sounds.size(), 1u);
+    EXPECT_EQ(g_Trend.games, 3);
+    ExpectNoOverlaps(&dlg);
+    // The controls keep the template's order: the graph lies left of the buttons.
+    EXPECT_LT(dlg.Control(IDC_STAT_X_AXIS)->GetRect().GetRight(), dlg.Control(IDC_STAT_NEW)->GetRect().x);
+
+    // The graph, drawn on a bitmap of the dialog's size.
+    wxBitmap bmp(dlg.GetClientSize());
+    wxMemoryDC dc(bmp);
+    dc.SetBackground(*wxRED_BRUSH);
+    dc.Clear();
+    dlg.DrawGraph(dc);
+    dc.SelectObject(wxNullBitmap);
+    const TrendGraph g = ComputeTrendGraph(dlg.m_rcXAxis, dlg.m_rcYAxis, g_Trend);
+    EXPECT_EQ(dlg.m_rcYAxis.right, dlg.Control(IDC_STAT_Y_AXIS)->GetRect().GetRight() + 1);
+    wxImage img = bmp.ConvertToImage();
+    // The background is red: the black line takes the red out, the white
+    // line adds green. Lines may be drawn smoothed, so look one pixel around.
+    auto near = [&img](int x, int y, auto test) {
+      for (int dy = -1; dy <= 1; ++dy)
+        if (test(img.GetRed(x, y + dy), img.GetGreen(x, y + dy))) return true;
+      return false;
+    };
+    const int midX = (g.fiftyFrom.x + g.fiftyTo.x) / 2;
+    EXPECT_TRUE(near(midX, g.fiftyFrom.y, [](int r, int) { return r < 100; }));
+    EXPECT_FALSE(near(midX, g.fiftyFrom.y - 5, [](int r, int) { return r < 100; }));
+    // The segment from 50 % to the game just ended, 66 %.
+    const Point a = g.polyline[1], b = g.polyline[2];
+    const int x = (a.x + b.x) / 2, y = a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
+    EXPECT_TRUE(near(x, y, [](int, int gr) { return gr > 150; }));
+    EXPECT_FALSE(near(x, y + 8, [](int, int gr) { return gr > 150; }));
+    wxDynamicCast(dlg.Control(IDC_STAT_SWAPPED), wxRadioButton)->SetValue(true);
+    return wxID_OK;
+  };
+  StatisticsResult r = dialogs.Statistics(SideHuman);
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(r.result, IDOK);
+  EXPECT_EQ(r.choice, 2);
+  ASSERT_EQ(host.sounds.size(), 1u);
+  EXPECT_EQ(host.sounds[0].file, "youwin.wav");
+  EXPECT_TRUE(host.sounds[0].async);
+
+  // Beenden (Esc and the close box end the dialog the same way): the choice
+  // is not read back, and the lose sound is off.
+  dialogs.answer = [](wxDialog& d) -> int {
+    wxDynamicCast(dynamic_cast<StatDlg&>(d).Control(IDC_STAT_SAME), wxRadioButton)->SetValue(true);
+    return wxID_CANCEL;
+  };
+  r = dialogs.Statistics(SideComputer);
+  EXPECT_EQ(r.result, IDCANCEL);
+  EXPECT_EQ(r.choice, 0);
+  EXPECT_EQ(host.sounds.size(), 1u);
+  EXPECT_EQ(g_Trend.games, 4);
+  EXPECT_EQ(ReadTrendFile(g_GraphFile), g_Trend);
+
+  EXPECT_EQ(dialogs.GiveUp(), IDCANCEL);
+}
+
+TEST_F(DialogsTest, ManualDiceDialogValidatesEveryEntry) {
+  FakeHost host;
+  DiceRoller dice;
+  dice.die[0] = 3;
+  dice.die[1] = 5;
+  WxGameDialogs dialogs(nullptr, &host);
+
+  dialogs.answer = [&](wxDialog& d) -> int {
+    auto& dlg = dynamic_cast<DiceDlg&>(d);
+    EXPECT_EQ(dlg.GetTitle().utf8_string(), "Händisch würfeln");
+    ExpectNoOverlaps(&dlg);
+    wxTextCtrl* e1 = dlg.Edit(IDC_DICE_VALUE1);
+    wxTextCtrl* e2 = dlg.Edit(IDC_DICE_VALUE2);
+    EXPECT_EQ(e1->GetValue(), "3");
+    EXPECT_EQ(e2->GetValue(), "5");
+    EXPECT_EQ(dlg.FaceValue(IDC_DICE_FACE1), 3);
+    EXPECT_EQ(dlg.FaceValue(IDC_DICE_FACE2), 5);
+    EXPECT_EQ(dlg.ChosenEdit(), IDC_DICE_VALUE1);
+    // Each face stands right of its field.
+    EXPECT_GT(dlg.Face(IDC_DICE_FACE1)->GetRect().x, e1->GetRect().GetRight());
+    EXPECT_GT(dlg.Face(IDC_DICE_FACE2)->GetRect().x, e2->GetRect().GetRight());
+
+    // Typing 4 then 2 fills both dice and comes back to the first field.
+    e1->SetValue("4");
+    EXPECT_EQ(dlg.m_value1, 4);
+    EXPECT_EQ(dlg.FaceValue(IDC_DICE_FACE1), 4);
+    EXPECT_EQ(dlg.Face(IDC_DICE_FACE1)->GetBitmap().GetWidth(), 32);
+    EXPECT_EQ(dlg.ChosenEdit(), IDC_DICE_VALUE2);
+    long from = 0, to = 0;
+    e2->GetSelection(&from, &to);
+    EXPECT_EQ(from, 0);
+    EXPECT_EQ(to, 1);
+    e2->SetValue("2");
+    EXPECT_EQ(dlg.m_value2, 2);
+    EXPECT_EQ(dlg.ChosenEdit(), IDC_DICE_VALUE1);
+
+    // Bad entries beep and put the old value back; the focus stays.
+    for (const char* bad : {"7", "0", "x", "-", "33"}) {
+      const int beeps = host.beeps;
+      e1->SetValue(bad);
+      EXPECT_EQ(host.beeps, beeps + 1) << bad;
+      EXPECT_EQ(e1->GetValue(), "4") << bad;
+      EXPECT_EQ(dlg.m_value1, 4);
+      EXPECT_EQ(dlg.ChosenEdit(), IDC_DICE_VALUE1);
+    }
+    // An emptied field is taken silently, but OK refuses to close.
+    const int beeps = host.beeps;
+    e2->SetValue("");
+    EXPECT_EQ(host.beeps, beeps);
+    EXPECT_EQ(dlg.m_value2, 2);
+    host.Answer(IDOK);
+    EXPECT_FALSE(dlg.PressOK());
+    EXPECT_EQ(host.boxes.size(), 1u);
+    if (!host.boxes.empty()) {
+      EXPECT_EQ(host.boxes[0].text, "Bitte eine ganze Zahl eingeben.");
+    }
+    EXPECT_EQ(host.beeps, beeps + 1);
+    EXPECT_EQ(dice.die[0], 3);  // nothing taken yet
+    EXPECT_EQ(dlg.ChosenEdit(), IDC_DICE_VALUE2);
+
+    e2->SetValue("6");
+    EXPECT_TRUE(dlg.PressOK());
+    return dlg.GetReturnCode();
+  };
+  dialogs.Run(dice);
+  EXPECT_EQ(dice.die[0], 4);
+  EXPECT_EQ(dice.die[1], 6);
+
+  // Cancel keeps the dice the roller drew.
+  dialogs.answer = [](wxDialog& d) -> int {
+    dynamic_cast<DiceDlg&>(d).Edit(IDC_DICE_VALUE1)->SetValue("1");
+    return wxID_CANCEL;
+  };
+  dialogs.Run(dice);
+  EXPECT_EQ(dice.die[0], 4);
+  EXPECT_EQ(dice.die[1], 6);
+
+  // A slot without a value starts as 1 rather than 255.
+  dice.die[0] = 0xFF;
+  dialogs.answer = [](wxDialog& d) -> int {
+    auto& dlg = dynamic_cast<DiceDlg&>(d);
+    EXPECT_EQ(dlg.Edit(IDC_DICE_VALUE1)->GetValue(), "1");
+    return wxID_CANCEL;
+  };
+  dialogs.Run(dice);
+}
+
+TEST(Help, BookTopicsAndDocumentation) {
+  std::vector<std::string> told;
+  SetHelpMessageHook([&](const std::string& text) { told.push_back(text); });
+
+  SetHelpBookPath("/nonexistent/tremaw.htb");
+  ShowHelpContext(nullptr, 155);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0], "Hilfedatei /nonexistent/tremaw.htb nicht gefunden.");
+
+  // The book built beside the tests (they run in the bin directory).
+  const std::string book = (fs::current_path() / "tremaw.htb").string();
+  ASSERT_TRUE(fs::exists(book)) << book;
+  SetHelpBookPath(book);
+  const std::pair<int, const char*> topics[] = {
+      {155, "settings.htm"}, {105, "colors.htm"}, {115, "giveup.htm"}, {120, "finish.htm"}, {0, "index.htm"},
+      {4711, "index.htm"}};
+  for (const auto& [context, page] : topics) {
+    ShowHelpContext(nullptr, context);
+    const std::string shown = CurrentHelpPage();
+    EXPECT_NE(shown.find(page), std::string::npos) << context << ": " << shown;
+  }
+  EXPECT_EQ(told.size(), 1u);
+  CloseHelp();
+  EXPECT_EQ(CurrentHelpPage(), "");
+
+  EXPECT_FALSE(OpenDocumentFile("/nonexistent/Documentation.htm"));
+  EXPECT_FALSE(OpenDocumentFile(fs::temp_directory_path().string()));  // a directory is no page
+  EXPECT_TRUE(fs::exists(fs::current_path() / "Documentation.htm"));
+  SetHelpMessageHook(nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+#pragma once
+// Places dialog controls from template rectangles in dialog units.
+#include <wx/gdicmn.h>
+#include <wx/window.h>
+
+#include "platform/geometry.h"
+
+enum class Grow { None, Height, Both };
+
+// Puts ctrl at the template rectangle (x, y, w, h in dialog units of dlg).
+// Where GTK needs more room than the template gives, the control grows to its
+// best size: to the right, and in height about its middle line.
+void PlaceInDialogUnits(wxWindow* dlg, wxWindow* ctrl, int x, int y, int w, int h, Grow grow);
+
+// Sets the dialog's client size from the template's size in dialog units,
+// enlarged where grown controls would otherwise stick out.
+void SizeDialogInDialogUnits(wxWindow* dlg, int w, int h);
+
+// A game colour (0x00BBGGRR) as a wx colour.
+inline wxColour ToWxColour(Color c) { return wxColour(ColorR(c), ColorG(c), ColorB(c)); }

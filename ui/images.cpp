@@ -1,0 +1,95 @@
+#include "ui/images.h"
+
+#include <cmath>
+
+namespace {
+void Put(wxImage& img, int x, int y, unsigned char r, unsigned char g, unsigned char b) {
+  if (x < 0 || y < 0 || x >= img.GetWidth() || y >= img.GetHeight()) return;
+  img.SetRGB(x, y, r, g, b);
+}
+
+void Disc(wxImage& img, double cx, double cy, double radius, unsigned char v) {
+  for (int y = static_cast<int>(cy - radius) - 1; y <= static_cast<int>(cy + radius) + 1; ++y)
+    for (int x = static_cast<int>(cx - radius) - 1; x <= static_cast<int>(cx + radius) + 1; ++x) {
+      const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
+      if (dx * dx + dy * dy <= radius * radius) Put(img, x, y, v, v, v);
+    }
+}
+}  // namespace
+
+bool DiePip(int value, int row, int column) {
+  // Index of the grid cell: 0 1 2 / 3 4 5 / 6 7 8.
+  static constexpr unsigned kPips[7] = {
+      0,
+      1u << 4,
+      (1u << 2) | (1u << 6),
+      (1u << 2) | (1u << 4) | (1u << 6),
+      (1u << 0) | (1u << 2) | (1u << 6) | (1u << 8),
+      (1u << 0) | (1u << 2) | (1u << 4) | (1u << 6) | (1u << 8),
+      (1u << 0) | (1u << 2) | (1u << 3) | (1u << 5) | (1u << 6) | (1u << 8),
+  };
+  if (value < 1 || value > 6 || row < 0 || row > 2 || column < 0 || column > 2) return false;
+  return (kPips[value] >> (row * 3 + column)) & 1u;
+}
+
+wxImage DieFaceImage(int value, Color background) {
+  const int n = kDieFaceSize;
+  wxImage img(n, n);
+  const unsigned char br = static_cast<unsigned char>(ColorR(background));
+  const unsigned char bg = static_cast<unsigned char>(ColorG(background));
+  const unsigned char bb = static_cast<unsigned char>(ColorB(background));
+  // Rounded square with a black rim, one pixel in from the edge.
+  const double lo = 1.0, hi = n - 1.0, radius = 5.0;
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x) {
+      const double px = x + 0.5, py = y + 0.5;
+      const double qx = std::max({lo + radius - px, 0.0, px - (hi - radius)});
+      const double qy = std::max({lo + radius - py, 0.0, py - (hi - radius)});
+      const double d = std::sqrt(qx * qx + qy * qy);
+      const bool inside = px >= lo && px <= hi && py >= lo && py <= hi && d <= radius;
+      const bool rim = inside && d > radius - 1.2;
+      const bool edge = inside && (px < lo + 1 || px > hi - 1 || py < lo + 1 || py > hi - 1);
+      if (!inside)
+        Put(img, x, y, br, bg, bb);
+      else if (rim || edge)
+        Put(img, x, y, 0, 0, 0);
+      else
+        Put(img, x, y, 255, 255, 255);
+    }
+  for (int row = 0; row < 3; ++row)
+    for (int col = 0; col < 3; ++col)
+      if (DiePip(value, row, col)) Disc(img, 8.0 + 8.0 * col, 8.0 + 8.0 * row, 2.7, 0);
+  return img;
+}
+
+wxImage ConfirmCursorImage() {
+  const int n = 32;
+  wxImage img(n, n);
+  // Magenta marks the transparent pixels.
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x) img.SetRGB(x, y, 255, 0, 255);
+  // The arrow: a black outline with a white body, tip at (0, 0).
+  for (int y = 0; y < 17; ++y)
+    for (int x = 0; x <= y && x < 12; ++x) {
+      const bool outline = x == 0 || x == y || x == 11 || y == 16;
+      Put(img, x, y, outline ? 0 : 255, outline ? 0 : 255, outline ? 0 : 255);
+    }
+  // The check mark: a thick dark-green hook at the lower right.
+  auto stroke = [&](int x0, int y0, int x1, int y1) {
+    const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+    for (int i = 0; i <= steps; ++i) {
+      const int x = x0 + (x1 - x0) * i / std::max(1, steps);
+      const int y = y0 + (y1 - y0) * i / std::max(1, steps);
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) Put(img, x + dx, y + dy, 0, 128, 0);
+    }
+  };
+  stroke(14, 22, 18, 27);
+  stroke(18, 27, 28, 13);
+  img.SetMaskColour(255, 0, 255);
+  img.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, 0);
+  img.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_Y, 0);
+  return img;
+}
+
+wxCursor ConfirmCursor() { return wxCursor(ConfirmCursorImage()); }

@@ -1,0 +1,59 @@
+// The application object: builds the paths of the program's files from the
+// start-up directory, names the program and opens the main window.
+#include <memory>
+#include <string>
+
+#include <wx/app.h>
+
+#include "app/stored_texts.h"
+#include "dialogs/trend.h"
+#include "settings/colors.h"
+#include "ui/app_help.h"
+#include "ui/app_paths.h"
+#include "ui/help.h"
+#include "ui/main_frame.h"
+#include "ui/wx_dialogs.h"
+#include "ui/wx_text.h"
+
+class BackgApp : public wxApp {
+ public:
+  bool OnInit() override;
+  // Help for the window the player is in (menu item, F1, dialogs' Help).
+  void OnHelp();
+
+ private:
+  MainFrame* m_frame = nullptr;
+};
+
+bool BackgApp::OnInit() {
+  // The start-up directory, fixed now: a file dialog changing the current
+  // directory later does not move these files.
+  const std::string dir = StartDirectory();
+  const std::string profile = JoinStartPath(dir, "tremaw.ini");
+  SetHelpBookPath(JoinStartPath(dir, "tremaw.htb"));
+  g_GraphFile = JoinStartPath(dir, "tremaw32.gph");
+  g_SchemeFile = JoinStartPath(dir, "tremaw32.clr");
+  const std::string doc = JoinStartPath(dir, "Documentation.htm");
+
+  const std::string name = DisplayNameText();
+  SetAppDisplayName(Wx(name));
+
+  MainFrameSetup setup;
+  setup.profilePath = profile;
+  setup.docFile = doc;
+  setup.displayName = name;
+  setup.makeDialogs = [](wxWindow* parent, Host* host) -> std::unique_ptr<GameDialogs> {
+    return std::make_unique<WxGameDialogs>(parent, host);
+  };
+  setup.onHelp = [this]() { OnHelp(); };
+  m_frame = new MainFrame(std::move(setup));
+  SetTopWindow(m_frame);
+  m_frame->StartGame();
+  if (m_frame->ShuttingDown()) return false;
+  m_frame->Show();
+  return true;
+}
+
+void BackgApp::OnHelp() { ShowHelpForActiveWindow(m_frame); }
+
+wxIMPLEMENT_APP(BackgApp);

@@ -1,0 +1,746 @@
+#include "ui/main_frame.h"
+
+#include <algorithm>
+
+#include <wx/button.h>
+#include <wx/dcclient.h>
+#include <wx/display.h>
+#include <wx/evtloop.h>
+#include <wx/menu.h>
+#include <wx/statbmp.h>
+#include <wx/statusbr.h>
+
+#include "app/tremawnd.h"
+#include "platform/sound_sdl.h"
+#include "resources/ids.h"
+#include "resources/menu_table.h"
+#include "resources/strings.h"
+#include "ui/app_help.h"
+#include "ui/help.h"
+#include "ui/help_testing.h"
+#include "ui/images.h"
+#include "ui/input.h"
+#include "ui/menus.h"
+#include "ui/wx_host.h"
+#include "ui/wx_ids.h"
+#include "ui/wx_surface.h"
+#include "ui/wx_text.h"
+
+namespace {
+wxColour Wxc(Color c) { return wxColour(ColorR(c), ColorG(c), ColorB(c)); }
+wxRect WxRect(const Rect& r) { return wxRect(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height())); }
+}  // namespace
+
+// ---- the child windows ------------------------------------------------------
+
+// The board: shows the kept surface. Named so that the input router takes its
+// mouse events as clicks on the board.
+class BoardCanvas : public wxWindow {
+ public:
+  explicit BoardCanvas(MainFrame* frame)
+      : wxWindow(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS | wxBORDER_NONE,
+                 kBoardWindowName),
+        m_frame(frame) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    Bind(wxEVT_PAINT, [this](wxPaintEvent&) { m_frame->PaintCanvas(); });
+  }
+
+ private:
+  MainFrame* m_frame;
+};
+
+// The game log: the lines the game keeps, drawn in the game's font, and the
+// blinking input cursor after the last one. It never keeps the focus.
+class GameLogPanel : public wxWindow {
+ public:
+  GameLogPanel(wxWindow* parent, const wxRect& r)
+      : wxWindow(parent, wxID_ANY, r.GetPosition(), r.GetSize(), wxBORDER_NONE, kLogWindowName) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    SetFont(WxSurface::GameFont());
+    SetCanFocus(false);
+    Bind(wxEVT_PAINT, [this](wxPaintEvent&) { Paint(); });
+    int w = 0, h = 0;
+    GetTextExtent("Xg", &w, &h);
+    m_lineHeight = std::max(1, h + 2);
+  }
+  bool AcceptsFocus() const override { return false; }
+  bool AcceptsFocusFromKeyboard() const override { return false; }
+
+  int LineHeight() const { return m_lineHeight; }
+  int LinesPerPage() const { return GetClientSize().y / m_lineHeight; }
+  static constexpr int kTextIndent = 2;
+
+  void SetLines(const std::vector<std::string>& lines) {
+    m_lines.clear();
+    for (const std::string& l : lines) m_lines.push_back(Wx(l));
+    // A repaint of the log takes the cursor away, as a redrawn list would.
+    m_cursorShown = false;
+    Refresh(false);
+    Update();
+  }
+  void SetColour(const wxColour& c) {
+    m_bg = c;
+    Refresh(false);
+  }
+  void SetCursorText(const wxPoint& at, const wxString& text) {
+    m_cursorAt = at;
+    m_cursorText = text;
+    m_cursorShown = true;
+    int w = 0, h = 0;
+    GetTextExtent(text, &w, &h);
+    RefreshRect(wxRect(at.x, at.y, w + 1, h + 1), false);
+    Update();
+  }
+
+ private:
+  void Paint() {
+    wxPaintDC dc(this);
+    dc.SetBackground(wxBrush(m_bg));
+    dc.Clear();
+    dc.SetFont(GetFont());
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.SetTextForeground(*wxBLACK);
+    for (size_t i = 0; i < m_lines.size(); ++i)
+      dc.DrawText(m_lines[i], kTextIndent, static_cast<int>(i) * m_lineHeight + 1);
+    if (m_cursorShown && !m_cursorText.empty()) {
+      int w = 0, h = 0;
+      dc.GetTextExtent(m_cursorText, &w, &h);
+      dc.SetPen(*wxTRANSPARENT_PEN);
+      dc.SetBrush(wxBrush(m_bg));
+      dc.DrawRectangle(m_cursorAt.x, m_cursorAt.y, w, h);
+      dc.DrawText(m_cursorText, m_cursorAt.x, m_cursorAt.y);
+    }
+  }
+
+  std::vector<wxString> m_lines;
+  wxColour m_bg = *wxWHITE;
+  int m_lineHeight = 14;
+  wxPoint m_cursorAt;
+  wxString m_cursorText;
+  bool m_cursorShown = false;
+};
+
+// The trend bar over pane 1 of the status bar: two filled rectangles with a
+// one-pixel outline, or nothing.
+class TrendBarWindow : public wxWindow {
+ public:
+  explicit TrendBarWindow(wxWindow* parent) : wxWindow(parent, wxID_ANY) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    Bind(wxEVT_PAINT, [this](wxPaintEvent&) { Paint(); });
+  }
+  void Set(const wxRect& c, const wxColour& cc, const wxRect& h, const wxColour& hc) {
+    m_c = c;
+    m_h = h;
+    m_cc = cc;
+    m_hc = hc;
+    m_shown = true;
+    Refresh(false);
+    Update();
+  }
+  void Clear() {
+    m_shown = false;
+    Refresh(false);
+  }
+  bool Shown() const { return m_shown; }
+  wxRect ComputerRect() const { return m_c; }
+  wxRect HumanRect() const { return m_h; }
+
+ private:
+  void Paint() {
+    wxPaintDC dc(this);
+    dc.SetBackground(wxBrush(GetParent()->GetBackgroundColour()));
+    dc.Clear();
+    if (!m_shown) return;
+    dc.SetPen(*wxBLACK_PEN);
+    if (m_c.width > 0 && m_c.height > 0) {
+      dc.SetBrush(wxBrush(m_cc));
+      dc.DrawRectangle(m_c);
+    }
+    if (m_h.width > 0 && m_h.height > 0) {
+      dc.SetBrush(wxBrush(m_hc));
+      dc.DrawRectangle(m_h);
+    }
+  }
+  wxRect m_c, m_h;
+  wxColour m_cc, m_hc;
+  bool m_shown = false;
+};
+
+// The count of a bear-off tray: text on the board's background, black, or
+// yellow while the tray is a target. Clicks go through to the board.
+class TrayLabelCtrl : public wxWindow {
+ public:
+  TrayLabelCtrl(wxWindow* parent, const wxRect& r, bool alignRight, const wxString& text)
+      : wxWindow(parent, wxID_ANY, r.GetPosition(), r.GetSize(), wxBORDER_NONE, kBoardWindowName),
+        m_alignRight(alignRight),
+        m_text(text) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    SetFont(WxSurface::GameFont());
+    SetCanFocus(false);
+    Bind(wxEVT_PAINT, [this](wxPaintEvent&) { Paint(); });
+  }
+  bool AcceptsFocus() const override { return false; }
+  void Set(const wxString& text, bool yellow) {
+    if (text == m_text && yellow == m_yellow) return;
+    m_text = text;
+    m_yellow = yellow;
+    Refresh(false);
+  }
+  const wxString& Text() const { return m_text; }
+  bool Yellow() const { return m_yellow; }
+
+ private:
+  void Paint() {
+    wxPaintDC dc(this);
+    dc.SetBackground(wxBrush(GetParent()->GetBackgroundColour()));
+    dc.Clear();
+    dc.SetFont(GetFont());
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.SetTextForeground(m_yellow ? wxColour(255, 255, 0) : *wxBLACK);
+    int w = 0, h = 0;
+    dc.GetTextExtent(m_text, &w, &h);
+    const int x = m_alignRight ? GetClientSize().x - w : 0;
+    dc.DrawText(m_text, x, 0);
+  }
+  bool m_alignRight;
+  wxString m_text;
+  bool m_yellow = false;
+};
+
+namespace {
+// The core's handle of a tray label; the control goes with it.
+class WxTrayLabel : public TrayLabel {
+ public:
+  explicit WxTrayLabel(TrayLabelCtrl* ctrl) : m_ctrl(ctrl) {}
+  ~WxTrayLabel() override {
+    if (m_ctrl) m_ctrl->Destroy();
+  }
+  void SetText(const std::string& text, bool yellow) override {
+    if (m_ctrl) m_ctrl->Set(Wx(text), yellow);
+  }
+
+ private:
+  wxWeakRef<TrayLabelCtrl> m_ctrl;
+};
+
+// The doubling cube: a push button that never keeps the keyboard focus.
+class CubeButtonCtrl : public wxButton {
+ public:
+  CubeButtonCtrl(wxWindow* parent, const wxRect& r)
+      : wxButton(parent, wxID_ANY, wxString(), r.GetPosition(), r.GetSize()) {
+    SetCanFocus(false);
+  }
+  bool AcceptsFocus() const override { return false; }
+  bool AcceptsFocusFromKeyboard() const override { return false; }
+};
+}  // namespace
+
+// ---- the frame ----------------------------------------------------------------
+
+MainFrame::MainFrame(MainFrameSetup setup)
+    : wxFrame(nullptr, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, kMainFrameStyle),
+      m_setup(std::move(setup)),
+      m_timer(this) {
+  m_canvas = new BoardCanvas(this);
+  m_surface = std::make_unique<WxSurface>(m_canvas);
+  m_sound = m_setup.sound ? std::move(m_setup.sound) : std::make_unique<SdlSoundPlayer>();
+  m_input = std::make_unique<InputRouter>(
+      this, m_canvas, [this](const Message& m) { PostInput(m); }, [this]() { PumpCore(); });
+  m_host = std::make_unique<WxHost>(this, m_canvas, m_surface.get(), m_input.get(), m_sound.get(),
+                                    m_setup.displayName);
+  m_profile = std::make_unique<IniStore>(m_setup.profilePath);
+  if (m_setup.makeDialogs) m_dialogs = m_setup.makeDialogs(this, m_host.get());
+
+  SetMenuBar(BuildMenuBar());
+  // Menu prompts are the game's own, in pane 0, not wx's help strings.
+  SetStatusBarPane(-1);
+
+  Bind(wxEVT_CLOSE_WINDOW, &MainFrame::OnClose, this);
+  Bind(wxEVT_SIZE, &MainFrame::OnSizeEvent, this);
+  Bind(wxEVT_MENU, &MainFrame::OnMenuCommand, this);
+  Bind(wxEVT_MENU_OPEN, &MainFrame::OnMenuOpen, this);
+  Bind(wxEVT_MENU_HIGHLIGHT, &MainFrame::OnMenuHighlight, this);
+  Bind(wxEVT_MENU_CLOSE, &MainFrame::OnMenuClose, this);
+  Bind(wxEVT_TIMER, &MainFrame::OnTimerEvent, this);
+  m_canvas->Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
+    OnCanvasSize();
+    e.Skip();
+  });
+}
+
+MainFrame::~MainFrame() {
+  ShutDown();
+  m_core.reset();
+  m_dialogs.reset();
+  m_host.reset();
+  m_input.reset();
+}
+
+wxWindow* MainFrame::Canvas() { return m_canvas; }
+
+void MainFrame::StartGame() {
+  if (m_core || m_closing) return;
+  TremaWndServices s;
+  s.host = m_host.get();
+  s.view = this;
+  s.frame = this;
+  s.surface = m_surface.get();
+  s.dialogs = m_dialogs.get();
+  s.profile = m_profile.get();
+  s.docFile = m_setup.docFile;
+  s.displayName = m_setup.displayName;
+  m_core = std::make_unique<TremaWnd>(s);
+  ++m_pumpDepth;
+  m_core->Create();
+  --m_pumpDepth;
+  // A computer that starts takes its turn once the event loop runs.
+  CallAfter([this]() { PumpCore(); });
+  AfterCore();
+}
+
+void MainFrame::PumpCore() {
+  if (!m_core || m_closing) return;
+  // Inside a handler of the core (a dialog's loop, a wait) nothing runs; the
+  // outer pump takes up what was queued.
+  if (m_pumpDepth > 0) return;
+  ++m_pumpDepth;
+  m_core->Pump();
+  --m_pumpDepth;
+  AfterCore();
+}
+
+void MainFrame::AfterCore() {
+  if (m_pumpDepth > 0 || m_closing) return;
+  if (m_closeRequested) {
+    m_closeRequested = false;
+    Close();
+    return;
+  }
+  if (m_repaintPending) m_canvas->Refresh(false);
+}
+
+void MainFrame::PostInput(const Message& msg) {
+  if (m_core && !m_closing) m_core->Queue().PostInput(msg);
+}
+
+void MainFrame::PostCommandMessage(int command, bool fromControl) {
+  if (!m_core || m_closing) return;
+  Message m;
+  m.message = WM_COMMAND;
+  m.wParam = static_cast<uint32_t>(command);
+  m.lParam = fromControl ? 1 : 0;
+  m_core->Queue().Post(m);
+  PumpCore();
+}
+
+bool MainFrame::TimerRunning() const { return m_timer.IsRunning(); }
+
+// ---- events ---------------------------------------------------------------
+
+void MainFrame::OnClose(wxCloseEvent& event) {
+  if (m_pumpDepth > 0 && event.CanVeto()) {
+    // The core is in the middle of a handler: close once it has returned.
+    m_closeRequested = true;
+    event.Veto();
+    return;
+  }
+  ShutDown();
+  Destroy();
+}
+
+void MainFrame::ShutDown() {
+  if (m_closing) return;
+  m_closing = true;
+  // The core first: it stops its timer and frees the board while every window
+  // it draws on is still there.
+  if (m_core) m_core->DestroyWindow();
+  m_timer.Stop();
+  if (m_input) m_input->Detach();
+  if (m_host) m_host->Detach();
+  if (m_surface) m_surface->SetCanvas(nullptr);
+  // An open help window would keep the program alive.
+  CloseHelp();
+}
+
+void MainFrame::OnSizeEvent(wxSizeEvent& event) {
+  event.Skip(false);
+  if (m_canvas != nullptr) m_canvas->SetSize(wxFrame::GetClientSize());
+  if (m_inSize || !m_core || m_closing) return;
+  m_inSize = true;
+  const Size client = ClientSize();
+  m_core->OnSize(IsIconized() ? 1 : 0, client.cx, client.cy);
+  m_inSize = false;
+}
+
+void MainFrame::OnCanvasSize() {
+  const wxSize sz = m_canvas->GetClientSize();
+  const wxRect outer = GetRect();
+  m_surface->EnsureSize(std::max(sz.x, outer.width), std::max(sz.y, outer.height));
+  if (m_status != nullptr && m_trend != nullptr) {
+    wxRect field;
+    if (m_status->GetFieldRect(1, field)) m_trend->SetSize(field);
+  }
+}
+
+void MainFrame::OnMenuCommand(wxCommandEvent& event) {
+  const int command = MenuCommand(event.GetId());
+  if (command == 0) {
+    event.Skip();
+    return;
+  }
+  PostCommandMessage(command, false);
+}
+
+void MainFrame::EnableMenuItems(wxMenu* menu) {
+  if (menu == nullptr || !m_core || m_closing) return;
+  for (wxMenuItem* item : menu->GetMenuItems()) {
+    const int command = MenuCommand(item->GetId());
+    if (command != 0) item->Enable(m_core->CommandEnabled(command));
+  }
+}
+
+void MainFrame::OnMenuOpen(wxMenuEvent& event) {
+  if (wxMenu* menu = event.GetMenu()) {
+    EnableMenuItems(menu);
+  } else if (wxMenuBar* bar = GetMenuBar()) {
+    for (size_t i = 0; i < bar->GetMenuCount(); ++i) EnableMenuItems(bar->GetMenu(i));
+  }
+}
+
+void MainFrame::OnMenuHighlight(wxMenuEvent& event) { OnMenuItemHighlighted(MenuCommand(event.GetMenuId())); }
+
+void MainFrame::OnMenuClose(wxMenuEvent&) { OnMenuClosed(); }
+
+void MainFrame::OnMenuItemHighlighted(int command) {
+  const char* prompt = command != 0 ? StringTableEntry(command) : nullptr;
+  SetStatusText(0, prompt != nullptr ? prompt : "");
+}
+
+void MainFrame::OnMenuClosed() {
+  const char* idle = StringTableEntry(AFX_IDS_IDLEMESSAGE);
+  SetStatusText(0, idle != nullptr ? idle : "");
+}
+
+void MainFrame::OnTimerEvent(wxTimerEvent&) {
+  if (!m_core || m_closing) return;
+  m_core->Queue().PostTimer(static_cast<uint32_t>(m_timerId));
+  PumpCore();
+}
+
+void MainFrame::OnCubeClicked(wxCommandEvent&) {
+  SetFocusToMain();
+  PostCommandMessage(ID_DOUBLE, true);
+}
+
+// ---- painting -----------------------------------------------------------------
+
+bool MainFrame::CoreRepaintMayRun() const {
+  if (!m_core || m_closing || !m_repaintPending) return false;
+  // Not in the middle of an animation or a wait: the core is drawing then, and
+  // its sprites hold what lies under them. A dialog's loop is a safe point.
+  const wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+  if (loop != nullptr && loop->IsYielding()) return false;
+  if (m_surface->Flushing()) return false;
+  return true;
+}
+
+void MainFrame::RunCoreRepaint() {
+  const bool erase = m_repaintErase;
+  m_repaintPending = false;
+  m_repaintErase = false;
+  const wxSize sz = m_canvas->GetClientSize();
+  m_core->OnPaint(Rect{0, 0, sz.x, sz.y}, erase);
+}
+
+void MainFrame::PaintCanvas() {
+  wxPaintDC dc(m_canvas);
+  bool repainted = false;
+  if (CoreRepaintMayRun()) {
+    RunCoreRepaint();
+    repainted = true;
+  }
+  if (repainted) {
+    const Size s = m_surface->GetSize();
+    m_surface->CopyTo(dc, 0, 0, s.cx, s.cy);
+    m_surface->ClearDirty();
+    return;
+  }
+  for (wxRegionIterator it(m_canvas->GetUpdateRegion()); it; ++it) {
+    const wxRect r = it.GetRect();
+    m_surface->CopyTo(dc, r.x, r.y, r.width, r.height);
+  }
+}
+
+// ---- View: the frame ----------------------------------------------------------
+
+Size MainFrame::ScreenArea() {
+  const int index = wxDisplay::GetFromWindow(this);
+  const wxDisplay display(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index));
+  const wxRect area = display.GetClientArea();
+  return Size{area.width, area.height};
+}
+
+Rect MainFrame::WindowRect() {
+  const wxRect r = GetRect();
+  return Rect{r.x, r.y, r.x + r.width, r.y + r.height};
+}
+
+Size MainFrame::ClientSize() {
+  // Everything below the menu bar, the status bar included, as the board's
+  // layout counts it.
+  const wxSize c = wxFrame::GetClientSize();
+  const int status = m_status != nullptr ? m_status->GetSize().y : 0;
+  return Size{std::max(0, c.x), std::max(0, c.y + status)};
+}
+
+void MainFrame::SetWindowSize(int width, int height) {
+  if (width <= 0 || height <= 0) return;
+  SetSize(width, height);
+}
+
+void MainFrame::SetWindowPos(int x, int y) {
+  Move(x, y);
+  Raise();
+}
+
+bool MainFrame::IsMinimised() { return IsIconized(); }
+
+bool MainFrame::IsActive() { return wxFrame::IsActive(); }
+
+void MainFrame::SetTitle(const std::string& title) { wxFrame::SetTitle(Wx(title)); }
+
+void MainFrame::SetFocusToMain() {
+  if (!m_closing) m_canvas->SetFocus();
+}
+
+void MainFrame::Invalidate(bool erase) {
+  m_repaintPending = true;
+  m_repaintErase = m_repaintErase || erase;
+  m_canvas->Refresh(false);
+}
+
+void MainFrame::UpdateNow() {
+  if (m_repaintPending && m_core && !m_closing) RunCoreRepaint();
+  m_surface->Flush();
+}
+
+void MainFrame::Show() {
+  wxFrame::Show(true);
+  m_canvas->SetFocus();
+}
+
+void MainFrame::SetBackground(Color background) {
+  m_background = background;
+  const wxColour c = Wxc(background);
+  SetBackgroundColour(c);
+  m_canvas->SetBackgroundColour(c);
+  if (m_log != nullptr) m_log->SetColour(c);
+  for (wxWindow* child : m_canvas->GetChildren()) {
+    child->SetBackgroundColour(c);
+    child->Refresh(false);
+  }
+  ApplyDieFaces();
+}
+
+void MainFrame::ShowContextMenu(int x, int y) {
+  if (m_closing) return;
+  std::unique_ptr<wxMenu> menu(BuildMenuPopup(kEditPopupIndex));
+  EnableMenuItems(menu.get());
+  // The canvas lies at the origin of the frame's client area.
+  PopupMenu(menu.get(), x, y);
+}
+
+// ---- View: child controls -------------------------------------------------------
+
+void MainFrame::CreateControls(const ControlLayout& layout) {
+  if (m_controlsCreated) return;
+  m_status = CreateStatusBar(3, wxSTB_SHOW_TIPS | wxSTB_ELLIPSIZE_END | wxFULL_REPAINT_ON_RESIZE);
+  const int widths[3] = {std::max(1, layout.statusPane0Width), std::max(1, layout.statusPane1Width), -1};
+  m_status->SetStatusWidths(3, widths);
+  for (int i = 0; i < 3; ++i) m_status->SetStatusText(Wx(m_statusTexts[static_cast<size_t>(i)]), i);
+  m_trend = new TrendBarWindow(m_status);
+  wxRect field;
+  if (m_status->GetFieldRect(1, field)) m_trend->SetSize(field);
+
+  for (int i = 0; i < 4; ++i) {
+    const Rect h = layout.humanDice[i], c = layout.computerDice[i];
+    m_humanDice[static_cast<size_t>(i)] = new wxStaticBitmap(m_canvas, wxID_ANY, wxNullBitmap, wxPoint(h.left, h.top),
+                                                             wxSize(h.Width(), h.Height()));
+    m_computerDice[static_cast<size_t>(i)] = new wxStaticBitmap(
+        m_canvas, wxID_ANY, wxNullBitmap, wxPoint(c.left, c.top), wxSize(c.Width(), c.Height()));
+    m_humanDice[static_cast<size_t>(i)]->Hide();
+    m_computerDice[static_cast<size_t>(i)]->Hide();
+  }
+  m_log = new GameLogPanel(m_canvas, WxRect(layout.log));
+  m_cube = new CubeButtonCtrl(m_canvas, WxRect(layout.cube));
+  m_cube->Bind(wxEVT_BUTTON, &MainFrame::OnCubeClicked, this);
+  m_controlsCreated = true;
+  // The status bar takes its height from the frame's client area.
+  m_canvas->SetSize(wxFrame::GetClientSize());
+  OnCanvasSize();
+}
+
+std::unique_ptr<TrayLabel> MainFrame::CreateTrayLabel(const Rect& r, bool alignRight, const std::string& text) {
+  auto* ctrl = new TrayLabelCtrl(m_canvas, WxRect(r), alignRight, Wx(text));
+  ctrl->SetBackgroundColour(Wxc(m_background));
+  return std::make_unique<WxTrayLabel>(ctrl);
+}
+
+// ---- View: the game log -----------------------------------------------------------
+
+int MainFrame::LogLinesPerPage() { return m_log != nullptr ? m_log->LinesPerPage() : 0; }
+
+void MainFrame::SetLogLines(const std::vector<std::string>& lines) {
+  m_logLines = lines;
+  if (m_log != nullptr) m_log->SetLines(lines);
+}
+
+Rect MainFrame::LogLineRect(int index) {
+  if (m_log == nullptr) return Rect{};
+  const wxPoint p = m_log->GetPosition();
+  const int w = m_log->GetClientSize().x;
+  const int h = m_log->LineHeight();
+  const int top = p.y + std::max(0, index) * h;
+  return Rect{p.x + GameLogPanel::kTextIndent, top, p.x + w, top + h};
+}
+
+int MainFrame::LogTextWidth(const std::string& text) {
+  if (m_log == nullptr) return 0;
+  int w = 0, h = 0;
+  m_log->GetTextExtent(Wx(text), &w, &h);
+  return w;
+}
+
+wxPoint MainFrame::CanvasToLog(int x, int y) const {
+  const wxPoint p = m_log->GetPosition();
+  return wxPoint(x - p.x, y - p.y);
+}
+
+void MainFrame::DrawLogCursor(int x, int y, const std::string& text) {
+  if (m_log == nullptr || m_closing) return;
+  m_log->SetCursorText(CanvasToLog(x, y), Wx(text));
+}
+
+// ---- View: status bar ---------------------------------------------------------------
+
+void MainFrame::SetStatusText(int pane, const std::string& text) {
+  if (pane < 0 || pane > 2) return;
+  m_statusTexts[static_cast<size_t>(pane)] = text;
+  if (m_status != nullptr) m_status->SetStatusText(Wx(text), pane);
+}
+
+std::string MainFrame::StatusText(int pane) const {
+  if (pane < 0 || pane > 2) return std::string();
+  return m_statusTexts[static_cast<size_t>(pane)];
+}
+
+void MainFrame::UpdateStatusBar() {
+  if (m_status != nullptr) m_status->Update();
+}
+
+Rect MainFrame::StatusPaneRect(int pane) {
+  wxRect field;
+  if (m_status == nullptr || !m_status->GetFieldRect(pane, field)) return Rect{};
+  const wxPoint p = m_canvas->ScreenToClient(m_status->ClientToScreen(field.GetPosition()));
+  return Rect{p.x, p.y, p.x + field.width, p.y + field.height};
+}
+
+void MainFrame::DrawTrendBar(const Rect& computer, Color computerColor, const Rect& human, Color humanColor) {
+  if (m_trend == nullptr || m_closing) return;
+  // The rectangles come in client coordinates; the bar lies over pane 1.
+  const wxPoint origin = m_canvas->ScreenToClient(m_trend->ClientToScreen(wxPoint(0, 0)));
+  auto local = [&origin](const Rect& r) {
+    return wxRect(r.left - origin.x, r.top - origin.y, std::max(0, r.Width()), std::max(0, r.Height()));
+  };
+  m_trend->Set(local(computer), Wxc(computerColor), local(human), Wxc(humanColor));
+}
+
+void MainFrame::ClearTrendBar() {
+  if (m_trend != nullptr) m_trend->Clear();
+}
+
+bool MainFrame::TrendBarShown(Rect& computer, Rect& human) const {
+  if (m_trend == nullptr || !m_trend->Shown()) return false;
+  const wxRect c = m_trend->ComputerRect(), h = m_trend->HumanRect();
+  computer = Rect{c.x, c.y, c.x + c.width, c.y + c.height};
+  human = Rect{h.x, h.y, h.x + h.width, h.y + h.height};
+  return true;
+}
+
+// ---- View: cube and dice ------------------------------------------------------------
+
+void MainFrame::SetCube(const std::string& text, const Rect& r) {
+  if (m_cube == nullptr) return;
+  m_cube->SetLabel(Wx(text));
+  m_cube->SetSize(WxRect(r));
+}
+
+void MainFrame::EnableCube(bool enabled) {
+  if (m_cube != nullptr) m_cube->Enable(enabled);
+}
+
+bool MainFrame::CubeEnabled() { return m_cube != nullptr && m_cube->IsEnabled(); }
+
+wxStaticBitmap* MainFrame::DieStatic(DiceRow row, int slot) {
+  if (slot < 0 || slot > 3) return nullptr;
+  return (row == DiceRow::Human ? m_humanDice : m_computerDice)[static_cast<size_t>(slot)];
+}
+
+int MainFrame::DieValue(DiceRow row, int slot) const {
+  if (slot < 0 || slot > 3) return 0;
+  return (row == DiceRow::Human ? m_humanValues : m_computerValues)[static_cast<size_t>(slot)];
+}
+
+void MainFrame::ShowDie(DiceRow row, int slot, int value) {
+  if (slot < 0 || slot > 3) return;
+  if (value < 0 || value > 6) value = 0;
+  (row == DiceRow::Human ? m_humanValues : m_computerValues)[static_cast<size_t>(slot)] = value;
+  wxStaticBitmap* die = DieStatic(row, slot);
+  if (die == nullptr) return;
+  if (value == 0) {
+    die->Hide();
+    return;
+  }
+  die->SetBitmap(wxBitmap(DieFaceImage(value, m_background)));
+  die->Show();
+  die->Refresh();
+}
+
+void MainFrame::ApplyDieFaces() {
+  for (int i = 0; i < 4; ++i) {
+    for (DiceRow row : {DiceRow::Human, DiceRow::Computer}) {
+      const int v = DieValue(row, i);
+      if (v != 0) ShowDie(row, i, v);
+    }
+  }
+}
+
+// ---- FrameServices -----------------------------------------------------------------
+
+void MainFrame::StartTimer(int id, int periodMs) {
+  if (m_closing) return;
+  m_timerId = id;
+  m_timer.Start(std::max(1, periodMs));
+}
+
+void MainFrame::KillTimer(int id) {
+  if (id == m_timerId) m_timer.Stop();
+}
+
+void MainFrame::CloseWindow() {
+  m_closeRequested = true;
+  // Outside the core's handlers the close comes once the current event is done.
+  if (m_pumpDepth == 0) CallAfter([this]() { AfterCore(); });
+}
+
+void MainFrame::ShowHelp(int context) {
+  if (context != 0) {
+    ShowHelpContext(this, context);
+  } else if (m_setup.onHelp) {
+    m_setup.onHelp();
+  } else {
+    ShowHelpForActiveWindow(this);
+  }
+}
+
+bool MainFrame::OpenDocument(const std::string& path) { return OpenDocumentFile(path); }
