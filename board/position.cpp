@@ -249,13 +249,14 @@ void StoreBoard(Position** board) {
 }
 
 void SaveBoard(Position** board, Position** copies) {
-  for (int i = 0; i < kBoardSize; ++i) copies[i] = new Position(*board[i]);
+  // A board not yet built has no entries to copy.
+  for (int i = 0; i < kBoardSize; ++i) copies[i] = board[i] != nullptr ? new Position(*board[i]) : nullptr;
 }
 
 void RestoreBoard(Position** copies, Position** board) {
   for (int i = 0; i < kBoardSize; ++i) {
     if (copies[i] == nullptr) continue;
-    board[i]->CopyFields(*copies[i]);
+    if (board[i] != nullptr) board[i]->CopyFields(*copies[i]);
     // The copy's checkers are not real: it must not take any off when destroyed.
     copies[i]->count = 0;
     delete copies[i];

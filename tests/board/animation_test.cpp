@@ -98,6 +98,22 @@ TEST_F(AnimationTest, PlainMoveOppositePointAndBearOff) {
   EXPECT_GT(win.Waits().size(), 8u);
   ExpectNoTrace();
 
+  // A checker from place 7 moves as a whole checker, not as its number; the
+  // "6" under it shows again.
+  Build({{1, 7, SideHuman}});
+  surface.ClearCalls();
+  win.ClearEvents();
+  board[1]->MoveTo(4);
+  int numbers = 0, checkers = 0;
+  for (const auto& c : surface.calls) {
+    numbers += c.op == RasterSurface::Op::Text ? 1 : 0;
+    checkers += c.op == RasterSurface::Op::FillEllipse && c.fill == kTestColors[ColorHuman] ? 1 : 0;
+  }
+  EXPECT_EQ(numbers, 0);
+  // One checker a frame, one when it moves over its place, one on landing.
+  EXPECT_EQ(checkers, static_cast<int>(win.Waits().size()) + 2);
+  ExpectNoTrace();
+
   // Without a delay every frame is still shown, without pauses.
   g_SpeedDelay = 0;
   Move({{1, 2, SideHuman}}, 1, 4);

@@ -45,6 +45,15 @@ TEST_F(DrawnBoardTest, SpritesRestoreWhatLayUnderThem) {
   board[25]->AddPiece();
   DestroyBoard(board);
   EXPECT_EQ(surface.Pixels(), empty);
+
+  // Destroying a board takes every stack down from the top, numbers first.
+  Build({});
+  const std::vector<Color> bare = surface.Pixels();
+  SetRecord({{5, 9, SideHuman}, {20, 7, SideComputer}, {0, 6, SideHuman}});
+  CreateBoard(board, false);
+  EXPECT_NE(surface.Pixels(), bare);
+  DestroyBoard(board);
+  EXPECT_EQ(surface.Pixels(), bare);
 }
 
 TEST_F(DrawnBoardTest, PieceDrawForms) {

@@ -1,0 +1,384 @@
+// The real main window with the game's core: start-up, sizing, the drawn
+// board, menus, prompts, keys through the filter, message boxes and closing.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <wx/button.h>
+#include <wx/menu.h>
+#include <wx/statbmp.h>
+#include <wx/weakref.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/layout_rules.h"
+#include "app/tremawnd.h"
+#include "board/position.h"
+#include "board/types.h"
+#include "dialogs/trend.h"
+#include "platform/sound.h"
+#include "resources/ids.h"
+#include "resources/menu_table.h"
+#include "settings/colors.h"
+#include "settings/options.h"
+#include "tests/support/game_fakes.h"
+#include "tests/ui/gui_support.h"
+#include "ui/input.h"
+#include "ui/main_frame.h"
+#include "ui/wx_host.h"
+#include "ui/wx_ids.h"
+#include "ui/wx_surface.h"
+#include "ui/wx_text.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+class RecordingSound : public SoundPlayer {
+ public:
+  explicit RecordingSound(std::vector<std::string>* log) : m_log(log) {}
+  void Play(const std::string& file, bool) override { m_log->push_back(file); }
+
+ private:
+  std::vector<std::string>* m_log;
+};
+
+struct Box {
+  std::string text;
+  unsigned type;
+};
+}  // namespace
+
+class FrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/tremaw_gui_frame_XXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl), nullptr);
+    dir = tmpl;
+    ResetOptionsToBuiltIn();
+    g_SchemeFile = dir + "/tremaw32.clr";
+    g_GraphFile = dir + "/tremaw32.gph";
+    // The human starts, so nothing moves before the test looks.
+    std::ofstream(dir + "/tremaw.ini") << "[Options]\nFirstMoveBy=2\nDiceMode=0\n";
+  }
+
+  void TearDown() override {
+    if (weak) weak->Close(true);
+    RunEvents(30);
+    EXPECT_FALSE(weak) << "the frame is gone once closed";
+    EXPECT_EQ(g_MainWnd, nullptr);
+    ResetOptionsToBuiltIn();
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+
+  MainFrame* Start() {
+    MainFrameSetup s;
+    s.profilePath = dir + "/tremaw.ini";
+    s.docFile = dir + "/Documentation.htm";
+    s.displayName = "Kolvar Backgammon";
+    s.makeDialogs = [this](wxWindow*, Host*) -> std::unique_ptr<GameDialogs> {
+      auto d = std::make_unique<FakeDialogs>();
+      dialogs = d.get();
+      return d;
+    };
+    s.sound = std::make_unique<RecordingSound>(&sounds);
+    s.onHelp = [this]() { ++helpCalls; };
+    frame = new MainFrame(std::move(s));
+    weak = frame;
+    frame->GameHost().SetAnswerFunction([this](const std::string& text, unsigned type) {
+      boxes.push_back({text, type});
+      if (onBox) onBox();
+      if (answers.empty()) {
+        ADD_FAILURE() << "unexpected message box: " << text;
+        return static_cast<int>(IDNO);
+      }
+      const int a = answers.front();
+      answers.erase(answers.begin());
+      return a;
+    });
+    frame->StartGame();
+    frame->UpdateNow();
+    return frame;
+  }
+
+  void Menu(int command) {
+    wxCommandEvent e(wxEVT_MENU, WxIdForCommand(command));
+    e.SetEventObject(frame);
+    frame->ProcessWindowEvent(e);
+  }
+  bool SendKey(wxEventType type, int code, int modifiers = 0, wxChar uni = WXK_NONE) {
+    wxKeyEvent e(type);
+    e.m_keyCode = code;
+    e.m_uniChar = uni;
+    e.SetControlDown((modifiers & wxMOD_CONTROL) != 0);
+    e.SetEventObject(frame->Canvas());
+    return frame->Canvas()->GetEventHandler()->ProcessEvent(e);
+  }
+  std::vector<Color> Region(int x, int y, int w, int h) {
+    std::vector<Color> out;
+    for (int j = 0; j < h; ++j)
+      for (int i = 0; i < w; ++i) out.push_back(frame->BoardSurface().PixelAt(x + i, y + j));
+    return out;
+  }
+
+  std::string dir;
+  MainFrame* frame = nullptr;
+  wxWeakRef<MainFrame> weak;
+  FakeDialogs* dialogs = nullptr;
+  std::vector<std::string> sounds;
+  std::vector<Box> boxes;
+  std::vector<int> answers;
+  std::function<void()> onBox;
+  int helpCalls = 0;
+};
+
+TEST_F(FrameTest, StartsSizedByTheRuleAndDrawsTheStartingPosition) {
+  Start();
+  RunEvents(200);
+  ASSERT_TRUE(weak);
+  TremaWnd* core = frame->Core();
+  ASSERT_NE(core, nullptr);
+  EXPECT_EQ(g_MainWnd, core);
+
+  // The window's size follows from the desktop's client area.
+  const Size screen = frame->ScreenArea();
+  const Size want = WindowSizeForScreen(screen.cx, screen.cy);
+  const wxRect r = frame->GetRect();
+  EXPECT_EQ(r.width, want.cx);
+  EXPECT_EQ(r.height, want.cy);
+  EXPECT_EQ(g_Unit, (want.cx + want.cy) / 57);
+  if (screen.cx == 1920 && screen.cy == 1080) {
+    EXPECT_EQ(r.width, 1020);
+    EXPECT_EQ(r.height, 680);
+    EXPECT_EQ(g_Unit, 29);
+  }
+  EXPECT_FALSE(frame->HasFlag(wxRESIZE_BORDER));
+  EXPECT_FALSE(frame->HasFlag(wxMAXIMIZE_BOX));
+  EXPECT_TRUE(frame->IsShown());
+  EXPECT_EQ(Utf8(frame->GetTitle()), "Kolvar Backgammon");
+  EXPECT_TRUE(frame->TimerRunning()) << "the blink timer";
+  EXPECT_TRUE(frame->ControlsCreated());
+  ASSERT_FALSE(frame->LogLinesShown().empty());
+  EXPECT_EQ(frame->LogLinesShown().front(), "Kolvar Backgammon");
+  EXPECT_GE(frame->LogLinesPerPage(), 6);
+
+  // The back buffer holds the board: background, an empty point's colour,
+  // and the checkers of the starting position.
+  frame->UpdateNow();
+  const int u = g_Unit, d = g_CheckerSize;
+  Position** b = core->m_board;
+  const int midY = (b[1]->rect.bottom + b[24]->rect.top) / 2;
+  EXPECT_EQ(frame->BoardSurface().PixelAt(b[3]->x + u, midY), g_Colors[ColorBackground]);
+  EXPECT_EQ(frame->BoardSurface().PixelAt(b[2]->x + u, 2 * u + 4), g_Colors[ColorPointB]);
+  EXPECT_EQ(frame->BoardSurface().PixelAt(b[3]->x + u, 2 * u + 4), g_Colors[ColorPointA]);
+  const int cx = static_cast<int>(0.4 * d) + d / 2;
+  EXPECT_EQ(frame->BoardSurface().PixelAt(b[1]->x + cx, 2 * u + d / 2), g_Colors[ColorHuman]);
+  EXPECT_EQ(frame->BoardSurface().PixelAt(b[13]->x + cx, b[13]->y - d + d / 2), g_Colors[ColorComputer]);
+  EXPECT_EQ(frame->BoardSurface().PixelAt(b[0]->x + u, b[0]->rect.top + 3 * u), g_Colors[ColorBar]);
+
+  // The human's opening dice are on show as die faces.
+  EXPECT_GE(frame->DieValue(DiceRow::Human, 0), 1);
+  EXPECT_LE(frame->DieValue(DiceRow::Human, 0), 6);
+  ASSERT_NE(frame->DieStatic(DiceRow::Human, 0), nullptr);
+  EXPECT_TRUE(frame->DieStatic(DiceRow::Human, 0)->IsShown());
+  EXPECT_FALSE(frame->DieStatic(DiceRow::Computer, 0)->IsShown());
+}
+
+TEST_F(FrameTest, SpritesSaveAndRestoreTheSurface) {
+  Start();
+  RunEvents(50);
+  Position** b = frame->Core()->m_board;
+  auto* p12 = static_cast<PositionTop*>(b[12]);
+  ASSERT_EQ(p12->count, 5);
+  const int x = p12->x + static_cast<int>(0.4 * g_CheckerSize);
+  const int y = p12->PieceY(5);
+  const int s = g_SpriteSize;
+  const std::vector<Color> five = Region(x, y, s, s);
+  p12->AddPiece();
+  const std::vector<Color> six = Region(x, y, s, s);
+  p12->AddPiece();
+  const std::vector<Color> seven = Region(x, y, s, s);
+  EXPECT_NE(six, five) << "the sixth checker shows its number";
+  EXPECT_NE(seven, six) << "\"7\" is not \"6\"";
+  p12->RemovePiece();
+  EXPECT_EQ(Region(x, y, s, s), six) << "the top checker leaves \"6\" behind";
+  p12->RemovePiece();
+  EXPECT_EQ(Region(x, y, s, s), five);
+  EXPECT_EQ(p12->count, 5);
+}
+
+TEST_F(FrameTest, MenusPromptsAndEnabling) {
+  Start();
+  RunEvents(50);
+  wxMenuBar* bar = frame->GetMenuBar();
+  ASSERT_NE(bar, nullptr);
+  const auto table = MainMenuTable();
+  ASSERT_EQ(bar->GetMenuCount(), table.size());
+  for (size_t i = 0; i < table.size(); ++i) {
+    EXPECT_EQ(Utf8(bar->GetMenuLabel(i)), table[i].title);
+    wxMenu* menu = bar->GetMenu(i);
+    ASSERT_EQ(menu->GetMenuItemCount(), table[i].items.size());
+    size_t k = 0;
+    for (const MenuItemEntry& e : table[i].items) {
+      wxMenuItem* item = menu->FindItemByPosition(k++);
+      if (e.command == 0) {
+        EXPECT_TRUE(item->IsSeparator());
+        continue;
+      }
+      EXPECT_LE(item->GetId(), 32766);
+      EXPECT_EQ(CommandForWxId(item->GetId()), e.command);
+      std::string label = e.label;
+      if (e.shortcut) label += std::string("\t") + e.shortcut;
+      EXPECT_EQ(Utf8(item->GetItemLabel()), label);
+    }
+  }
+  EXPECT_EQ(Utf8(bar->GetMenuLabel(0)), "&Datei");
+  EXPECT_EQ(Utf8(bar->FindItem(WxIdForCommand(ID_FILE_OPEN))->GetItemLabel()), "&Öffnen...\tCtrl+O");
+
+  // The prompt of the highlighted item, and the idle text once the menu closes.
+  wxMenuEvent hi(wxEVT_MENU_HIGHLIGHT, WxIdForCommand(ID_SETTINGS));
+  frame->ProcessWindowEvent(hi);
+  EXPECT_EQ(frame->StatusText(0), "Ändern der Einstellungen des Spiels");
+  frame->OnMenuItemHighlighted(ID_APP_EXIT);
+  EXPECT_EQ(frame->StatusText(0), "");
+  wxMenuEvent closed(wxEVT_MENU_CLOSE, wxID_ANY, bar->GetMenu(1));
+  frame->ProcessWindowEvent(closed);
+  EXPECT_EQ(frame->StatusText(0), "Wähle Startposition...");
+
+  // Opening a pop-up greys what the rules refuse: no step yet, so no undo.
+  wxMenu* edit = bar->GetMenu(kEditPopupIndex);
+  wxMenuEvent open(wxEVT_MENU_OPEN, wxID_ANY, edit);
+  frame->ProcessWindowEvent(open);
+  EXPECT_FALSE(edit->IsEnabled(WxIdForCommand(ID_UNDO_STEP)));
+  EXPECT_TRUE(edit->IsEnabled(WxIdForCommand(ID_SHOW_TREND)));
+  EXPECT_TRUE(edit->IsEnabled(WxIdForCommand(ID_SWAP_SIDES)));
+  EXPECT_EQ(edit->IsEnabled(WxIdForCommand(ID_DOUBLE)), frame->Core()->CommandEnabled(ID_DOUBLE));
+}
+
+TEST_F(FrameTest, KeysAndCommandsReachTheCore) {
+  Start();
+  RunEvents(50);
+  // "?" through the event filter: the accelerator shows the pip-count text.
+  frame->SetStatusText(2, "");
+  EXPECT_TRUE(SendKey(wxEVT_CHAR, '?', 0, '?'));
+  EXPECT_EQ(frame->StatusText(2), "Gleichstand");
+
+  // Ctrl+N as a key press asks first; No changes nothing.
+  const std::vector<std::string> logBefore = frame->LogLinesShown();
+  answers = {IDNO};
+  SendKey(wxEVT_KEY_DOWN, 'N', wxMOD_CONTROL);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Neues Spiel starten?");
+  EXPECT_EQ(boxes[0].type, unsigned(MB_YESNO | MB_ICONQUESTION));
+  EXPECT_EQ(frame->LogLinesShown(), logBefore);
+
+  // The same from the menu, answered Yes: a new game with a new log.
+  answers = {IDYES};
+  Menu(ID_FILE_NEW);
+  ASSERT_EQ(boxes.size(), 2u);
+  ASSERT_FALSE(frame->LogLinesShown().empty());
+  EXPECT_EQ(frame->LogLinesShown().front(), "Kolvar Backgammon");
+
+  // Help from the menu goes to the application's help for the active window.
+  Menu(ID_HELP);
+  EXPECT_EQ(helpCalls, 1);
+
+  // The blink timer's ticks arrive as timer messages; they leave no box.
+  RunEvents(900);
+  EXPECT_EQ(boxes.size(), 2u);
+}
+
+TEST_F(FrameTest, ViewPiecesOfTheWindow) {
+  Start();
+  RunEvents(50);
+  // The trend bar lies over pane 1: its rectangles come in client
+  // coordinates and are drawn in the bar's own.
+  const Rect pane = frame->StatusPaneRect(1);
+  ASSERT_GT(pane.Width(), 10);
+  EXPECT_GT(pane.top, frame->Canvas()->GetClientSize().y - 2) << "below the board";
+  frame->DrawTrendBar(Rect{pane.left, pane.top + 1, pane.left + 20, pane.bottom - 1}, kBlack,
+                      Rect{pane.right - 30, pane.top + 1, pane.right, pane.bottom - 1}, kWhite);
+  Rect c, h;
+  ASSERT_TRUE(frame->TrendBarShown(c, h));
+  EXPECT_EQ(c.left, 0);
+  EXPECT_EQ(c.top, 1);
+  EXPECT_EQ(c.Width(), 20);
+  EXPECT_EQ(h.right, pane.Width());
+  frame->ClearTrendBar();
+  EXPECT_FALSE(frame->TrendBarShown(c, h));
+
+  // The log's lines stand one below the other inside the log.
+  const Rect l0 = frame->LogLineRect(0), l1 = frame->LogLineRect(1);
+  EXPECT_GT(l1.top, l0.top);
+  EXPECT_EQ(l1.top - l0.top, l0.Height());
+  EXPECT_GT(frame->LogTextWidth("Würfeln: 6+6"), frame->LogTextWidth("W"));
+  frame->DrawLogCursor(l0.left + 10, l0.top, "_");
+
+  // Die faces: shown, hidden, and bad slots or values refused quietly.
+  frame->ShowDie(DiceRow::Computer, 3, 5);
+  EXPECT_TRUE(frame->DieStatic(DiceRow::Computer, 3)->IsShown());
+  EXPECT_EQ(frame->DieStatic(DiceRow::Computer, 3)->GetBitmap().GetWidth(), 32);
+  frame->ShowDie(DiceRow::Computer, 3, 0);
+  EXPECT_FALSE(frame->DieStatic(DiceRow::Computer, 3)->IsShown());
+  frame->ShowDie(DiceRow::Computer, 2, 9);
+  EXPECT_EQ(frame->DieValue(DiceRow::Computer, 2), 0);
+  frame->ShowDie(DiceRow::Human, 7, 3);
+  frame->ShowDie(DiceRow::Human, -1, 3);
+
+  // The cube: its text, place and enabled state as the core sets them.
+  frame->SetCube("64", Rect{10, 20, 50, 60});
+  frame->EnableCube(false);
+  EXPECT_EQ(Utf8(frame->CubeButton()->GetLabel()), "64");
+  EXPECT_EQ(frame->CubeButton()->GetPosition(), wxPoint(10, 20));
+  EXPECT_FALSE(frame->CubeEnabled());
+
+  // A new background colour reaches the canvas and the labels on it.
+  frame->SetBackground(MakeColor(10, 20, 30));
+  EXPECT_EQ(frame->Canvas()->GetBackgroundColour(), wxColour(10, 20, 30));
+  EXPECT_EQ(frame->Background(), MakeColor(10, 20, 30));
+
+  // The wait and confirmation cursors are balanced.
+  WxHost& host = frame->GameHost();
+  host.BeginWaitCursor();
+  host.BeginWaitCursor();
+  host.EndWaitCursor();
+  host.EndWaitCursor();
+  host.EndWaitCursor();
+  EXPECT_EQ(host.BusyDepth(), 0);
+  host.SetConfirmCursor(true);
+  EXPECT_TRUE(host.ConfirmCursorShown());
+  host.SetConfirmCursor(false);
+
+  // A pause waits at least its time and keeps the clock going.
+  const uint32_t t0 = host.TickCount();
+  host.Pause(60);
+  const uint32_t t1 = host.TickCount();
+  EXPECT_GE(t1 - t0, 60u);
+  EXPECT_LT(t1 - t0, 2000u);
+}
+
+TEST_F(FrameTest, ExitCommandClosesCleanly) {
+  Start();
+  RunEvents(50);
+  Menu(ID_APP_EXIT);
+  RunEvents(100);
+  EXPECT_FALSE(weak);
+  EXPECT_EQ(g_MainWnd, nullptr);
+  EXPECT_EQ(g_BoardWnd, nullptr);
+}
+
+TEST_F(FrameTest, CloseDuringAHandlerWaitsForItsEnd) {
+  Start();
+  RunEvents(50);
+  // The close box is pressed while a box of the core is open.
+  answers = {IDNO};
+  onBox = [this]() {
+    if (weak) weak->Close();
+    EXPECT_TRUE(weak) << "not while the core's handler runs";
+  };
+  Menu(ID_FILE_NEW);
+  RunEvents(100);
+  EXPECT_FALSE(weak);
+  EXPECT_EQ(g_MainWnd, nullptr);
+}

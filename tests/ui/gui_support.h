@@ -1,0 +1,19 @@
+#pragma once
+// Helpers of the GUI tests: running the event loop for a while.
+#include <chrono>
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/utils.h>
+
+// Lets every kind of event arrive for ms milliseconds, then runs idle time
+// (which deletes closed frames).
+inline void RunEvents(int ms) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  do {
+    if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_ALL);
+    if (wxTheApp) wxTheApp->ProcessPendingEvents();
+    wxMilliSleep(2);
+  } while (std::chrono::steady_clock::now() < end);
+  if (wxTheApp) wxTheApp->ProcessIdle();
+}
