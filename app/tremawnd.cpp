@@ -12,6 +12,10 @@
 
 TremaWnd* g_MainWnd = nullptr;
 
+namespace {
+constexpr unsigned kTypedKeyFlag = 0x10000;
+}  // namespace
+
 TremaWnd::TremaWnd(const TremaWndServices& s)
     : m_host(s.host),
       m_view(s.view),
@@ -95,7 +99,9 @@ void TremaWnd::Dispatch(const Message& msg) {
   const Point at{msg.x, msg.y};
   switch (msg.message) {
     case WM_KEYDOWN:
-      OnKeyDown(msg.wParam, 1, msg.flags);
+      // A key from the keyboard always carries flags; only the mouse's call
+      // into the step entry passes none.
+      OnKeyDown(msg.wParam, 1, msg.flags | kTypedKeyFlag);
       break;
     case WM_LBUTTONUP:
       OnLButtonUp(msg.flags, at);

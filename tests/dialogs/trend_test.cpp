@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -219,6 +220,30 @@ TEST_F(TrendFileTest, DamagedOrForeignFilesStartAnew) {
   EXPECT_EQ(ReadTrendFile(path), g_Trend);
   EXPECT_EQ(g_Trend.games, 3);
   EXPECT_EQ(g_Trend.trend[1], 33);
+}
+
+TEST_F(TrendFileTest, RandomFilesAlwaysGiveASoundRecord) {
+  std::mt19937 rng(20240611);
+  for (int round = 0; round < 400; ++round) {
+    // Mostly whole records of random words, some of other lengths, some
+    // with small plausible counts so that they pass the checks.
+    const size_t size = round % 4 == 0 ? rng() % 300 : 208;
+    std::vector<unsigned char> bytes(size);
+    for (auto& b : bytes) b = static_cast<unsigned char>(rng());
+    if (round % 3 == 0 && size == 208) {
+      for (size_t i = 0; i < size; i += 4) {
+        const uint32_t v = rng() % 120;
+        bytes[i] = static_cast<unsigned char>(v);
+        bytes[i + 1] = bytes[i + 2] = bytes[i + 3] = 0;
+      }
+    }
+    WriteBytes(bytes);
+    const TrendRecord r = ReadTrendFile(path);
+    ASSERT_TRUE(TrendIsSound(r)) << round;
+    UpdateTrendFile(round % 2 ? SideHuman : SideComputer);
+    ASSERT_TRUE(TrendIsSound(g_Trend)) << round;
+    ASSERT_EQ(ReadTrendFile(path), g_Trend) << round;
+  }
 }
 
 TEST_F(TrendFileTest, UnusableFileIsTreatedAsMissingAndNeverBlocks) {

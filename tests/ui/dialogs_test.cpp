@@ -2,6 +2,7 @@
 // dialogs' test hook, and the help functions.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dcmemory.h>
 #include <wx/dialog.h>
@@ -11,6 +12,7 @@
 #include <wx/statline.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
 
 #include <filesystem>
 #include <fstream>
@@ -170,6 +172,75 @@ TEST_F(DialogsTest, StatisticsDialogShowsTheGameAndAnswers) {
   EXPECT_EQ(ReadTrendFile(g_GraphFile), g_Trend);
 
   EXPECT_EQ(dialogs.GiveUp(), IDCANCEL);
+}
+
+// The real modal loops, ended as the player would: the close box, the
+// Cancel button, Enter on the default button.
+TEST_F(DialogsTest, ModalLoopsEndLikeThePlayersAnswer) {
+  WxGameDialogs dialogs(nullptr, nullptr);
+  // Once the loop runs, find the open dialog and act on it; a timer ends a
+  // loop that nothing closed, so that a fault cannot hang the run.
+  auto whenOpen = [](std::function<void(wxDialog&)> act) {
+    wxTheApp->CallAfter([act] {
+      for (wxWindow* w : wxTopLevelWindows)
+        if (auto* d = wxDynamicCast(w, wxDialog); d && d->IsModal()) {
+          act(*d);
+          return;
+        }
+      ADD_FAILURE() << "no modal dialog open";
+    });
+  };
+  wxTimer guard;
+  guard.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+    for (wxWindow* w : wxTopLevelWindows)
+      if (auto* d = wxDynamicCast(w, wxDialog); d && d->IsModal()) d->EndModal(wxID_ABORT);
+  });
+  guard.StartOnce(10000);
+
+  whenOpen([](wxDialog& d) { d.Close(); });
+  StatisticsResult r = dialogs.Statistics(SideHuman);
+  EXPECT_EQ(r.result, IDCANCEL);
+
+  whenOpen([](wxDialog& d) {
+    wxCommandEvent click(wxEVT_BUTTON, wxID_CANCEL);
+    click.SetEventObject(d.FindWindow(wxID_CANCEL));
+    d.FindWindow(wxID_CANCEL)->GetEventHandler()->ProcessEvent(click);
+  });
+  r = dialogs.Statistics(SideHuman);
+  EXPECT_EQ(r.result, IDCANCEL);
+
+  whenOpen([](wxDialog& d) {
+    wxDynamicCast(dynamic_cast<StatDlg&>(d).Control(IDC_STAT_SAME), wxRadioButton)->SetValue(true);
+    auto* def = wxDynamicCast(d.GetDefaultItem(), wxButton);
+    ASSERT_NE(def, nullptr);
+    wxCommandEvent click(wxEVT_BUTTON, def->GetId());
+    click.SetEventObject(def);
+    def->GetEventHandler()->ProcessEvent(click);
+  });
+  r = dialogs.Statistics(SideComputer);
+  EXPECT_EQ(r.result, IDOK);
+  EXPECT_EQ(r.choice, 1);
+  EXPECT_EQ(g_Trend.games, 5);
+
+  DiceRoller dice;
+  dice.die[0] = 2;
+  dice.die[1] = 2;
+  whenOpen([](wxDialog& d) {
+    dynamic_cast<DiceDlg&>(d).Edit(IDC_DICE_VALUE2)->SetValue("6");
+    d.Close();  // the close box leaves the dice
+  });
+  dialogs.Run(dice);
+  EXPECT_EQ(dice.die[1], 2);
+  whenOpen([](wxDialog& d) {
+    dynamic_cast<DiceDlg&>(d).Edit(IDC_DICE_VALUE2)->SetValue("6");
+    wxCommandEvent click(wxEVT_BUTTON, wxID_OK);
+    click.SetEventObject(d.FindWindow(wxID_OK));
+    d.FindWindow(wxID_OK)->GetEventHandler()->ProcessEvent(click);
+  });
+  dialogs.Run(dice);
+  EXPECT_EQ(dice.die[0], 2);
+  EXPECT_EQ(dice.die[1], 6);
+  EXPECT_TRUE(guard.IsRunning());
 }
 
 TEST_F(DialogsTest, ManualDiceDialogValidatesEveryEntry) {
