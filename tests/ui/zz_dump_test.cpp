@@ -8,6 +8,7 @@
 #include "ui/wx_surface.h"
 #include "settings/options.h"
 #include "app/tremawnd.h"
+#include "board/types.h"
 TEST(Dump, Board) {
   ResetOptionsToBuiltIn();
   MainFrameSetup s; s.profilePath = "/tmp/none.ini"; s.displayName = "Kolvar Backgammon";
@@ -34,7 +35,7 @@ TEST(Dump, Board) {
   for (auto& l : f->LogLinesShown()) printf("log: %s\n", l.c_str());
   sim.Char('G'); RunEvents(1500);
   for (auto& l : f->LogLinesShown()) printf("log2: %s\n", l.c_str());
-  printf("status0=%s\n", f->StatusText(0).c_str());
+  printf("status0=%s turn=%d count=%d winner=%d dice=%d,%d\n", f->StatusText(0).c_str(), g_turn, f->Core()->m_dice->count, f->Core()->m_winner, f->Core()->m_dice->die[0], f->Core()->m_dice->die[1]);
   wxBitmap w(1100, 760, 24);
   { wxMemoryDC m(w); wxScreenDC sc; m.Blit(0, 0, 1100, 760, &sc, 0, 0); }
   w.SaveFile("/tmp/screen.png", wxBITMAP_TYPE_PNG);
