@@ -1,5 +1,4 @@
 #include "ui/input.h"
-#include <cstdio>
 
 #include <wx/app.h>
 #include <wx/event.h>
@@ -229,7 +228,6 @@ int InputRouter::Route(wxEvent& event, wxWindow* window) {
     if (m_canvas != nullptr && !m_takingIn) m_canvas->SetFocus();
   }
   have = MouseMessage(mouse, p.x, p.y, msg);
-  if (have && msg.message != WM_MOUSEMOVE) fprintf(stderr, "DBG mouse %x at %d,%d taking=%d\n", msg.message, p.x, p.y, m_takingIn);
   if (!have) return m_takingIn ? Event_Processed : Event_Skip;
   if (t == wxEVT_LEFT_DOWN && !m_takingIn && m_canvas != nullptr && window == m_canvas) m_canvas->SetFocus();
   m_post(msg);

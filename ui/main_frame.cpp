@@ -536,6 +536,9 @@ void MainFrame::SetBackground(Color background) {
   m_canvas->SetBackgroundColour(c);
   if (m_log != nullptr) m_log->SetColour(c);
   for (wxWindow* child : m_canvas->GetChildren()) {
+    // The cube keeps the look of a push button; only what stands on the board
+    // takes the board's colour.
+    if (wxDynamicCast(child, wxButton) != nullptr) continue;
     child->SetBackgroundColour(c);
     child->Refresh(false);
   }

@@ -5,8 +5,10 @@
 #include <wx/button.h>
 #include <wx/menu.h>
 #include <wx/statbmp.h>
+#include <wx/uiaction.h>
 #include <wx/weakref.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -80,6 +82,7 @@ class FrameTest : public ::testing::Test {
     s.makeDialogs = [this](wxWindow*, Host*) -> std::unique_ptr<GameDialogs> {
       auto d = std::make_unique<FakeDialogs>();
       dialogs = d.get();
+      for (auto [a, b] : manualDice) d->EnterDice(a, b);
       return d;
     };
     s.sound = std::make_unique<RecordingSound>(&sounds);
@@ -130,6 +133,7 @@ class FrameTest : public ::testing::Test {
   std::vector<Box> boxes;
   std::vector<int> answers;
   std::function<void()> onBox;
+  std::vector<std::pair<int, int>> manualDice;
   int helpCalls = 0;
 };
 
@@ -352,6 +356,14 @@ TEST_F(FrameTest, ViewPiecesOfTheWindow) {
   EXPECT_TRUE(host.ConfirmCursorShown());
   host.SetConfirmCursor(false);
 
+  // A repaint the core asks for never runs inside a pause (an animation may be
+  // under way); it runs once the core's handler is over.
+  frame->Invalidate(true);
+  frame->GameHost().Pause(80);
+  EXPECT_TRUE(frame->RepaintPending());
+  RunEvents(200);
+  EXPECT_FALSE(frame->RepaintPending());
+
   // A pause waits at least its time and keeps the clock going.
   const uint32_t t0 = host.TickCount();
   host.Pause(60);
@@ -383,4 +395,64 @@ TEST_F(FrameTest, CloseDuringAHandlerWaitsForItsEnd) {
   RunEvents(100);
   EXPECT_FALSE(weak);
   EXPECT_EQ(g_MainWnd, nullptr);
+}
+
+TEST_F(FrameTest, RealInputFromTheDisplay) {
+  // Manual dice, so that the opening roll is known: 6 and 4.
+  std::ofstream(dir + "/tremaw.ini") << "[Options]\nFirstMoveBy=2\nDiceMode=1\n";
+  manualDice = {{6, 4}};
+  Start();
+  RunEvents(300);
+  wxUIActionSimulator sim;
+  sim.MouseMove(frame->Canvas()->ClientToScreen(wxPoint(5, 300)));
+  RunEvents(100);
+
+  // A key pressed during a pause waits: the pause handles no input.
+  frame->SetStatusText(2, "");
+  sim.Char('?', wxMOD_SHIFT);
+  frame->GameHost().Pause(200);
+  EXPECT_EQ(frame->StatusText(2), "");
+  RunEvents(300);
+  EXPECT_EQ(frame->StatusText(2), "Gleichstand") << "handled once the pause is over";
+
+  // Taking in pending input queues it for the game without handling it.
+  frame->SetStatusText(2, "");
+  sim.Char('?', wxMOD_SHIFT);
+  frame->GameHost().TakeInPendingInput();
+  EXPECT_GE(frame->Core()->Queue().size(), 2u) << "the key's messages are queued";
+  EXPECT_EQ(frame->StatusText(2), "") << "but not handled";
+  frame->Core()->Queue().RemoveRange(WM_KEYFIRST, WM_MOUSELAST);
+  RunEvents(200);
+  EXPECT_EQ(frame->StatusText(2), "") << "removed unhandled, as the game's drain does";
+
+  // A shortcut acts once: through the game's accelerators, never also as the
+  // menu's own shortcut.
+  answers = {IDNO};
+  sim.Char('N', wxMOD_CONTROL);
+  RunEvents(300);
+  EXPECT_EQ(boxes.size(), 1u);
+  sim.Char(WXK_F1);
+  RunEvents(300);
+  EXPECT_EQ(helpCalls, 1);
+
+  // Clicks on point A and then on G (unless the game proposes G itself) play
+  // the six.
+  Position** b = frame->Core()->m_board;
+  auto click = [&](int point) {
+    sim.MouseMove(frame->Canvas()->ClientToScreen(wxPoint(b[point]->x + g_Unit, b[point]->y + g_Unit)));
+    RunEvents(50);
+    sim.MouseClick();
+    RunEvents(1000);
+  };
+  click(1);
+  ASSERT_FALSE(frame->LogLinesShown().empty());
+  const std::string last = frame->LogLinesShown().back();
+  if (last.size() >= 6 && last.compare(last.size() - 6, 6, "nach  ") == 0) click(7);
+  const auto& log = frame->LogLinesShown();
+  std::string all;
+  for (const std::string& l : log) all += l + "|";
+  EXPECT_NE(std::find(log.begin(), log.end(), "1ter von  A  nach  G"), log.end()) << all;
+  EXPECT_EQ(b[7]->count, 1);
+  EXPECT_EQ(b[7]->owner, SideHuman);
+  EXPECT_EQ(b[1]->count, 1);
 }
