@@ -1,14 +1,9 @@
 #include "dialogs/trend.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <climits>
-#include <cstdlib>
 
 #include "board/types.h"
+#include "platform/file_io.h"
 
 TrendRecord g_Trend;
 std::string g_GraphFile;
@@ -29,19 +24,6 @@ void PutLe32(unsigned char* b, int32_t value) {
   b[3] = static_cast<unsigned char>((v >> 24) & 0xFF);
 }
 
-bool WriteAll(int fd, const unsigned char* data, size_t size) {
-  size_t done = 0;
-  while (done < size) {
-    const ssize_t n = ::write(fd, data + done, size - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
 }  // namespace
 
 TrendRecord InitialTrend() {
@@ -60,25 +42,10 @@ bool TrendIsSound(const TrendRecord& r) {
 }
 
 TrendRecord ReadTrendFile(const std::string& path) {
-  // Non-blocking, so that a FIFO in the file's place cannot hang the game.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return InitialTrend();
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
+  std::string data;
+  if (ReadWholeFile(path, data, kTrendFileSize) != FileState::Read || data.size() != kTrendFileSize)
     return InitialTrend();
-  }
-  // One byte more than the record, so that a longer file shows as such.
-  unsigned char buf[kTrendFileSize + 1] = {};
-  size_t got = 0;
-  while (got < sizeof buf) {
-    const ssize_t n = ::read(fd, buf + got, sizeof buf - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    got += static_cast<size_t>(n);
-  }
-  ::close(fd);
-  if (got != kTrendFileSize) return InitialTrend();
+  const auto* buf = reinterpret_cast<const unsigned char*>(data.data());
 
   TrendRecord r;
   r.games = GetLe32(buf);
@@ -94,31 +61,7 @@ bool WriteTrendFile(const std::string& path, const TrendRecord& r) {
   PutLe32(buf + 4, r.wins);
   for (int i = 0; i < kTrendEntries; ++i) PutLe32(buf + 8 + 4 * i, r.trend[i]);
 
-  // Replace the file a symbolic link points to, not the link.
-  std::string target = path;
-  struct stat lst {};
-  if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (real == nullptr) return false;
-    target = real;
-    std::free(real);
-  }
-  mode_t mode = 0644;
-  struct stat st {};
-  if (::stat(target.c_str(), &st) == 0) {
-    if (!S_ISREG(st.st_mode)) return false;  // a directory or a FIFO is not ours to replace
-    mode = st.st_mode & 07777;
-  }
-
-  std::string tmp = target + ".XXXXXX";
-  const int fd = ::mkstemp(tmp.data());
-  if (fd < 0) return false;
-  (void)::fchmod(fd, mode);
-  bool ok = WriteAll(fd, buf, sizeof buf) && ::fsync(fd) == 0;
-  if (::close(fd) != 0) ok = false;
-  if (ok && ::rename(tmp.c_str(), target.c_str()) == 0) return true;
-  ::unlink(tmp.c_str());
-  return false;
+  return ReplaceFile(path, buf, sizeof buf);
 }
 
 int AddGameToTrend(TrendRecord& r, bool humanWon) {

@@ -1,10 +1,8 @@
 #include "platform/ini_store.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/file_io.h"
 
-#include <cerrno>
+
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -13,39 +11,6 @@
 #include <vector>
 
 namespace {
-
-enum class FileState { Missing, Read, Unusable };
-
-// Reads the whole file without ever blocking: O_NONBLOCK keeps a FIFO from
-// waiting for a writer, and anything but a small regular file is refused.
-FileState ReadWholeFile(const std::string& path, std::string& out) {
-  out.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return (errno == ENOENT || errno == ENOTDIR) ? FileState::Missing : FileState::Unusable;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<uint64_t>(st.st_size) > IniStore::kMaxFileBytes) {
-    ::close(fd);
-    return FileState::Unusable;
-  }
-  char buf[16384];
-  for (;;) {
-    const ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      return FileState::Unusable;
-    }
-    if (n == 0) break;
-    out.append(buf, static_cast<size_t>(n));
-    if (out.size() > IniStore::kMaxFileBytes) {  // grew while we read it
-      ::close(fd);
-      out.clear();
-      return FileState::Unusable;
-    }
-  }
-  ::close(fd);
-  return FileState::Read;
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -159,46 +124,6 @@ void TruncateChars(std::string& s, size_t max) {
 
 bool HasLineBreakOrNul(const std::string& s) { return s.find_first_of(std::string("\r\n\0", 3)) != std::string::npos; }
 
-bool WriteAll(int fd, const std::string& data) {
-  size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-// Writes data to a temporary file beside target and renames it over target, so
-// that a failure at any point leaves the old file as it was.
-bool ReplaceFile(const std::string& path, const std::string& data) {
-  std::string target = path;
-  // Write through a symbolic link rather than replacing the link itself.
-  struct stat lst {};
-  if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (real == nullptr) return false;
-    target = real;
-    std::free(real);
-  }
-  mode_t mode = 0644;
-  struct stat st {};
-  if (::stat(target.c_str(), &st) == 0) mode = st.st_mode & 07777;
-
-  std::string tmp = target + ".XXXXXX";
-  const int fd = ::mkstemp(tmp.data());
-  if (fd < 0) return false;
-  (void)::fchmod(fd, mode);  // a failed chmod is no reason to lose the write
-  bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
-  if (::close(fd) != 0) ok = false;
-  if (ok && ::rename(tmp.c_str(), target.c_str()) == 0) return true;
-  ::unlink(tmp.c_str());
-  return false;
-}
-
 }  // namespace
 
 int ParseProfileInt(const std::string& text) {
@@ -218,7 +143,7 @@ int ParseProfileInt(const std::string& text) {
 
 std::string IniStore::GetString(const std::string& section, const std::string& key, const std::string& def) const {
   std::string data;
-  if (ReadWholeFile(m_path, data) != FileState::Read) return def;
+  if (ReadWholeFile(m_path, data, kMaxFileBytes) != FileState::Read) return def;
   const std::vector<Line> lines = SplitLines(data);
   const Lookup found = Find(lines, Trim(section), Trim(key));
   if (!found.key) return def;
@@ -252,7 +177,7 @@ bool IniStore::WriteString(const std::string& rawSection, const std::string& raw
   if (key.find('=') != std::string::npos || key[0] == '[') return false;
 
   std::string data;
-  const FileState state = ReadWholeFile(m_path, data);
+  const FileState state = ReadWholeFile(m_path, data, kMaxFileBytes);
   if (state == FileState::Unusable) return false;  // never overwrite what we could not read
   std::vector<Line> lines = SplitLines(data);
   const std::string eol = (!lines.empty() && lines[0].eol == "\r\n") ? "\r\n" : "\n";
@@ -284,5 +209,5 @@ bool IniStore::WriteString(const std::string& rawSection, const std::string& raw
   }
   // A file we would no longer read back is not written.
   if (out.size() > kMaxFileBytes) return false;
-  return ReplaceFile(m_path, out);
+  return ReplaceFile(m_path, out.data(), out.size());
 }

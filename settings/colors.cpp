@@ -1,7 +1,7 @@
 #include "settings/colors.h"
 
-#include <cstdio>
 
+#include "platform/file_io.h"
 #include "settings/options.h"
 
 ColorScheme g_Colors = {};
@@ -23,11 +23,11 @@ uint32_t LittleEndian32(const unsigned char* b) {
 
 bool ReadSchemeFile(const std::string& path, ColorScheme out[kSchemes], int& schemesRead) {
   schemesRead = 0;
-  FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return false;
-  unsigned char buf[24 * kSchemes];
-  const size_t got = std::fread(buf, 1, sizeof buf, f);
-  std::fclose(f);
+  // Only the first 96 bytes count, but a longer file is no reason to refuse it.
+  std::string data;
+  if (ReadWholeFile(path, data, 1024 * 1024) != FileState::Read) return false;
+  const auto* buf = reinterpret_cast<const unsigned char*>(data.data());
+  const size_t got = data.size();
   for (int n = 0; n < kSchemes && (static_cast<size_t>(n) + 1) * 24 <= got; ++n) {
     for (int s = 0; s < kColorSlots; ++s) out[n][s] = LittleEndian32(buf + 24 * n + 4 * s) & 0x00FFFFFF;
     ++schemesRead;

@@ -1,0 +1,82 @@
+#include "platform/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+bool WriteAll(int fd, const char* data, size_t size) {
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t n = ::write(fd, data + done, size - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+}  // namespace
+
+FileState ReadWholeFile(const std::string& path, std::string& out, size_t maxBytes) {
+  out.clear();
+  // Non-blocking, so that a FIFO in the file's place cannot hang the game.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return (errno == ENOENT || errno == ENOTDIR) ? FileState::Missing : FileState::Unusable;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<uint64_t>(st.st_size) > maxBytes) {
+    ::close(fd);
+    return FileState::Unusable;
+  }
+  char buf[16384];
+  for (;;) {
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      out.clear();
+      return FileState::Unusable;
+    }
+    if (n == 0) break;
+    out.append(buf, static_cast<size_t>(n));
+    if (out.size() > maxBytes) {  // grew while we read it
+      ::close(fd);
+      out.clear();
+      return FileState::Unusable;
+    }
+  }
+  ::close(fd);
+  return FileState::Read;
+}
+
+bool ReplaceFile(const std::string& path, const void* data, size_t size) {
+  if (path.empty()) return false;
+  std::string target = path;
+  struct stat lst {};
+  if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) return false;
+    target = real;
+    std::free(real);
+  }
+  mode_t mode = 0644;
+  struct stat st {};
+  if (::stat(target.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode)) return false;  // a directory or a FIFO is not ours to replace
+    mode = st.st_mode & 07777;
+  }
+  std::string tmp = target + ".XXXXXX";
+  const int fd = ::mkstemp(tmp.data());
+  if (fd < 0) return false;
+  (void)::fchmod(fd, mode);  // a failed chmod is no reason to lose the write
+  bool ok = WriteAll(fd, static_cast<const char*>(data), size) && ::fsync(fd) == 0;
+  if (::close(fd) != 0) ok = false;
+  if (ok && ::rename(tmp.c_str(), target.c_str()) == 0) return true;
+  ::unlink(tmp.c_str());
+  return false;
+}

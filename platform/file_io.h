@@ -1,0 +1,17 @@
+#pragma once
+// Reading and writing the game's own small files safely: a file is read whole
+// without ever blocking on a FIFO or a device, and written to a temporary file
+// beside it that is then renamed over it.
+#include <cstddef>
+#include <string>
+
+enum class FileState { Missing, Read, Unusable };
+
+// Reads a regular file of at most maxBytes into out. Anything else (a
+// directory, a FIFO, a device, a larger file, a read error) is Unusable.
+FileState ReadWholeFile(const std::string& path, std::string& out, size_t maxBytes);
+
+// Replaces the file's contents; a failure at any point leaves the old file as
+// it was. Writes through a symbolic link, keeps the file's permissions, and
+// never replaces something that is not a regular file.
+bool ReplaceFile(const std::string& path, const void* data, size_t size);
