@@ -80,6 +80,8 @@ void TremaWnd::OnPaint(const Rect& update, bool erase) {
     for (int k = 1; k <= p->count && k < 16; ++k)
       if (drawn->pieces[k] != nullptr) drawn->pieces[k]->Draw(0, 0);
   }
+  // The controls repaint with the board, and with them the trend bar comes back.
+  DrawTrendBar();
 }
 
 void TremaWnd::InitLog() {
