@@ -1,53 +1,137 @@
-// Whole games in the real window: the human's steps typed and clicked through
-// the frame's own event path, the computer's turns, the confirmation wait, the
-// statistics dialog answered through its hook, the next game and the exit.
+// Whole games in the real window, played with real input from the display:
+// the human's steps typed as point letters and clicked on the board, the
+// confirmation wait answered by a key, the computer's turns with their pauses,
+// the statistics dialog answered through its hook, the next game and the exit.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <wx/dialog.h>
+#include <wx/uiaction.h>
 #include <wx/weakref.h>
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <initializer_list>
+#include <mutex>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "app/stats.h"
 #include "app/tremawnd.h"
 #include "board/position.h"
+#include "board/types.h"
+#include "dialogs/statistics.h"
 #include "dialogs/trend.h"
-#include "platform/message_queue.h"
+#include "platform/ini_store.h"
 #include "platform/sound.h"
 #include "settings/colors.h"
 #include "settings/options.h"
 #include "tests/ui/gui_support.h"
+#include "ui/dialogs_stat.h"
 #include "ui/main_frame.h"
 #include "ui/wx_dialogs.h"
 #include "ui/wx_host.h"
+#include "ui/wx_text.h"
 
 namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
 
 namespace {
 
-class SilentSound : public SoundPlayer {
+const char* const kName = "Kolvar Backgammon";
+
+class RecordingSound : public SoundPlayer {
  public:
-  void Play(const std::string&, bool) override {}
+  explicit RecordingSound(std::vector<std::string>* log) : m_log(log) {}
+  void Play(const std::string& file, bool) override { m_log->push_back(file); }
+
+ private:
+  std::vector<std::string>* m_log;
 };
 
-struct Step {
+// A handler of the core that never returns cannot be caught by the deadlines
+// of the test's own loop: this ends the run instead of letting it hang.
+class Watchdog {
+ public:
+  explicit Watchdog(std::chrono::seconds limit)
+      : m_thread([this, limit] {
+          std::unique_lock<std::mutex> lock(m_mutex);
+          if (!m_cv.wait_for(lock, limit, [this] { return m_done; })) {
+            std::fprintf(stderr, "GameTest: no progress for %lld s, the game hangs\n",
+                         static_cast<long long>(limit.count()));
+            std::abort();
+          }
+        }) {}
+  ~Watchdog() {
+    {
+      std::lock_guard<std::mutex> lock(m_mutex);
+      m_done = true;
+    }
+    m_cv.notify_all();
+    m_thread.join();
+  }
+
+ private:
+  std::mutex m_mutex;
+  std::condition_variable m_cv;
+  bool m_done = false;
+  std::thread m_thread;
+};
+
+struct Entry {
+  int index;
+  int count;
+  int owner;
+};
+
+struct Candidate {
   int from;
   int die;
 };
 
-// Does playing this step leave the other die playable? (Both dice must be
-// played where possible; a step that strands the other die would be refused
-// at the pass.)
-bool LeavesOtherPlayable(TremaWnd& w, const Step& s, int otherDie) {
-  Position* copies[kBoardSize];
+// What the test sees of the game; any change means the last input was handled.
+struct Snapshot {
+  bool alive = false;
+  std::vector<std::string> log;
+  int turn = 0;
+  int stepCount = 0;
+  int source = 0;
+  int destination = 0;
+  int confirm = 0;
+  int statistics = 0;
+  bool operator==(const Snapshot&) const = default;
+};
+
+// What the game had written when its statistics dialog came up.
+struct GameEnd {
+  int winner = 0;
+  int humanOff = 0;
+  int computerOff = 0;
+  int iniHuman = -1;
+  int iniComputer = -1;
+  int scoreHuman = -1;
+  int scoreComputer = -1;
+  std::string totalHuman, totalComputer, entries;
+  int choice = -1;
+  uintmax_t trendSize = 0;
+  TrendRecord trend;
+};
+
+// Would the other die still be playable after this step? Tried on the model
+// of the live board, without drawing, and put back.
+bool LeavesOtherPlayable(TremaWnd& w, const Candidate& c, int otherDie) {
+  Position* copies[kBoardSize] = {};
   SaveBoard(w.m_board, copies);
-  const int to = s.from + s.die;
-  w.m_board[s.from]->Position::MoveTo(to >= 1 && to <= 24 ? to : kHumanTray);
+  const int to = c.from + c.die;
+  w.m_board[c.from]->Position::MoveTo(to >= 1 && to <= 24 ? to : kHumanTray);
   bool playable = false;
   const bool onBar = w.m_board[kHumanBar]->count > 0;
   for (int j = 0; j <= 24 && !playable; ++j) {
@@ -58,6 +142,15 @@ bool LeavesOtherPlayable(TremaWnd& w, const Step& s, int otherDie) {
   return playable;
 }
 
+TrendRecord ReadTrendBytes(const std::string& path) {
+  TrendRecord r;
+  std::ifstream in(path, std::ios::binary);
+  char buf[kTrendFileSize] = {};
+  in.read(buf, sizeof buf);
+  if (in.gcount() == static_cast<std::streamsize>(sizeof buf)) std::memcpy(&r, buf, sizeof r);
+  return r;
+}
+
 }  // namespace
 
 class GameTest : public ::testing::Test {
@@ -66,45 +159,69 @@ class GameTest : public ::testing::Test {
     char tmpl[] = "/tmp/tremaw_gui_game_XXXXXX";
     ASSERT_NE(::mkdtemp(tmpl), nullptr);
     dir = tmpl;
-    ResetOptionsToBuiltIn();
+    ResetGlobals();
     g_SchemeFile = dir + "/tremaw32.clr";
     g_GraphFile = dir + "/tremaw32.gph";
-    g_Trend = TrendRecord{};
-    // A fixed list of rolls, so the games are the same every run.
+    iniPath = dir + "/tremaw.ini";
+    rollsPath = dir + "/rolls.txt";
+    // Fixed dice, so that every run plays the same first game.
     std::mt19937 gen(20261209);
-    std::ofstream rolls(dir + "/rolls.txt");
-    for (int i = 0; i < 2000; ++i) rolls << static_cast<char>('1' + gen() % 6) << (i % 2 ? "\n" : " ");
-    rolls.close();
-    std::ofstream(dir + "/tremaw.ini") << "[Options]\nSpeed=50\nLevelOfPlay=0\nFirstMoveBy=2\nDiceMode=2\nRollsList="
-                                       << dir << "/rolls.txt\n";
+    std::string rolls;
+    for (int i = 0; i < 2000; ++i) {
+      rolls += static_cast<char>('1' + gen() % 6);
+      rolls += i % 2 ? "\n" : " ";
+    }
+    WriteRolls(rolls);
+    // No animation delay, dice from the list, every sound off, the human
+    // starts and confirms the end of each turn.
+    std::ofstream(iniPath) << "[Options]\nSpeed=50\nFirstMoveBy=2\nAutoChangeTurn=0\nAutoForcedMoves=0\n"
+                              "UseCube=0\nDiceMode=2\nRollsList="
+                           << rollsPath
+                           << "\n[Sounds]\nDiceSoundActive=0\nMoveSoundActive=0\nHitSoundActive=0\n"
+                              "WinSoundActive=0\nLoseSoundActive=0\n";
   }
 
   void TearDown() override {
     if (weak) weak->Close(true);
     RunEvents(30);
-    ResetOptionsToBuiltIn();
+    ResetGlobals();
     std::error_code ec;
     fs::remove_all(dir, ec);
   }
 
+  static void ResetGlobals() {
+    ResetOptionsToBuiltIn();
+    g_turn = SideNone;
+    for (int s = 0; s < 3; ++s) {
+      g_HitCount[s] = 0;
+      g_ThinkTime[s] = 0;
+      g_ThinkRunning[s] = false;
+      g_ThinkStart[s] = 0;
+      g_DiceSum[s] = 0;
+      g_DoublesCount[s] = 0;
+      g_RunScore[s] = 0;
+    }
+    g_UndoneThisTurn = 0;
+    g_HoverPoint = 0;
+    g_AutoFinishActive = 0;
+    g_AutoFinishFast = 0;
+    g_Trend = TrendRecord{};
+    std::memset(g_BoardRecord, 0, sizeof g_BoardRecord);
+  }
+
+  void WriteRolls(const std::string& text) { std::ofstream(rollsPath, std::ios::trunc) << text; }
+
   void Start() {
     MainFrameSetup s;
-    s.profilePath = dir + "/tremaw.ini";
+    s.profilePath = iniPath;
     s.docFile = dir + "/Documentation.htm";
-    s.displayName = "Kolvar Backgammon";
+    s.displayName = kName;
     s.makeDialogs = [this](wxWindow* parent, Host* host) -> std::unique_ptr<GameDialogs> {
       auto d = std::make_unique<WxGameDialogs>(parent, host);
-      d->answer = [this](wxDialog& dialog) {
-        // Only the statistics dialog comes in these games.
-        ++statistics;
-        humanTray.push_back(frame->Core()->m_board[kHumanTray]->count);
-        computerTray.push_back(frame->Core()->m_board[kComputerTray]->count);
-        EXPECT_EQ(dialog.GetTitle(), wxString::FromUTF8("Statistik"));
-        return statistics < gamesToPlay ? wxID_OK : wxID_CANCEL;
-      };
+      d->answer = [this](wxDialog& dialog) { return AnswerStatistics(dialog); };
       return d;
     };
-    s.sound = std::make_unique<SilentSound>();
+    s.sound = std::make_unique<RecordingSound>(&sounds);
     frame = new MainFrame(std::move(s));
     weak = frame;
     frame->GameHost().SetAnswerFunction([](const std::string& text, unsigned) {
@@ -113,37 +230,113 @@ class GameTest : public ::testing::Test {
     });
     frame->StartGame();
     frame->UpdateNow();
+    RunEvents(100);
+    // Without a window manager the keys go to the window under the pointer.
+    Rest();
   }
 
-  void SendKey(int code) {
-    wxKeyEvent down(wxEVT_KEY_DOWN);
-    down.m_keyCode = code;
-    down.SetEventObject(frame->Canvas());
-    frame->Canvas()->GetEventHandler()->ProcessEvent(down);
+  // ---- the statistics dialog ----
+  int AnswerStatistics(wxDialog& dialog) {
+    ++statistics;
+    EXPECT_TRUE(weak) << "the dialog comes while the window is there";
+    auto* stat = dynamic_cast<StatDlg*>(&dialog);
+    EXPECT_NE(stat, nullptr) << "only the statistics dialog comes in these games";
+    TremaWnd* w = weak ? frame->Core() : nullptr;
+    if (stat == nullptr || w == nullptr) return wxID_CANCEL;
+    EXPECT_EQ(Utf8(dialog.GetTitle()), "Statistik");
+    GameEnd e;
+    e.winner = w->m_winner;
+    e.humanOff = w->m_board[kHumanTray]->count;
+    e.computerOff = w->m_board[kComputerTray]->count;
+    IniStore ini(iniPath);
+    e.iniHuman = ini.GetInt("Game", "Human", -1);
+    e.iniComputer = ini.GetInt("Game", "Computer", -1);
+    e.scoreHuman = g_Score[SideHuman];
+    e.scoreComputer = g_Score[SideComputer];
+    if (wxWindow* c = stat->Control(IDC_STAT_TOTAL_HUMAN)) e.totalHuman = Utf8(c->GetLabel());
+    if (wxWindow* c = stat->Control(IDC_STAT_TOTAL_COMPUTER)) e.totalComputer = Utf8(c->GetLabel());
+    if (wxWindow* c = stat->Control(IDC_STAT_ENTRIES)) e.entries = Utf8(c->GetLabel());
+    e.choice = stat->ReadChoice();
+    std::error_code ec;
+    e.trendSize = fs::exists(g_GraphFile) ? fs::file_size(g_GraphFile, ec) : 0;
+    e.trend = ReadTrendBytes(g_GraphFile);
+    ends.push_back(e);
+    if (statistics == 1) {
+      // The next game's dice: 1 for the computer and 3 for the human open it,
+      // so the human starts; the list is read again from its start.
+      WriteRolls("13 21 66 66\n");
+      w->m_dice->CloseListFile();
+      return wxID_OK;  // "Noch&mal", "&Neues Würfelschema"
+    }
+    return wxID_CANCEL;  // "&Beenden"
   }
 
-  void Click(wxEventType type, wxPoint at) {
-    wxMouseEvent e(type);
-    e.SetPosition(at);
-    e.SetEventObject(frame->Canvas());
-    frame->Canvas()->GetEventHandler()->ProcessEvent(e);
+  // ---- real input from the display ----
+  wxPoint OnScreen(wxPoint canvasPoint) { return frame->Canvas()->ClientToScreen(canvasPoint); }
+  // The pointer beside the board, outside every entry.
+  void Rest() {
+    sim.MouseMove(OnScreen(wxPoint(2, 2)));
+    RunEvents(10);
+  }
+  void Type(int key) { sim.Char(key); }
+  void ClickCanvas(wxPoint at) {
+    sim.MouseMove(OnScreen(at));
+    RunEvents(10);
+    sim.MouseClick();
+  }
+  wxPoint EntryPoint(int index) {
+    const Rect& r = frame->Core()->m_board[index]->rect;
+    return wxPoint((r.left + r.right) / 2, r.top + (r.bottom - r.top) / 4);
+  }
+  static int Letter(int index) { return index >= 1 && index <= 24 ? 'a' + index - 1 : '0'; }
+
+  Snapshot Snap() {
+    Snapshot s;
+    s.statistics = statistics;
+    s.alive = weak && frame->Core() != nullptr;
+    if (!s.alive) return s;
+    TremaWnd& w = *frame->Core();
+    s.log = w.LogLines();
+    s.turn = g_turn;
+    s.stepCount = w.m_stepCount;
+    s.source = w.m_curStep[0];
+    s.destination = w.m_curStep[1];
+    s.confirm = w.m_awaitConfirm;
+    return s;
   }
 
-  void ClickEntry(int index) {
-    const Rect r = frame->Core()->m_board[index]->rect;
-    const wxPoint at((r.left + r.right) / 2, r.top + (r.bottom - r.top) / 4);
-    Click(wxEVT_LEFT_DOWN, at);
-    if (weak) Click(wxEVT_LEFT_UP, at);
+  bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    const auto deadline = Clock::now() + limit;
+    while (!done()) {
+      if (Clock::now() >= deadline) return false;
+      RunEvents(3);
+    }
+    return true;
+  }
+  // Waits until the input just given has been handled (the game shows a change).
+  bool Handled(const Snapshot& before, const char* what) {
+    if (WaitFor([&] { return Snap() != before; }, std::chrono::seconds(10))) return true;
+    ADD_FAILURE() << what << " had no effect; log ends with \"" << (before.log.empty() ? "" : before.log.back())
+                  << "\"";
+    return false;
   }
 
-  static int Letter(int index) { return index >= 1 && index <= 24 ? 'A' + index - 1 : '0'; }
+  // The human is to choose the source of a step.
+  bool HumanToMove() {
+    if (!weak || frame->Core() == nullptr) return false;
+    TremaWnd& w = *frame->Core();
+    return g_turn == SideHuman && w.HumanInputAllowed() && !w.m_awaitConfirm && w.m_dice->count > 0 &&
+           w.m_curStep[0] == 0xFF;
+  }
 
-  // One step of the human: the first legal one from the bar or the lowest
-  // point, typed as two keys or, every other time, clicked as the source.
-  void PlayHumanStep() {
+  // One step of the human by the rule "first legal step": from the bar or the
+  // lowest point, with the first die that plays from there, preferring a step
+  // that leaves the other die playable. Typed as point letters, or every
+  // other step clicked on the board.
+  bool PlayHumanStep() {
     TremaWnd& w = *frame->Core();
     DiceRoller& d = *w.m_dice;
-    std::vector<Step> found;
+    std::vector<Candidate> found;
     const bool onBar = w.m_board[kHumanBar]->count > 0;
     for (int j = 0; j <= 24; ++j) {
       if (onBar && j != 0) break;
@@ -151,102 +344,225 @@ class GameTest : public ::testing::Test {
         if (w.m_engine->IsLegalStep(j, d.die[i])) found.push_back({j, d.die[i]});
     }
     if (found.empty()) {
-      SendKey(WXK_SPACE);  // no die can be played: pass
+      if (!w.m_engine->NoLegalStep()) {
+        ADD_FAILURE() << "no step found though the engine says one can be played";
+        return false;
+      }
+      EXPECT_EQ(frame->StatusText(0), "Du kannst nicht ziehen. Drücke die Leertaste oder würfle");
+      // A click beside the board passes.
+      const Snapshot before = Snap();
+      ClickCanvas(wxPoint(2, 2));
       ++passes;
-      return;
+      return Handled(before, "the click beside the board");
     }
-    Step s = found.front();
+    Candidate c = found.front();
     if (w.m_mustPlayBoth && d.count == 2 && d.die[0] != d.die[1]) {
-      for (const Step& c : found) {
-        if (LeavesOtherPlayable(w, c, c.die == d.die[0] ? d.die[1] : d.die[0])) {
-          s = c;
+      for (const Candidate& k : found) {
+        if (LeavesOtherPlayable(w, k, k.die == d.die[0] ? d.die[1] : d.die[0])) {
+          c = k;
           break;
         }
       }
     }
-    const int to = s.from + s.die;
-    if (++steps % 2 == 0 && s.from != 0)
-      ClickEntry(s.from);
+    const int to = c.from + c.die;
+    // A step from the bar is always typed as "0".
+    const bool click = ++steps % 2 == 0 && c.from != kHumanBar;
+    if (click) clicks++;
+    const Snapshot start = Snap();
+    Snapshot before = start;
+    if (click)
+      ClickCanvas(EntryPoint(c.from));
     else
-      SendKey(Letter(s.from));
-    // With no proposed destination the step waits for its second key.
-    if (weak && frame->Core() != nullptr && w.m_curStep[0] != 0xFF && w.m_curStep[1] == 0xFF && g_turn == SideHuman)
-      SendKey(to >= 25 ? '0' : Letter(to));
+      Type(Letter(c.from));
+    if (!Handled(before, "the source")) return false;
+    if (!weak || frame->Core() == nullptr || statistics != before.statistics) return true;
+    if (w.m_curStep[0] != 0xFF && w.m_curStep[1] == 0xFF && g_turn == SideHuman) {
+      // No destination was proposed: the second key or click names it.
+      EXPECT_EQ(frame->StatusText(0), "Wähle Zielposition...");
+      before = Snap();
+      if (click)
+        ClickCanvas(EntryPoint(to >= 25 ? kHumanTray : to));
+      else
+        Type(to >= 25 ? '0' : Letter(to));
+      if (!Handled(before, "the destination")) return false;
+    }
+    if (click) Rest();
+    // A refused step only writes its prompt line anew.
+    if (Snap() == start) {
+      ADD_FAILURE() << "the step " << c.from << "+" << c.die << " was refused";
+      return false;
+    }
+    return true;
   }
 
-  // Plays until the statistics dialog has been answered `games` times or the
-  // frame is gone; fails instead of hanging.
+  // Ends the confirmation wait with a key: Space, or now and then a letter
+  // that names no point.
+  bool Confirm() {
+    EXPECT_EQ(frame->StatusText(0), "Rückgängig mit <Esc> oder rechter Maustaste");
+    EXPECT_TRUE(frame->GameHost().ConfirmCursorShown());
+    const Snapshot before = Snap();
+    const auto t0 = Clock::now();
+    Type(++confirmations % 3 == 0 ? int{'z'} : int{WXK_SPACE});
+    if (!Handled(before, "the confirming key")) return false;
+    // The computer's whole turn ran in the handler of the hand-over.
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t0).count();
+    longestComputerTurnMs = std::max<long long>(longestComputerTurnMs, ms);
+    return true;
+  }
+
+  // Plays until the statistics dialog has been answered `games` times;
+  // fails instead of hanging.
   void PlayUntil(int games, std::chrono::seconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
+    const auto deadline = Clock::now() + limit;
     while (weak && statistics < games) {
-      ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the game did not end in time";
-      RunEvents(2);
+      ASSERT_LT(Clock::now(), deadline) << "the game did not end in time";
+      RunEvents(3);
       if (!weak || frame->Core() == nullptr || statistics >= games) break;
-      TremaWnd& w = *frame->Core();
-      if (w.m_awaitConfirm) {
-        // Confirm by a key, or now and then by a left click beside the board.
-        if (++confirmations % 3 == 0)
-          Click(wxEVT_LEFT_DOWN, wxPoint(5, 5));
-        else
-          SendKey('Z');
-        continue;
+      if (frame->Core()->m_awaitConfirm) {
+        ASSERT_TRUE(Confirm());
+      } else if (HumanToMove()) {
+        ASSERT_TRUE(PlayHumanStep());
       }
-      if (g_turn == SideHuman && w.m_winner == SideNone && w.m_dice != nullptr && w.m_dice->count > 0 &&
-          w.m_curStep[0] == 0xFF)
-        PlayHumanStep();
     }
   }
 
-  std::string dir;
+  // A board near the end, put up for the human's turn that is on show: the
+  // stored image, the entries built from it and a new engine, then the
+  // prompt anew.
+  void SetPosition(std::initializer_list<Entry> entries) {
+    TremaWnd& w = *frame->Core();
+    std::memset(g_BoardRecord, 0, sizeof g_BoardRecord);
+    g_BoardRecord[kHumanBar].owner = SideHuman;
+    g_BoardRecord[kComputerBar].owner = SideComputer;
+    g_BoardRecord[kComputerTray].owner = SideComputer;
+    g_BoardRecord[kHumanTray].owner = SideHuman;
+    for (const Entry& e : entries) {
+      g_BoardRecord[e.index].count = static_cast<uint8_t>(e.count);
+      if (e.index >= 1 && e.index <= 24) g_BoardRecord[e.index].owner = e.owner;
+    }
+    CreateBoard(w.m_board, false);
+    delete w.m_engine;
+    w.m_engine = new Engine(w.m_board, w.m_dice);
+    w.view().Invalidate(true);
+    w.view().UpdateNow();
+    w.PromptStep(true);
+    frame->PumpCore();
+    RunEvents(20);
+  }
+
+  std::string dir, iniPath, rollsPath;
   MainFrame* frame = nullptr;
   wxWeakRef<MainFrame> weak;
-  int gamesToPlay = 2;
+  wxUIActionSimulator sim;
+  std::vector<std::string> sounds;
+  std::vector<GameEnd> ends;
   int statistics = 0;
   int steps = 0;
+  int clicks = 0;
   int passes = 0;
   int confirmations = 0;
-  std::vector<int> humanTray, computerTray;
+  long long longestComputerTurnMs = 0;
 };
 
-TEST_F(GameTest, TwoWholeGamesThroughTheWindowThenTheProgramEnds) {
+TEST_F(GameTest, TwoGamesThroughTheWindowThenTheProgramEnds) {
+  Watchdog watchdog(std::chrono::seconds(170));
+  const auto started = Clock::now();
   Start();
   ASSERT_TRUE(weak);
-  TremaWnd* core = frame->Core();
-  ASSERT_NE(core, nullptr);
+  ASSERT_TRUE(WaitFor([this] { return HumanToMove(); }, std::chrono::seconds(10)))
+      << "the human opens the first game";
+  ASSERT_GE(frame->Core()->LogLines().size(), 5u);
+  const std::vector<std::string> header(frame->Core()->LogLines().begin(), frame->Core()->LogLines().begin() + 5);
+  EXPECT_EQ(header[0], kName);
 
-  PlayUntil(1, std::chrono::seconds(150));
+  // ---- the first game, from the starting position to its end ----
+  PlayUntil(1, std::chrono::seconds(120));
   ASSERT_EQ(statistics, 1);
   ASSERT_TRUE(weak) << "\"Noch&mal\" keeps the program running";
-  // The game ended by bearing off: one side has all 15 off.
-  EXPECT_TRUE(humanTray[0] == kMaxCheckers || computerTray[0] == kMaxCheckers);
+  const auto firstGameMs = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started).count();
+  const GameEnd g1 = ends[0];  // a copy: the next game end grows the vector
+  ASSERT_TRUE(g1.winner == SideHuman || g1.winner == SideComputer);
+  EXPECT_EQ(g1.winner == SideHuman ? g1.humanOff : g1.computerOff, kMaxCheckers) << "the winner bore off all 15";
+  EXPECT_LT(g1.winner == SideHuman ? g1.computerOff : g1.humanOff, kMaxCheckers);
   EXPECT_GT(steps, 10);
+  EXPECT_GT(clicks, 5);
   EXPECT_GT(confirmations, 3);
+  EXPECT_GE(longestComputerTurnMs, 1500) << "the pause after the computer's search";
+  // The scores were written before the dialog came, and the dialog shows them.
+  EXPECT_EQ(g1.iniHuman, g1.scoreHuman);
+  EXPECT_EQ(g1.iniComputer, g1.scoreComputer);
+  EXPECT_EQ(g1.winner == SideHuman ? g1.scoreComputer : g1.scoreHuman, 0);
+  EXPECT_GE(g1.winner == SideHuman ? g1.scoreHuman : g1.scoreComputer, 1);
+  EXPECT_EQ(g1.totalHuman, std::to_string(g1.scoreHuman));
+  EXPECT_EQ(g1.totalComputer, std::to_string(g1.scoreComputer));
+  EXPECT_EQ(g1.entries, "50");
+  EXPECT_EQ(g1.choice, 0);
+  // The trend file started from the initial record: one game added.
+  EXPECT_EQ(g1.trendSize, kTrendFileSize);
+  const int wins1 = 1 + (g1.winner == SideHuman ? 1 : 0);
+  EXPECT_EQ(g1.trend.games, 3);
+  EXPECT_EQ(g1.trend.wins, wins1);
+  EXPECT_EQ(g1.trend.trend[0], 50);
+  EXPECT_EQ(g1.trend.trend[1], wins1 * 100 / 3);
 
-  // The scores and the trend were written when the game ended.
-  RunEvents(20);
-  std::ifstream ini(dir + "/tremaw.ini");
-  const std::string text((std::istreambuf_iterator<char>(ini)), std::istreambuf_iterator<char>());
-  EXPECT_NE(text.find("[Game]"), std::string::npos);
-  EXPECT_NE(text.find("Human="), std::string::npos);
-  EXPECT_NE(text.find("Computer="), std::string::npos);
-  ASSERT_TRUE(fs::exists(dir + "/tremaw32.gph"));
-  EXPECT_EQ(fs::file_size(dir + "/tremaw32.gph"), kTrendFileSize);
-  EXPECT_EQ(g_Trend.games, 3);
+  // ---- the second game: the header anew, the human opens with 1 and 3 ----
+  ASSERT_TRUE(WaitFor([this] { return HumanToMove(); }, std::chrono::seconds(10)));
+  TremaWnd* core = frame->Core();
+  const std::vector<std::string> log = core->LogLines();
+  ASSERT_EQ(log.size(), 7u) << "only the new game's lines";
+  EXPECT_EQ(std::vector<std::string>(log.begin(), log.begin() + 5), header);
+  EXPECT_EQ(log[5], "Würfeln: 1+3");
+  EXPECT_EQ(log[6], "1ter von  ");
+  EXPECT_EQ(core->m_replayDice, 0);
+  EXPECT_EQ(core->m_firstSide, SideHuman);
+  EXPECT_EQ(core->m_winner, SideNone);
+  EXPECT_EQ(core->m_board[1]->count, 2) << "the starting position";
+  EXPECT_EQ(core->m_board[kHumanTray]->count, 0);
+  EXPECT_EQ(g_DiceSum[SideHuman], 4) << "the statistics start anew";
 
-  // The next game has begun with a fresh log header and the starting position.
-  ASSERT_NE(frame->Core(), nullptr);
-  EXPECT_EQ(frame->Core()->m_winner, SideNone);
-  ASSERT_FALSE(frame->Core()->LogLines().empty());
-  EXPECT_NE(std::find(frame->Core()->LogLines().begin(), frame->Core()->LogLines().end(), "Kolvar Backgammon"),
-            frame->Core()->LogLines().end());
+  // A race near its end: the human plays 1 and 3, the computer 2 and 1, and
+  // the human's 6-6 bears off the last three checkers.
+  SetPosition({{19, 1, SideHuman}, {20, 2, SideHuman}, {kHumanTray, 12, SideHuman},
+               {3, 1, SideComputer}, {6, 1, SideComputer}, {kComputerTray, 13, SideComputer}});
+  ASSERT_TRUE(core->m_engine->race);
+  ASSERT_TRUE(HumanToMove());
+  const int confirmationsBefore = confirmations;
+  PlayUntil(2, std::chrono::seconds(30));
+  ASSERT_EQ(statistics, 2);
+  EXPECT_EQ(confirmations, confirmationsBefore) << "in a race the turn passes without a wait";
+  const GameEnd g2 = ends[1];
+  EXPECT_EQ(g2.winner, SideHuman);
+  EXPECT_EQ(g2.humanOff, kMaxCheckers);
+  EXPECT_EQ(g2.computerOff, 13);
+  EXPECT_EQ(g2.scoreHuman, g1.scoreHuman + 1) << "a single game";
+  EXPECT_EQ(g2.scoreComputer, g1.scoreComputer);
+  EXPECT_EQ(g2.iniHuman, g2.scoreHuman);
+  EXPECT_EQ(g2.iniComputer, g2.scoreComputer);
+  EXPECT_EQ(g2.trendSize, kTrendFileSize);
+  EXPECT_EQ(g2.trend.games, 4);
+  EXPECT_EQ(g2.trend.wins, wins1 + 1);
+  EXPECT_EQ(g2.trend.trend[1], g1.trend.trend[1]);
+  EXPECT_EQ(g2.trend.trend[2], (wins1 + 1) * 100 / 4);
 
-  // The second game ends with "&Beenden": the exit command closes the window.
-  PlayUntil(2, std::chrono::seconds(150));
-  EXPECT_EQ(statistics, 2);
-  EXPECT_TRUE(humanTray[1] == kMaxCheckers || computerTray[1] == kMaxCheckers);
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (weak && std::chrono::steady_clock::now() < deadline) RunEvents(10);
-  EXPECT_FALSE(weak) << "the frame is gone";
+  // ---- "&Beenden": the exit command closes the window ----
+  ASSERT_TRUE(WaitFor([this] { return !weak; }, std::chrono::seconds(5))) << "the frame closes";
   EXPECT_EQ(g_MainWnd, nullptr);
-  EXPECT_EQ(g_Trend.games, 4);
+  EXPECT_EQ(g_BoardWnd, nullptr);
+  // Nothing of the game runs afterwards: input where the window was reaches
+  // no handler, no dialog comes, and the files stay as they were.
+  sim.Char(WXK_SPACE);
+  sim.MouseClick();
+  RunEvents(300);
+  EXPECT_EQ(statistics, 2);
+  IniStore ini(iniPath);
+  EXPECT_EQ(ini.GetInt("Game", "Human", -1), g2.scoreHuman);
+  EXPECT_EQ(ini.GetInt("Game", "Computer", -1), g2.scoreComputer);
+  EXPECT_EQ(ReadTrendBytes(g_GraphFile), g2.trend);
+  EXPECT_EQ(fs::file_size(g_GraphFile), kTrendFileSize);
+  EXPECT_TRUE(sounds.empty()) << "every sound is off; first: " << (sounds.empty() ? "" : sounds.front());
+
+  const auto totalMs = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started).count();
+  std::printf("first game %lld ms (%d steps, %d clicks, %d confirmations, %d passes), both games %lld ms\n",
+              static_cast<long long>(firstGameMs), steps, clicks, confirmations, passes,
+              static_cast<long long>(totalMs));
 }
