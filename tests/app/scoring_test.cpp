@@ -171,18 +171,7 @@ TEST_F(ScoringTest, GammonAndBackgammon) {
     std::vector<Checkers> all(computer);
     all.push_back({24, 1, SideHuman});
     all.push_back({kHumanTray, 14, SideHuman});
-    std::memset(g_BoardRecord, 0, sizeof g_BoardRecord);
-    g_BoardRecord[kHumanBar].owner = SideHuman;
-    g_BoardRecord[kComputerBar].owner = SideComputer;
-    g_BoardRecord[kComputerTray].owner = SideComputer;
-    g_BoardRecord[kHumanTray].owner = SideHuman;
-    for (const Checkers& c : all) {
-      g_BoardRecord[c.index].count = static_cast<uint8_t>(c.count);
-      if (c.index >= 1 && c.index <= 24) g_BoardRecord[c.index].owner = c.owner;
-    }
-    CreateBoard(wnd->m_board, false);
-    delete wnd->m_engine;
-    wnd->m_engine = new Engine(wnd->m_board, wnd->m_dice);
+    PutUpBoard(*wnd, all);
     HumanTurnWith(1, 2);
     Key('X');
     if (wnd->m_curStep[0] == 24) Key('0');

@@ -14,24 +14,7 @@
 #include "resources/ids.h"
 #include "settings/options.h"
 
-void GameFixture::ResetGlobals() {
-  ResetOptionsToBuiltIn();
-  g_turn = SideNone;
-  for (int s = 0; s < 3; ++s) {
-    g_HitCount[s] = 0;
-    g_ThinkTime[s] = 0;
-    g_ThinkRunning[s] = false;
-    g_ThinkStart[s] = 0;
-    g_DiceSum[s] = 0;
-    g_DoublesCount[s] = 0;
-    g_RunScore[s] = 0;
-  }
-  g_UndoneThisTurn = 0;
-  g_HoverPoint = 0;
-  g_AutoFinishActive = 0;
-  g_AutoFinishFast = 0;
-  std::memset(g_BoardRecord, 0, sizeof g_BoardRecord);
-}
+void GameFixture::ResetGlobals() { ResetGameGlobals(); }
 
 void GameFixture::SetUp() {
   ResetGlobals();
@@ -155,20 +138,7 @@ void GameFixture::RightClickAt(int x, int y) {
   Pump();
 }
 
-void GameFixture::SetBoard(std::initializer_list<Checkers> entries) {
-  std::memset(g_BoardRecord, 0, sizeof g_BoardRecord);
-  g_BoardRecord[kHumanBar].owner = SideHuman;
-  g_BoardRecord[kComputerBar].owner = SideComputer;
-  g_BoardRecord[kComputerTray].owner = SideComputer;
-  g_BoardRecord[kHumanTray].owner = SideHuman;
-  for (const Checkers& c : entries) {
-    g_BoardRecord[c.index].count = static_cast<uint8_t>(c.count);
-    if (c.index >= 1 && c.index <= 24) g_BoardRecord[c.index].owner = c.owner;
-  }
-  CreateBoard(wnd->m_board, false);
-  delete wnd->m_engine;
-  wnd->m_engine = new Engine(wnd->m_board, wnd->m_dice);
-}
+void GameFixture::SetBoard(std::initializer_list<Checkers> entries) { PutUpBoard(*wnd, entries); }
 
 void GameFixture::HumanTurnWith(int d0, int d1) {
   g_turn = SideHuman;
@@ -217,11 +187,6 @@ int GameFixture::BoxCount(const std::string& text) const {
 }
 
 namespace {
-struct Candidate {
-  int source;
-  int die;
-};
-
 // The board's counts and owners, to tell whether an entry did anything.
 std::vector<int> Snapshot(Position** board) {
   std::vector<int> s;
@@ -232,55 +197,22 @@ std::vector<int> Snapshot(Position** board) {
   return s;
 }
 
-// Would the other die still be playable after this step? Tried on the model.
-bool LeavesOtherPlayable(TremaWnd& w, const Candidate& c, int other) {
-  Position* copies[kBoardSize] = {};
-  SaveBoard(w.m_board, copies);
-  int dest = c.source + c.die;
-  if (dest > 24) dest = kHumanTray;
-  w.m_board[c.source]->Position::MoveTo(dest);
-  DiceRoller& d = *w.m_dice;
-  uint8_t dice[4];
-  std::memcpy(dice, d.die, sizeof dice);
-  const int count = d.count;
-  d.die[0] = static_cast<uint8_t>(other);
-  d.die[1] = d.die[2] = d.die[3] = 0xFF;
-  d.count = 1;
-  const bool playable = !w.m_engine->NoLegalStep();
-  std::memcpy(d.die, dice, sizeof dice);
-  d.count = count;
-  RestoreBoard(copies, w.m_board);
-  return playable;
-}
 }  // namespace
 
 bool GameFixture::PlayFirstLegalStep() {
   TremaWnd& w = *wnd;
   if (g_turn != SideHuman || w.m_awaitConfirm || w.m_dice->count <= 0) return false;
   Engine& e = *w.m_engine;
-  DiceRoller& d = *w.m_dice;
 
-  std::vector<Candidate> found;
-  const bool onBar = w.m_board[kHumanBar]->count > 0;
-  for (int j = 0; j <= 24; ++j) {
-    if (onBar && j != 0) break;
-    for (int i = 0; i < d.count && i < 4; ++i)
-      if (e.IsLegalStep(j, d.die[i])) found.push_back({j, d.die[i]});
-  }
+  const std::vector<StepChoice> found = HumanStepChoices(w);
   if (found.empty()) {
     if (!e.NoLegalStep()) return false;
     Key(VK_SPACE);
     return true;
   }
-  if (w.m_mustPlayBoth && d.count == 2 && d.die[0] != d.die[1]) {
-    std::vector<Candidate> good;
-    for (const Candidate& c : found)
-      if (LeavesOtherPlayable(w, c, c.die == d.die[0] ? d.die[1] : d.die[0])) good.push_back(c);
-    if (!good.empty()) found = good;
-  }
 
   const size_t games = dialogs.winners.size();
-  for (const Candidate& c : found) {
+  for (const StepChoice& c : found) {
     const std::vector<int> before = Snapshot(w.m_board);
     Key(c.source == 0 ? '0' : static_cast<unsigned>('A' + c.source - 1));
     if (Snapshot(w.m_board) != before || dialogs.winners.size() != games) return true;

@@ -12,13 +12,8 @@
 #include "platform/ini_store.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/game_fakes.h"
+#include "tests/support/game_state.h"
 
-// One entry of a board image: index, checker count, owner.
-struct Checkers {
-  int index;
-  int count;
-  int owner;
-};
 
 class GameFixture : public ::testing::Test {
  protected:

@@ -34,6 +34,7 @@
 #include "platform/sound.h"
 #include "settings/colors.h"
 #include "settings/options.h"
+#include "tests/support/game_state.h"
 #include "tests/ui/gui_support.h"
 #include "ui/dialogs_stat.h"
 #include "ui/main_frame.h"
@@ -86,16 +87,6 @@ class Watchdog {
   std::thread m_thread;
 };
 
-struct Entry {
-  int index;
-  int count;
-  int owner;
-};
-
-struct Candidate {
-  int from;
-  int die;
-};
 
 // What the test sees of the game; any change means the last input was handled.
 struct Snapshot {
@@ -124,23 +115,6 @@ struct GameEnd {
   uintmax_t trendSize = 0;
   TrendRecord trend;
 };
-
-// Would the other die still be playable after this step? Tried on the model
-// of the live board, without drawing, and put back.
-bool LeavesOtherPlayable(TremaWnd& w, const Candidate& c, int otherDie) {
-  Position* copies[kBoardSize] = {};
-  SaveBoard(w.m_board, copies);
-  const int to = c.from + c.die;
-  w.m_board[c.from]->Position::MoveTo(to >= 1 && to <= 24 ? to : kHumanTray);
-  bool playable = false;
-  const bool onBar = w.m_board[kHumanBar]->count > 0;
-  for (int j = 0; j <= 24 && !playable; ++j) {
-    if (onBar && j != 0) break;
-    playable = w.m_engine->IsLegalStep(j, otherDie);
-  }
-  RestoreBoard(copies, w.m_board);
-  return playable;
-}
 
 TrendRecord ReadTrendBytes(const std::string& path) {
   TrendRecord r;
@@ -190,23 +164,8 @@ class GameTest : public ::testing::Test {
   }
 
   static void ResetGlobals() {
-    ResetOptionsToBuiltIn();
-    g_turn = SideNone;
-    for (int s = 0; s < 3; ++s) {
-      g_HitCount[s] = 0;
-      g_ThinkTime[s] = 0;
-      g_ThinkRunning[s] = false;
-      g_ThinkStart[s] = 0;
-      g_DiceSum[s] = 0;
-      g_DoublesCount[s] = 0;
-      g_RunScore[s] = 0;
-    }
-    g_UndoneThisTurn = 0;
-    g_HoverPoint = 0;
-    g_AutoFinishActive = 0;
-    g_AutoFinishFast = 0;
+    ResetGameGlobals();
     g_Trend = TrendRecord{};
-    std::memset(g_BoardRecord, 0, sizeof g_BoardRecord);
   }
 
   void WriteRolls(const std::string& text) { std::ofstream(rollsPath, std::ios::trunc) << text; }
@@ -335,14 +294,7 @@ class GameTest : public ::testing::Test {
   // other step clicked on the board.
   bool PlayHumanStep() {
     TremaWnd& w = *frame->Core();
-    DiceRoller& d = *w.m_dice;
-    std::vector<Candidate> found;
-    const bool onBar = w.m_board[kHumanBar]->count > 0;
-    for (int j = 0; j <= 24; ++j) {
-      if (onBar && j != 0) break;
-      for (int i = 0; i < d.count && i < 4; ++i)
-        if (w.m_engine->IsLegalStep(j, d.die[i])) found.push_back({j, d.die[i]});
-    }
+    const std::vector<StepChoice> found = HumanStepChoices(w);
     if (found.empty()) {
       if (!w.m_engine->NoLegalStep()) {
         ADD_FAILURE() << "no step found though the engine says one can be played";
@@ -355,25 +307,17 @@ class GameTest : public ::testing::Test {
       ++passes;
       return Handled(before, "the click beside the board");
     }
-    Candidate c = found.front();
-    if (w.m_mustPlayBoth && d.count == 2 && d.die[0] != d.die[1]) {
-      for (const Candidate& k : found) {
-        if (LeavesOtherPlayable(w, k, k.die == d.die[0] ? d.die[1] : d.die[0])) {
-          c = k;
-          break;
-        }
-      }
-    }
-    const int to = c.from + c.die;
+    const StepChoice c = found.front();
+    const int to = c.source + c.die;
     // A step from the bar is always typed as "0".
-    const bool click = ++steps % 2 == 0 && c.from != kHumanBar;
+    const bool click = ++steps % 2 == 0 && c.source != kHumanBar;
     if (click) clicks++;
     const Snapshot start = Snap();
     Snapshot before = start;
     if (click)
-      ClickCanvas(EntryPoint(c.from));
+      ClickCanvas(EntryPoint(c.source));
     else
-      Type(Letter(c.from));
+      Type(Letter(c.source));
     if (!Handled(before, "the source")) return false;
     if (!weak || frame->Core() == nullptr || statistics != before.statistics) return true;
     if (w.m_curStep[0] != 0xFF && w.m_curStep[1] == 0xFF && g_turn == SideHuman) {
@@ -389,7 +333,7 @@ class GameTest : public ::testing::Test {
     if (click) Rest();
     // A refused step only writes its prompt line anew.
     if (Snap() == start) {
-      ADD_FAILURE() << "the step " << c.from << "+" << c.die << " was refused";
+      ADD_FAILURE() << "the step " << c.source << "+" << c.die << " was refused";
       return false;
     }
     return true;
@@ -429,20 +373,9 @@ class GameTest : public ::testing::Test {
   // A board near the end, put up for the human's turn that is on show: the
   // stored image, the entries built from it and a new engine, then the
   // prompt anew.
-  void SetPosition(std::initializer_list<Entry> entries) {
+  void SetPosition(std::initializer_list<Checkers> entries) {
     TremaWnd& w = *frame->Core();
-    std::memset(g_BoardRecord, 0, sizeof g_BoardRecord);
-    g_BoardRecord[kHumanBar].owner = SideHuman;
-    g_BoardRecord[kComputerBar].owner = SideComputer;
-    g_BoardRecord[kComputerTray].owner = SideComputer;
-    g_BoardRecord[kHumanTray].owner = SideHuman;
-    for (const Entry& e : entries) {
-      g_BoardRecord[e.index].count = static_cast<uint8_t>(e.count);
-      if (e.index >= 1 && e.index <= 24) g_BoardRecord[e.index].owner = e.owner;
-    }
-    CreateBoard(w.m_board, false);
-    delete w.m_engine;
-    w.m_engine = new Engine(w.m_board, w.m_dice);
+    PutUpBoard(w, entries);
     w.view().Invalidate(true);
     w.view().UpdateNow();
     w.PromptStep(true);
