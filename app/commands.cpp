@@ -87,6 +87,30 @@ bool TremaWnd::RunCommand(int id) {
     case ID_DOCUMENTATION:
       OnDocumentation();
       return true;
+    case ID_FILE_OPEN:
+      OnFileOpen();
+      return true;
+    case ID_FILE_SAVE_AS:
+      OnFileSave();
+      return true;
+    case ID_SWAP_SIDES:
+      OnSwapSides();
+      return true;
+    case ID_BEST_MOVE:
+      OnBestMove();
+      return true;
+    case ID_FINISH_GAME:
+      OnFinishGame();
+      return true;
+    case ID_APP_ABOUT:
+      OnAppAbout();
+      return true;
+    case ID_SETTINGS:
+      OnSettings();
+      return true;
+    case ID_COLORS:
+      OnColors();
+      return true;
     case ID_CTRL_T:
       return true;
     default:
@@ -106,3 +130,18 @@ void TremaWnd::OnResetScore() {
   g_Score[SideComputer] = 0;
   Profile().WriteInt("Game", "Computer", 0);
 }
+
+void TremaWnd::OnSettings() {
+  if (Dialogs().Settings() != IDOK) return;
+  // The pages have applied their values; the doubling and dice-icon options
+  // may have changed.
+  view().EnableCube(CubeRule());
+  ShowDice();
+}
+
+void TremaWnd::OnColors() {
+  if (Dialogs().Colors() != IDOK) return;
+  Profile().WriteInt("Options", "CurScheme", g_CurScheme);
+}
+
+void TremaWnd::OnAppAbout() { Dialogs().About(); }

@@ -11,6 +11,18 @@ struct StatisticsResult {
   int choice = 0;  // 0 new dice, 1 same dice, 2 swapped roles
 };
 
+// Answers of the automatic-finish dialog.
+constexpr int kFinishFast = 3;    // "&Schnell", also Enter
+constexpr int kFinishSlow = 4;    // "&Langsam"
+constexpr int kFinishCancel = 2;  // "Abbrechen", Esc, the close box
+
+// A file chooser as the game asks for one.
+struct FileChooser {
+  bool save = false;        // a save-as chooser (asks before replacing a file it lists)
+  std::string filter;       // as in the string table: "Name|*.ext|Name|*.*||"
+  std::string initialName;  // "*.pos"
+};
+
 class GameDialogs : public ManualDiceDialog {
  public:
   // The statistics dialog after a game: plays the end sound and updates the
@@ -18,4 +30,17 @@ class GameDialogs : public ManualDiceDialog {
   virtual StatisticsResult Statistics(int winner) = 0;
   // The give-up dialog: IDCANCEL or the stake's control id.
   virtual int GiveUp() = 0;
+  // The automatic-finish dialog: kFinishFast, kFinishSlow or kFinishCancel.
+  virtual int FinishSpeed() = 0;
+  // The About box.
+  virtual void About() = 0;
+  // A file chooser over the main window; true with the chosen full path
+  // (UTF-8) when it ends with OK. The name is taken as the player gave it.
+  virtual bool ChooseFile(const FileChooser& chooser, std::string& path) = 0;
+  // The settings sheet: IDOK or IDCANCEL. Its pages apply and write their
+  // values themselves before it returns IDOK.
+  virtual int Settings() = 0;
+  // The colour-scheme dialog: IDOK or IDCANCEL. With IDOK the scheme in use
+  // and the colours are the chosen ones.
+  virtual int Colors() = 0;
 };

@@ -138,6 +138,22 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   bool RunCommand(int id);
   void OnNewGame();
   void OnResetScore();
+  void OnSettings();
+  void OnColors();
+  void OnAppAbout();
+
+  // ---- position files (position_file.cpp) ----
+  void OnFileSave();
+  void OnFileOpen();
+
+  // ---- swap sides, best move, automatic finish (assists.cpp) ----
+  void OnSwapSides();
+  void OnBestMove();
+  void OnFinishGame();
+
+  // ---- colours and board layout of the running game (appearance.cpp) ----
+  // Shows g_Colors on the window and rebuilds the checkers in the new colours.
+  void ApplyColors();
 
   // ---- dice display (dice_display.cpp) ----
   void ShowDice();

@@ -11,6 +11,7 @@
 #include "app/dice.h"
 #include "dialogs/dice_entry.h"
 #include "platform/host.h"
+#include "ui/dialog_help.h"
 #include "ui/dialog_place.h"
 #include "ui/images.h"
 
@@ -79,6 +80,7 @@ DiceDlg::DiceDlg(wxWindow* parent, DiceRoller& dice, Host* host)
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PressOK(); }, wxID_OK);
 
   CentreOnParent();
+  InstallDialogHelp(this);
   Choose(IDC_DICE_VALUE1);
 }
 

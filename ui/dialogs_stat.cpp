@@ -7,6 +7,7 @@
 #include <wx/stattext.h>
 
 #include "settings/colors.h"
+#include "ui/dialog_help.h"
 #include "ui/dialog_place.h"
 
 namespace {
@@ -31,6 +32,7 @@ StatDlg::StatDlg(wxWindow* parent, int winner, Host* host)
   m_radio[0]->SetValue(true);
   FindWindow(wxID_OK)->SetFocus();
   CentreOnParent();
+  InstallDialogHelp(this);
   Bind(wxEVT_PAINT, &StatDlg::OnPaint, this);
 }
 

@@ -1,10 +1,12 @@
 #include "ui/wx_dialogs.h"
 
 #include <wx/dialog.h>
+#include <wx/filedlg.h>
 
 #include "platform/host.h"
 #include "ui/dialogs_dice.h"
 #include "ui/dialogs_stat.h"
+#include "ui/wx_text.h"
 
 int WxGameDialogs::RunModal(wxDialog& dialog) {
   const int code = answer ? answer(dialog) : dialog.ShowModal();
@@ -28,4 +30,21 @@ void WxGameDialogs::Run(DiceRoller& dice) {
   (void)RunModal(dialog);
 }
 
-int WxGameDialogs::GiveUp() { return IDCANCEL; }
+std::string WxWildcard(const std::string& filter) {
+  // The table's form ends the list with an empty pair; wx wants none.
+  size_t end = filter.size();
+  while (end > 0 && filter[end - 1] == '|') --end;
+  return filter.substr(0, end);
+}
+
+bool WxGameDialogs::ChooseFile(const FileChooser& chooser, std::string& path) {
+  if (chooseFile) return chooseFile(chooser, path);
+  // A pattern is no file name on GTK: it would be taken literally.
+  const bool pattern = chooser.initialName.find_first_of("*?") != std::string::npos;
+  const long style = chooser.save ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : wxFD_OPEN;
+  wxFileDialog dialog(m_parent, Wx(chooser.save ? "Speichern unter" : "Öffnen"), wxString(),
+                      pattern ? wxString() : Wx(chooser.initialName), Wx(WxWildcard(chooser.filter)), style);
+  if (dialog.ShowModal() != wxID_OK) return false;
+  path = Utf8(dialog.GetPath());
+  return !path.empty();
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The game's modal dialogs on wx.
 #include <functional>
+#include <string>
 
 #include "app/game_dialogs.h"
 
@@ -16,13 +17,19 @@ class WxGameDialogs : public GameDialogs {
 
   StatisticsResult Statistics(int winner) override;
   void Run(DiceRoller& dice) override;
-  // The give-up dialog does not exist yet (its command stays disabled).
-  int GiveUp() override;
+  int GiveUp() override;       // small_dialogs.cpp
+  int FinishSpeed() override;  // small_dialogs.cpp
+  void About() override;       // small_dialogs.cpp
+  bool ChooseFile(const FileChooser& chooser, std::string& path) override;
+  int Settings() override;  // settings_pages.cpp
+  int Colors() override;    // color_dialog.cpp
 
   // For tests: when set, a dialog is built and opened as usual, then handed to
   // this function instead of running its modal loop; the function's result
-  // (wxID_OK or wxID_CANCEL) stands for the loop's.
+  // (wxID_OK, wxID_CANCEL or the id that ends the dialog) stands for the loop's.
   std::function<int(wxDialog&)> answer;
+  // For tests: stands for the file chooser, which is never opened then.
+  std::function<bool(const FileChooser&, std::string&)> chooseFile;
 
  private:
   int RunModal(wxDialog& dialog);
@@ -30,3 +37,6 @@ class WxGameDialogs : public GameDialogs {
   wxWindow* m_parent;
   Host* m_host;
 };
+
+// A string-table filter ("Name|*.ext|…||") as a wx wildcard.
+std::string WxWildcard(const std::string& filter);

@@ -29,7 +29,6 @@ TEST_F(CommandsTest, EnableRulesAndCommandsNotYetBuilt) {
     EXPECT_TRUE(wnd->CommandEnabled(id)) << id;
   EXPECT_FALSE(wnd->CommandEnabled(ID_UNDO_STEP));
   EXPECT_FALSE(wnd->CommandEnabled(ID_PASS));
-  EXPECT_FALSE(wnd->RunCommand(ID_BEST_MOVE));
   EXPECT_FALSE(wnd->RunCommand(12345));
   EXPECT_TRUE(wnd->RunCommand(ID_CTRL_T));
 
@@ -51,6 +50,37 @@ TEST_F(CommandsTest, EnableRulesAndCommandsNotYetBuilt) {
   Key('L');
   EXPECT_FALSE(wnd->CommandEnabled(ID_GIVE_UP));
   EXPECT_TRUE(wnd->CommandEnabled(ID_PASS));  // no dice left; the wait takes the command anyway
+}
+
+TEST_F(CommandsTest, SettingsColoursAndAboutRunTheirDialogs) {
+  UseRolls("3 4  2 1");
+  Start();
+  Pump();
+  // Cancel leaves the cube button, the dice and the settings file alone.
+  g_UseCube = 1;
+  g_DiceAsIcons = 0;
+  g_CurScheme = 2;
+  ASSERT_FALSE(view.cube.enabled);
+  const std::vector<int> dice = view.Dice(DiceRow::Human);
+  wnd->RunCommand(ID_SETTINGS);
+  wnd->RunCommand(ID_COLORS);
+  EXPECT_FALSE(view.cube.enabled);
+  EXPECT_EQ(view.Dice(DiceRow::Human), dice);
+  EXPECT_EQ(StoredInt("Options", "CurScheme"), -1);
+
+  // OK: the cube and the dice follow the options; the scheme is written.
+  dialogs.onSettings = [] { return static_cast<int>(IDOK); };
+  dialogs.onColors = [] { return static_cast<int>(IDOK); };
+  wnd->RunCommand(ID_SETTINGS);
+  wnd->RunCommand(ID_COLORS);
+  EXPECT_TRUE(view.cube.enabled);
+  EXPECT_EQ(view.Dice(DiceRow::Human), (std::vector<int>{0, 0, 0, 0}));
+  EXPECT_EQ(StoredInt("Options", "CurScheme"), 2);
+  EXPECT_EQ(dialogs.settingsCalls, 2);
+  EXPECT_EQ(dialogs.colorsCalls, 2);
+
+  wnd->RunCommand(ID_APP_ABOUT);
+  EXPECT_EQ(dialogs.aboutCalls, 1);
 }
 
 TEST_F(CommandsTest, NewGameAndResetScoreAsk) {

@@ -42,3 +42,21 @@ void FakeDialogs::Run(DiceRoller& dice) {
   dice.die[1] = static_cast<uint8_t>(manual.front().second);
   manual.pop_front();
 }
+
+bool FakeDialogs::ChooseFile(const FileChooser& chooser, std::string& path) {
+  choosers.push_back(chooser);
+  if (files.empty()) return false;
+  path = files.front();
+  files.pop_front();
+  return true;
+}
+
+int FakeDialogs::Settings() {
+  ++settingsCalls;
+  return onSettings ? onSettings() : IDCANCEL;
+}
+
+int FakeDialogs::Colors() {
+  ++colorsCalls;
+  return onColors ? onColors() : IDCANCEL;
+}

@@ -144,6 +144,16 @@ class FakeDialogs : public GameDialogs {
     ++giveUpCalls;
     return giveUpAnswer;
   }
+  int FinishSpeed() override {
+    ++finishCalls;
+    return finishAnswer;
+  }
+  void About() override { ++aboutCalls; }
+  bool ChooseFile(const FileChooser& chooser, std::string& path) override;
+  // The sheet and the colour dialog run the test's function (which plays the
+  // player's part on the pages) and answer its result; with none, Cancel.
+  int Settings() override;
+  int Colors() override;
   void Run(DiceRoller& dice) override;
 
   std::deque<StatisticsResult> statistics;
@@ -152,6 +162,17 @@ class FakeDialogs : public GameDialogs {
   std::function<void(int winner)> onStatistics;
   int giveUpAnswer = 2;  // IDCANCEL
   int giveUpCalls = 0;
+  int finishAnswer = kFinishCancel;
+  int finishCalls = 0;
+  int aboutCalls = 0;
+  // The paths the next file choosers answer with, in order; with none left a
+  // chooser is cancelled.
+  std::deque<std::string> files;
+  std::vector<FileChooser> choosers;  // every chooser opened
+  std::function<int()> onSettings;
+  std::function<int()> onColors;
+  int settingsCalls = 0;
+  int colorsCalls = 0;
   std::deque<std::pair<int, int>> manual;
   int manualCalls = 0;
 };

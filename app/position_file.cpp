@@ -1,0 +1,6 @@
+// Saving and loading positions.
+#include "app/tremawnd.h"
+
+void TremaWnd::OnFileSave() {}
+
+void TremaWnd::OnFileOpen() {}
