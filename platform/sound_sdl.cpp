@@ -79,8 +79,11 @@ void SdlSoundPlayer::StopCurrent() {
 }
 
 void SdlSoundPlayer::Play(const std::string& file, bool async) {
+  // Names from old settings files may still use the other system's separator.
+  std::string path = file;
+  std::replace(path.begin(), path.end(), '\\', '/');
   std::vector<unsigned char> data;
-  if (!ReadWaveFile(file, data)) return;
+  if (!ReadWaveFile(path, data)) return;
   if (!EnsureOpen()) return;
   SDL_RWops* rw = SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
   if (rw == nullptr) return;

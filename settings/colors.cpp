@@ -35,6 +35,19 @@ bool ReadSchemeFile(const std::string& path, ColorScheme out[kSchemes], int& sch
   return true;
 }
 
+bool WriteSchemeFile(const std::string& path, const ColorScheme schemes[kSchemes]) {
+  unsigned char buf[kSchemes * 24];
+  for (int n = 0; n < kSchemes; ++n)
+    for (int s = 0; s < kColorSlots; ++s)
+      for (int b = 0; b < 4; ++b) buf[24 * n + 4 * s + b] = static_cast<unsigned char>(schemes[n][s] >> (8 * b));
+  return ReplaceFile(path, buf, sizeof buf);
+}
+
+std::string SchemeFileNotWrittenText(const std::string& path) {
+  return "Die Farbschemas konnten nicht in die Datei " + path +
+         " gespeichert werden. Die Farben gelten nur bis zum Programmende.";
+}
+
 void LoadCurrentScheme() {
   // A scheme whose record is not whole in the file counts as a missing file:
   // scheme A with its built-in colours.

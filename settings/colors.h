@@ -34,3 +34,9 @@ void LoadCurrentScheme();
 // Reads the schemes whose 24 bytes lie wholly within the file into out;
 // false when the file does not open.
 bool ReadSchemeFile(const std::string& path, ColorScheme out[kSchemes], int& schemesRead);
+
+// Writes all four schemes (96 bytes) through a temporary file renamed over the
+// old one; false when that failed, and the old file is as it was.
+bool WriteSchemeFile(const std::string& path, const ColorScheme schemes[kSchemes]);
+// What the player is told when the schemes could not be saved.
+std::string SchemeFileNotWrittenText(const std::string& path);

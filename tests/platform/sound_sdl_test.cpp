@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -97,6 +98,13 @@ TEST_F(SdlSound, SyncWaitsForTheSoundAsyncReturnsAtOnce) {
     took = MsSince(t);
     EXPECT_GE(took, 45.0);
     EXPECT_LT(took, 1500.0);
+
+    // A name from an old settings file, with the other system's separators.
+    std::string old = wave;
+    std::replace(old.begin(), old.end(), '/', '\\');
+    t = Clock::now();
+    player.Play(old, false);
+    EXPECT_GE(MsSince(t), 45.0);
 
     // Asynchronous sounds return at once, and a new one replaces the last.
     t = Clock::now();

@@ -1,0 +1,178 @@
+#include "settings/settings_pages.h"
+
+#include <climits>
+
+#include "board/types.h"
+#include "platform/ini_store.h"
+
+int g_LastSettingsPage = 0;
+
+const char* const kBadFileNameText =
+    "Dieser Dateiname kann nicht gespeichert werden: er darf kein Steuerzeichen enthalten und höchstens 4095 "
+    "Bytes lang sein.";
+
+namespace {
+
+constexpr const char* kOptions = "Options";
+
+// Stored values outside a control's range would leave a radio group or the
+// level list without a selection; the page shows the built-in value instead.
+int InRange(int value, int lo, int hi, int builtIn) { return (value >= lo && value <= hi) ? value : builtIn; }
+int Check(int value, int builtIn) { return InRange(value, 0, 1, builtIn); }
+
+}  // namespace
+
+bool StorableFileName(const std::string& name) {
+  if (name.size() > kMaxFileNameBytes) return false;
+  for (const char c : name)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+  return true;
+}
+
+bool ParseSpeed(const std::string& text, int& speed, std::string& message) {
+  // A whole integer with optional blanks around it and an optional sign.
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  long long v = 0;
+  size_t digits = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
+    if (v <= INT_MAX) v = v * 10 + (text[i] - '0');
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  if (digits == 0 || i != text.size() || v > INT_MAX) {
+    message = "Bitte eine ganze Zahl eingeben.";
+    return false;
+  }
+  if (negative) v = -v;
+  if (v < 1 || v > 50) {
+    message = "Bitte eine ganze Zahl zwischen 1 und 50 eingeben.";
+    return false;
+  }
+  speed = static_cast<int>(v);
+  return true;
+}
+
+// ---- Aussehen -----------------------------------------------------------------
+
+void VisOpts::Load() {
+  m_hitShake = Check(g_HitShake, 1);
+  m_diceAsIcons = Check(g_DiceAsIcons, 1);
+  m_clockwise = Check(g_ClockWise, 0);
+  m_highlight = InRange(g_HighLight, 0, 2, 2);
+  m_showProgress = Check(g_ShowProgress, 1);
+  m_autoFinish = InRange(g_AutoFinish, 0, 2, 2);
+  m_speed = 50 - g_SpeedDelay;
+}
+
+void VisOpts::Apply(RunningGame& game) {
+  g_HitShake = m_hitShake;
+  g_DiceAsIcons = m_diceAsIcons;
+  g_HighLight = m_highlight;
+  g_AutoFinish = m_autoFinish;
+  g_ShowProgress = m_showProgress;
+  IniStore& ini = game.Profile();
+  ini.WriteInt(kOptions, "ShowProgress", g_ShowProgress);
+  ini.WriteInt(kOptions, "HitShake", g_HitShake);
+  ini.WriteInt(kOptions, "DiceAsIcons", g_DiceAsIcons);
+  ini.WriteInt(kOptions, "HighLight", g_HighLight);
+  ini.WriteInt(kOptions, "AutoFinish", g_AutoFinish);
+  ini.WriteInt(kOptions, "Speed", m_speed);
+  g_SpeedDelay = 50 - m_speed;
+  if (m_clockwise != g_ClockWise) {
+    game.ChangeClockWise(m_clockwise);
+    ini.WriteInt(kOptions, "ClockWise", g_ClockWise);
+  }
+}
+
+// ---- Spiel --------------------------------------------------------------------
+
+void PlayOpts::Load() {
+  m_level = InRange(g_LevelOfPlay, 0, 2, 2);
+  m_autoChangeTurn = Check(g_AutoChangeTurn, 0);
+  m_useCube = Check(g_UseCube, 0);
+  m_autoForcedMoves = Check(g_AutoForcedMoves, 0);
+  m_intelMoves = Check(g_IntelMoves, 0);
+  m_computerScore = g_Score[SideComputer];
+  m_humanScore = g_Score[SideHuman];
+  m_firstMoveBy = InRange(g_FirstMoveBy, 0, 2, 2);
+}
+
+void PlayOpts::Apply(RunningGame& game) {
+  g_FirstMoveBy = m_firstMoveBy;
+  g_UseCube = m_useCube;
+  g_AutoChangeTurn = m_autoChangeTurn;
+  g_AutoForcedMoves = m_autoForcedMoves;
+  g_IntelMoves = m_intelMoves;
+  g_LevelOfPlay = m_level;
+  IniStore& ini = game.Profile();
+  ini.WriteInt(kOptions, "FirstMoveBy", g_FirstMoveBy);
+  ini.WriteInt(kOptions, "UseCube", g_UseCube);
+  ini.WriteInt(kOptions, "AutoChangeTurn", g_AutoChangeTurn);
+  ini.WriteInt(kOptions, "AutoForcedMoves", g_AutoForcedMoves);
+  ini.WriteInt(kOptions, "IntelMoves", g_IntelMoves);
+  ini.WriteInt(kOptions, "LevelOfPlay", g_LevelOfPlay);
+}
+
+// ---- Würfel -------------------------------------------------------------------
+
+void DiceOpts::Load(RunningGame& game) {
+  m_diceMode = InRange(game.DiceMode(), 0, 2, 0);
+  m_rollsFile = g_RollsFile;
+}
+
+void DiceOpts::Apply(RunningGame& game) {
+  if (g_RollsFile == m_rollsFile && game.DiceMode() == m_diceMode) return;
+  g_RollsFile = m_rollsFile;
+  game.ChangeDiceSource(m_diceMode);
+  IniStore& ini = game.Profile();
+  ini.WriteString(kOptions, "RollsList", g_RollsFile);
+  ini.WriteInt(kOptions, "DiceMode", m_diceMode);
+}
+
+// ---- Sound --------------------------------------------------------------------
+
+void SndOpts::Load() {
+  for (int i = 0; i < kSoundEvents; ++i) {
+    m_file[i] = g_SoundFiles[i];
+    m_activeFlag[i] = Check(g_SoundActive[i], 0);
+  }
+  m_cur = 0;
+}
+
+void SndOpts::SelectEvent(int event) {
+  if (event >= 0 && event < kSoundEvents) m_cur = event;
+}
+
+void SndOpts::SetFile(const std::string& text) {
+  if (m_cur >= 0 && m_cur < kSoundEvents) m_file[m_cur] = text;
+}
+
+void SndOpts::SetActive(int checked) {
+  if (m_cur >= 0 && m_cur < kSoundEvents) m_activeFlag[m_cur] = checked != 0 ? 1 : 0;
+}
+
+std::string SndOpts::File() const { return (m_cur >= 0 && m_cur < kSoundEvents) ? m_file[m_cur] : std::string(); }
+
+int SndOpts::Active() const { return (m_cur >= 0 && m_cur < kSoundEvents) ? m_activeFlag[m_cur] : 0; }
+
+void SndOpts::Play(RunningGame& game) const {
+  if (m_cur >= 0 && m_cur < kSoundEvents) game.PlaySound(m_file[m_cur]);
+}
+
+int SndOpts::UnstorableEvent() const {
+  for (int i = 0; i < kSoundEvents; ++i)
+    if (!StorableFileName(m_file[i])) return i;
+  return -1;
+}
+
+void SndOpts::Apply(RunningGame& game) {
+  IniStore& ini = game.Profile();
+  for (int i = 0; i < kSoundEvents; ++i) {
+    const std::string fileKey = g_SoundKeys[i];
+    g_SoundActive[i] = m_activeFlag[i];
+    ini.WriteInt("Sounds", fileKey + "Active", g_SoundActive[i]);
+    g_SoundFiles[i] = m_file[i];
+    ini.WriteString("Sounds", fileKey, g_SoundFiles[i]);
+  }
+}
