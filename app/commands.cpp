@@ -3,6 +3,7 @@
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "resources/ids.h"
+#include "settings/colors.h"
 #include "settings/options.h"
 
 namespace {
@@ -15,8 +16,6 @@ bool Built(int id) {
   switch (id) {
     case ID_FILE_OPEN:
     case ID_FILE_SAVE_AS:
-    case ID_SETTINGS:
-    case ID_COLORS:
     case ID_BEST_MOVE:
     case ID_SWAP_SIDES:
     case ID_FINISH_GAME:
@@ -140,7 +139,14 @@ void TremaWnd::OnSettings() {
 }
 
 void TremaWnd::OnColors() {
-  if (Dialogs().Colors() != IDOK) return;
+  const int answer = Dialogs().Colors();
+  // With the schemes unsaved, the stored index could name a scheme the file
+  // does not hold as chosen: it stays as it was.
+  if (answer == kColorsNotSaved) {
+    host().MessageBox(SchemeFileNotWrittenText(g_SchemeFile), MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  if (answer != IDOK) return;
   Profile().WriteInt("Options", "CurScheme", g_CurScheme);
 }
 

@@ -16,6 +16,9 @@ constexpr int kFinishFast = 3;    // "&Schnell", also Enter
 constexpr int kFinishSlow = 4;    // "&Langsam"
 constexpr int kFinishCancel = 2;  // "Abbrechen", Esc, the close box
 
+// The colour-scheme dialog ended with OK, but its file could not be written.
+constexpr int kColorsNotSaved = 3;
+
 // A file chooser as the game asks for one.
 struct FileChooser {
   bool save = false;        // a save-as chooser (asks before replacing a file it lists)
@@ -40,7 +43,9 @@ class GameDialogs : public ManualDiceDialog {
   // The settings sheet: IDOK or IDCANCEL. Its pages apply and write their
   // values themselves before it returns IDOK.
   virtual int Settings() = 0;
-  // The colour-scheme dialog: IDOK or IDCANCEL. With IDOK the scheme in use
-  // and the colours are the chosen ones.
+  // The colour-scheme dialog: IDOK, IDCANCEL or kColorsNotSaved. With IDOK
+  // the scheme in use and the colours are the chosen ones and the colour-scheme
+  // file holds all four schemes; with kColorsNotSaved the file could not be
+  // written, but the chosen colours are in use.
   virtual int Colors() = 0;
 };

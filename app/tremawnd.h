@@ -154,6 +154,9 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   // ---- colours and board layout of the running game (appearance.cpp) ----
   // Shows g_Colors on the window and rebuilds the checkers in the new colours.
   void ApplyColors();
+  // Lays the running game's board out anew (g_ClockWise = clockwise) with a
+  // new engine; every checker and the stored board image stay as they were.
+  void ChangeClockWise(int clockwise);
 
   // ---- dice display (dice_display.cpp) ----
   void ShowDice();
