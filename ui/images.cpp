@@ -93,3 +93,19 @@ wxImage ConfirmCursorImage() {
 }
 
 wxCursor ConfirmCursor() { return wxCursor(ConfirmCursorImage()); }
+
+wxImage PlayTriangleImage(int size) {
+  wxImage img(size, size);
+  img.InitAlpha();
+  // The tip lies on the right edge's middle; the base is the left quarter line.
+  const double left = size * 0.25, right = size * 0.8, mid = size / 2.0, half = size * 0.35;
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      const double px = x + 0.5, py = y + 0.5;
+      const double reach = half * (right - px) / (right - left);
+      const bool inside = px >= left && px <= right && std::abs(py - mid) <= reach;
+      img.SetRGB(x, y, 0, 0, 0);
+      img.SetAlpha(x, y, inside ? 255 : 0);
+    }
+  return img;
+}

@@ -17,3 +17,7 @@ wxImage DieFaceImage(int value, Color background);
 // An arrow with a check mark beside it: the turn waits for the player's word.
 wxImage ConfirmCursorImage();
 wxCursor ConfirmCursor();
+
+// The play button's picture: a black triangle pointing right on a transparent
+// ground, size x size pixels.
+wxImage PlayTriangleImage(int size);

@@ -4,8 +4,10 @@
 #include <string>
 
 #include "app/game_dialogs.h"
+#include "platform/geometry.h"
 
 class Host;
+class RunningGame;
 class wxDialog;
 class wxWindow;
 
@@ -30,6 +32,11 @@ class WxGameDialogs : public GameDialogs {
   std::function<int(wxDialog&)> answer;
   // For tests: stands for the file chooser, which is never opened then.
   std::function<bool(const FileChooser&, std::string&)> chooseFile;
+  // For tests: stands for the colour chooser (given the starting colour; true
+  // with the chosen one on OK), which is never opened then.
+  std::function<bool(Color initial, Color& chosen)> chooseColour;
+  // What the settings sheet and the colour dialog act on; null: the main window.
+  RunningGame* game = nullptr;
 
  private:
   int RunModal(wxDialog& dialog);
