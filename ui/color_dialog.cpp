@@ -113,9 +113,8 @@ BackgClrDialog::BackgClrDialog(wxWindow* parent, RunningGame& game, std::functio
   });
   for (int slot = 0; slot < kColorSlots; ++slot) {
     // A click on a swatch and one on its ".." button open the same chooser.
-    m_swatch[slot]->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& e) {
-      PickColor(ColorSlotFromId(e.GetId()));
-    });
+    const int swatchId = kSlots[slot].swatchId;
+    m_swatch[slot]->Bind(wxEVT_LEFT_UP, [this, swatchId](wxMouseEvent&) { PickColor(ColorSlotFromId(swatchId)); });
     m_pick[slot]->Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { PickColor(ColorSlotFromId(e.GetId())); });
   }
   m_reset->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PressReset(); });
