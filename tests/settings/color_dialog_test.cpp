@@ -6,13 +6,11 @@
 #include <unistd.h>
 
 #include <string>
-#include <vector>
 
 #include "tests/settings/recording_game.h"
 
 namespace {
 
-using Calls = std::vector<std::string>;
 
 class ColorDialogTest : public ::testing::Test {
  protected:
@@ -73,64 +71,6 @@ TEST_F(ColorDialogTest, OpeningTakesTheSchemesTheFileHoldsWhole) {
   BackgClr none(game);
   none.Open();
   for (int n = 0; n < kSchemes; ++n) EXPECT_EQ(none.m_schemes[n], g_DefaultSchemes[n]) << n;
-}
-
-TEST_F(ColorDialogTest, EditsPreviewAtOnceAndOkSavesAllFour) {
-  BackgClr dlg(game);
-  dlg.Open();
-  EXPECT_FALSE(dlg.ResetEnabled());
-  dlg.SelectScheme(1);
-  dlg.SetColor(ColorHuman, 0x00112233);
-  EXPECT_TRUE(dlg.ResetEnabled());
-  EXPECT_EQ(g_Colors[ColorHuman], 0x00112233u);
-  dlg.SelectScheme(2);
-  EXPECT_EQ(g_Colors, g_DefaultSchemes[2]);
-  for (int bad : {-1, 4}) dlg.SelectScheme(bad);
-  EXPECT_EQ(dlg.m_cur, 2);
-  EXPECT_EQ(game.calls, (Calls{"colors", "colors", "colors"}));
-  EXPECT_EQ(g_CurScheme, 0);  // only OK takes a scheme into use
-
-  ASSERT_TRUE(dlg.OK());
-  EXPECT_EQ(g_CurScheme, 2);
-  EXPECT_EQ(g_Colors, g_DefaultSchemes[2]);
-  ColorScheme saved[kSchemes];
-  int read = 0;
-  ASSERT_TRUE(ReadSchemeFile(g_SchemeFile, saved, read));
-  EXPECT_EQ(read, 4);
-  EXPECT_EQ(saved[1][ColorHuman], 0x00112233u);
-  EXPECT_EQ(saved[0], g_DefaultSchemes[0]);
-
-  // Reset gives the shown scheme its built-in values again.
-  BackgClr again(game);
-  again.Open();
-  again.SelectScheme(1);
-  EXPECT_TRUE(again.ResetEnabled());
-  again.Reset();
-  EXPECT_FALSE(again.ResetEnabled());
-  EXPECT_EQ(g_Colors, g_DefaultSchemes[1]);
-}
-
-TEST_F(ColorDialogTest, CancelPutsBackTheColoursAndStoresNothing) {
-  g_Colors[ColorBar] = 0x00ABCDEF;  // the colours in force, whatever their scheme
-  const ColorScheme before = g_Colors;
-  BackgClr dlg(game);
-  dlg.Open();
-  dlg.SelectScheme(3);
-  dlg.SetColor(ColorBackground, 0);
-  dlg.Cancel();
-  EXPECT_EQ(g_Colors, before);
-  EXPECT_EQ(game.calls.back(), "colors");
-  EXPECT_EQ(g_CurScheme, 0);
-  EXPECT_FALSE(std::ifstream(g_SchemeFile).good());
-
-  // A failed save still takes the scheme into use for this run.
-  g_SchemeFile = game.dir.path().string();
-  BackgClr unsaved(game);
-  unsaved.Open();
-  unsaved.SelectScheme(3);
-  EXPECT_FALSE(unsaved.OK());
-  EXPECT_EQ(g_CurScheme, 3);
-  EXPECT_EQ(g_Colors, g_DefaultSchemes[3]);
 }
 
 TEST(ColorSwatch, TextTurnsWhiteOnDarkColours) {
