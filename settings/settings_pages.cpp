@@ -162,7 +162,7 @@ void SndOpts::Play(RunningGame& game) const {
 
 int SndOpts::UnstorableEvent() const {
   for (int i = 0; i < kSoundEvents; ++i)
-    if (!StorableFileName(m_file[i])) return i;
+    if (!AcceptableFileName(m_file[i], g_SoundFiles[i])) return i;
   return -1;
 }
 

@@ -37,6 +37,11 @@ constexpr int kSettingsPages = 4;
 constexpr size_t kMaxFileNameBytes = 4095;
 // A file name the settings file can hold: no control character, not too long.
 bool StorableFileName(const std::string& name);
+// A name the page may keep: storable, or the one in use already (which came
+// from the settings file and goes back into it unchanged).
+inline bool AcceptableFileName(const std::string& name, const std::string& inUse) {
+  return name == inUse || StorableFileName(name);
+}
 extern const char* const kBadFileNameText;
 
 // A speed field's text as an integer from 1 to 50; otherwise false with the

@@ -251,7 +251,7 @@ void DiceOptsPage::Init() {
 
 bool DiceOptsPage::Leave() {
   const std::string name = Utf8(m_rollsFile->GetValue());
-  if (!StorableFileName(name)) {
+  if (!AcceptableFileName(name, g_RollsFile)) {
     Tell(kBadFileNameText);
     if (m_rollsFile->IsEnabled()) m_rollsFile->SetFocus();
     return false;

@@ -138,6 +138,10 @@ TEST_F(SettingsPagesTest, FileNamesTheSettingsFileCannotHoldAreRefused) {
   };
   for (const auto& c : cases) EXPECT_EQ(StorableFileName(c.name), c.storable) << c.name.substr(0, 20);
 
+  // A name in use already is kept as it is, however long.
+  EXPECT_TRUE(AcceptableFileName(std::string(5000, 'r'), std::string(5000, 'r')));
+  EXPECT_FALSE(AcceptableFileName(std::string(5000, 'r'), "r"));
+  g_SoundFiles[SoundMove] = std::string(5000, 'm');
   SndOpts s;
   s.Load();
   EXPECT_EQ(s.UnstorableEvent(), -1);
