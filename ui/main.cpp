@@ -1,5 +1,7 @@
 // The application object: builds the paths of the program's files from the
 // start-up directory, names the program and opens the main window.
+#include <stdlib.h>
+
 #include <memory>
 #include <string>
 
@@ -56,4 +58,12 @@ bool BackgApp::OnInit() {
 
 void BackgApp::OnHelp() { ShowHelpForActiveWindow(m_frame); }
 
-wxIMPLEMENT_APP(BackgApp);
+wxIMPLEMENT_APP_NO_MAIN(BackgApp);
+
+int main(int argc, char** argv) {
+  // The game never draws with OpenGL, yet GTK would load the whole GL stack
+  // (tens of megabytes, and start-up time) to choose its visuals. A GDK_GL the
+  // user set is left as it is.
+  setenv("GDK_GL", "disable", 0);
+  return wxEntry(argc, argv);
+}
