@@ -1,12 +1,20 @@
-# make run   - install missing packages, build, start the game
-# make test  - the same, then every test (the window tests under Xvfb)
-# make bench - the computer's move search, timed
+# make run       - install missing packages, build, start the game
+# make test      - the same, then every test (the window tests under Xvfb)
+# make bench     - the computer's move search, the start-up, the memory of a
+#                  running game and the animation's pace, measured
+# make install   - install the game under PREFIX (default /usr/local; DESTDIR
+#                  for a staging directory)
+# make uninstall - remove what the last install put in place
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test bench clean asan
+# No "Entering directory" lines from the makes that cmake runs.
+MAKEFLAGS += --no-print-directory
+
+.PHONY: all deps configure build run test bench clean asan install uninstall
 
 all: build
 
@@ -27,6 +35,21 @@ test: build
 
 bench: build
 	@$(BUILD)/bin/engine_bench --benchmark_counters_tabular=true
+	@SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1920x1080x24" \
+	  sh -c '$(BUILD)/bin/startup_bench && $(BUILD)/bin/animation_bench'
+
+# A tree built before is only brought up to date (no new configure), so that
+# "sudo make install" after "make run" leaves the build directory as it was.
+# The list of installed files is kept apart from cmake's own manifest, which
+# every later install (the tests' too) overwrites.
+INSTALLED ?= $(BUILD)/installed-files.txt
+install: $(if $(wildcard $(BUILD)/CMakeCache.txt),,configure)
+	@cmake --build $(BUILD) -j $(JOBS)
+	@cmake --install $(BUILD) --prefix $(PREFIX) --strip
+	@mv -f $(BUILD)/install_manifest.txt $(INSTALLED)
+
+uninstall:
+	@cmake -DMANIFEST=$(INSTALLED) -P packaging/uninstall.cmake
 
 # The unit tests once more, under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps

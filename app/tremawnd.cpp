@@ -155,8 +155,13 @@ Rect TremaWnd::WindowRect() { return m_view->WindowRect(); }
 
 void TremaWnd::Wait(int ms) {
   if (m_dc != nullptr) m_dc->Flush();
-  m_host->Pause(ms);
+  // Even a frame that is late gets its pause of 0, which shows it.
+  m_host->Pause(m_pacer.Next(m_host->TickCount(), ms));
 }
+
+void TremaWnd::BeginAnimation() { m_pacer.Start(m_host->TickCount()); }
+
+void TremaWnd::EndAnimation() { m_pacer.Stop(); }
 
 void TremaWnd::PlaySoundFile(const std::string& file) { m_host->PlaySound(file, true); }
 

@@ -15,6 +15,7 @@
 #include "board/board_window.h"
 #include "board/position.h"
 #include "engine/engine.h"
+#include "platform/frame_pacer.h"
 #include "platform/host.h"
 #include "platform/ini_store.h"
 #include "platform/message_queue.h"
@@ -168,6 +169,8 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   bool Undoing() override { return m_undoing != 0; }
   bool TrayHighlight() override { return m_trayHighlight != 0; }
   void Wait(int ms) override;
+  void BeginAnimation() override;
+  void EndAnimation() override;
   void PlaySoundFile(const std::string& file) override;
   std::unique_ptr<TrayLabel> CreateTrayLabel(const Rect& r, bool alignRight, const std::string& text) override;
 
@@ -226,6 +229,8 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   std::vector<std::string> m_log;
   // Wait cursor depth, so that every path ends it once.
   int m_waitDepth = 0;
+  // The frames of the animated move that runs.
+  FramePacer m_pacer;
 
   friend class TremaWndTest;
 

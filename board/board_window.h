@@ -34,6 +34,10 @@ class BoardWindow {
 
   // Shows what was drawn, then waits ms milliseconds handling no input.
   virtual void Wait(int ms) = 0;
+  // An animated move begins and ends: the waits in between are paced from its
+  // start, so that the move lasts the sum of its waits.
+  virtual void BeginAnimation() {}
+  virtual void EndAnimation() {}
   // Plays a wave file asynchronously; silent on failure.
   virtual void PlaySoundFile(const std::string& file) = 0;
 

@@ -39,6 +39,23 @@ int FrameLimit() {
 }
 
 int Step() { return std::max(1, static_cast<int>(0.6 * g_CheckerSize)); }
+
+// One animated move, the nested move of a hit checker included, is paced as a
+// whole from its first frame.
+class AnimationScope {
+ public:
+  AnimationScope() {
+    if (s_depth++ == 0 && g_BoardWnd != nullptr) g_BoardWnd->BeginAnimation();
+  }
+  ~AnimationScope() {
+    if (--s_depth == 0 && g_BoardWnd != nullptr) g_BoardWnd->EndAnimation();
+  }
+  AnimationScope(const AnimationScope&) = delete;
+  AnimationScope& operator=(const AnimationScope&) = delete;
+
+ private:
+  static inline int s_depth = 0;
+};
 }  // namespace
 
 Piece::Piece(int x_, int y_, int owner_, int stackIndex_)
@@ -102,6 +119,7 @@ void Piece::Shake(int number) {
 }
 
 void AnimateMove(PositionTop& e, int index) {
+  const AnimationScope scope;
   Position* dest = e.board[index];
   Piece* p = e.pieces[e.count];
   const int n = e.number;

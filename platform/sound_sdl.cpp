@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +12,64 @@
 #include <vector>
 
 namespace {
+
+// SDL and its mixer are loaded with the first sound, not with the program: they
+// bring some thirty libraries (sound servers, codecs) that would otherwise be
+// mapped, and slow down, every start of the game.
+struct SdlApi {
+  decltype(&::SDL_SetHint) SDL_SetHint = nullptr;
+  decltype(&::SDL_InitSubSystem) SDL_InitSubSystem = nullptr;
+  decltype(&::SDL_QuitSubSystem) SDL_QuitSubSystem = nullptr;
+  decltype(&::SDL_RWFromConstMem) SDL_RWFromConstMem = nullptr;
+  decltype(&::SDL_GetTicks64) SDL_GetTicks64 = nullptr;
+  decltype(&::SDL_Delay) SDL_Delay = nullptr;
+  decltype(&::Mix_OpenAudio) Mix_OpenAudio = nullptr;
+  decltype(&::Mix_CloseAudio) Mix_CloseAudio = nullptr;
+  decltype(&::Mix_AllocateChannels) Mix_AllocateChannels = nullptr;
+  decltype(&::Mix_LoadWAV_RW) Mix_LoadWAV_RW = nullptr;
+  decltype(&::Mix_PlayChannel) Mix_PlayChannel = nullptr;
+  decltype(&::Mix_HaltChannel) Mix_HaltChannel = nullptr;
+  decltype(&::Mix_FreeChunk) Mix_FreeChunk = nullptr;
+  decltype(&::Mix_Playing) Mix_Playing = nullptr;
+  decltype(&::Mix_QuerySpec) Mix_QuerySpec = nullptr;
+};
+
+template <typename F>
+bool Load(void* lib, const char* name, F* f) {
+  *f = reinterpret_cast<F>(::dlsym(lib, name));
+  return *f != nullptr;
+}
+
+// The functions, once loaded; null until the first sound and when SDL is missing.
+const SdlApi* g_sdl = nullptr;
+
+bool LoadSdl() {
+  static const bool loaded = [] {
+    void* sdl = ::dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+    void* mix = sdl != nullptr ? ::dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL) : nullptr;
+    if (mix == nullptr) return false;
+    static SdlApi a;
+    bool ok = true;
+    ok = Load(sdl, "SDL_SetHint", &a.SDL_SetHint) && ok;
+    ok = Load(sdl, "SDL_InitSubSystem", &a.SDL_InitSubSystem) && ok;
+    ok = Load(sdl, "SDL_QuitSubSystem", &a.SDL_QuitSubSystem) && ok;
+    ok = Load(sdl, "SDL_RWFromConstMem", &a.SDL_RWFromConstMem) && ok;
+    ok = Load(sdl, "SDL_GetTicks64", &a.SDL_GetTicks64) && ok;
+    ok = Load(sdl, "SDL_Delay", &a.SDL_Delay) && ok;
+    ok = Load(mix, "Mix_OpenAudio", &a.Mix_OpenAudio) && ok;
+    ok = Load(mix, "Mix_CloseAudio", &a.Mix_CloseAudio) && ok;
+    ok = Load(mix, "Mix_AllocateChannels", &a.Mix_AllocateChannels) && ok;
+    ok = Load(mix, "Mix_LoadWAV_RW", &a.Mix_LoadWAV_RW) && ok;
+    ok = Load(mix, "Mix_PlayChannel", &a.Mix_PlayChannel) && ok;
+    ok = Load(mix, "Mix_HaltChannel", &a.Mix_HaltChannel) && ok;
+    ok = Load(mix, "Mix_FreeChunk", &a.Mix_FreeChunk) && ok;
+    ok = Load(mix, "Mix_Playing", &a.Mix_Playing) && ok;
+    ok = Load(mix, "Mix_QuerySpec", &a.Mix_QuerySpec) && ok;
+    if (ok) g_sdl = &a;
+    return ok;
+  }();
+  return loaded;
+}
 
 constexpr int kChannel = 0;
 
@@ -44,7 +103,7 @@ bool ReadWaveFile(const std::string& path, std::vector<unsigned char>& out) {
 uint32_t ChunkMs(const Mix_Chunk* chunk) {
   int freq = 0, channels = 0;
   Uint16 format = 0;
-  if (Mix_QuerySpec(&freq, &format, &channels) == 0 || freq <= 0 || channels <= 0) return 0;
+  if (g_sdl->Mix_QuerySpec(&freq, &format, &channels) == 0 || freq <= 0 || channels <= 0) return 0;
   const uint64_t bytesPerFrame = static_cast<uint64_t>(SDL_AUDIO_BITSIZE(format) / 8) * static_cast<uint64_t>(channels);
   if (bytesPerFrame == 0) return 0;
   return static_cast<uint32_t>(static_cast<uint64_t>(chunk->alen) * 1000 / (bytesPerFrame * static_cast<uint64_t>(freq)));
@@ -54,27 +113,28 @@ uint32_t ChunkMs(const Mix_Chunk* chunk) {
 
 SdlSoundPlayer::~SdlSoundPlayer() {
   StopCurrent();
-  if (m_state == State::Open) Mix_CloseAudio();
-  if (m_sdlStarted) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (m_state == State::Open) g_sdl->Mix_CloseAudio();
+  if (m_sdlStarted) g_sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool SdlSoundPlayer::EnsureOpen() {
   if (m_state != State::NotStarted) return m_state == State::Open;
   m_state = State::Failed;  // a device that failed once is not asked again
+  if (!LoadSdl()) return false;
   // The front end owns the signals; SDL must not take SIGINT and SIGTERM.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  g_sdl->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (g_sdl->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   m_sdlStarted = true;
-  if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return false;
-  Mix_AllocateChannels(1);
+  if (g_sdl->Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return false;
+  g_sdl->Mix_AllocateChannels(1);
   m_state = State::Open;
   return true;
 }
 
 void SdlSoundPlayer::StopCurrent() {
   if (m_chunk == nullptr) return;
-  Mix_HaltChannel(kChannel);
-  Mix_FreeChunk(m_chunk);
+  g_sdl->Mix_HaltChannel(kChannel);
+  g_sdl->Mix_FreeChunk(m_chunk);
   m_chunk = nullptr;
 }
 
@@ -85,13 +145,13 @@ void SdlSoundPlayer::Play(const std::string& file, bool async) {
   std::vector<unsigned char> data;
   if (!ReadWaveFile(path, data)) return;
   if (!EnsureOpen()) return;
-  SDL_RWops* rw = SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
+  SDL_RWops* rw = g_sdl->SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
   if (rw == nullptr) return;
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(rw, 1);
+  Mix_Chunk* chunk = g_sdl->Mix_LoadWAV_RW(rw, 1);
   if (chunk == nullptr) return;
   StopCurrent();  // one sound at a time: the new one replaces the old
-  if (Mix_PlayChannel(kChannel, chunk, 0) < 0) {
-    Mix_FreeChunk(chunk);
+  if (g_sdl->Mix_PlayChannel(kChannel, chunk, 0) < 0) {
+    g_sdl->Mix_FreeChunk(chunk);
     return;
   }
   m_chunk = chunk;
@@ -100,13 +160,13 @@ void SdlSoundPlayer::Play(const std::string& file, bool async) {
   // Wait for the end, but at least the sound's length (a device may take the
   // data faster than it plays it) and never longer than kMaxSyncMs.
   const uint32_t length = ChunkMs(chunk);
-  const uint64_t start = SDL_GetTicks64();
+  const uint64_t start = g_sdl->SDL_GetTicks64();
   const uint64_t minEnd = start + std::min<uint32_t>(length, kMaxSyncMs);
   const uint64_t maxEnd = start + std::min<uint64_t>(static_cast<uint64_t>(length) + 1000, kMaxSyncMs);
   for (;;) {
-    const uint64_t now = SDL_GetTicks64();
-    if (now >= maxEnd || (now >= minEnd && Mix_Playing(kChannel) == 0)) break;
-    SDL_Delay(static_cast<Uint32>(std::min<uint64_t>(5, (now < minEnd ? minEnd : maxEnd) - now)));
+    const uint64_t now = g_sdl->SDL_GetTicks64();
+    if (now >= maxEnd || (now >= minEnd && g_sdl->Mix_Playing(kChannel) == 0)) break;
+    g_sdl->SDL_Delay(static_cast<Uint32>(std::min<uint64_t>(5, (now < minEnd ? minEnd : maxEnd) - now)));
   }
   StopCurrent();
 }

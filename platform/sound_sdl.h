@@ -1,7 +1,7 @@
 #pragma once
-// The sound player on SDL2_mixer. SDL's audio subsystem is started on the first
-// sound, not before, and only the audio subsystem; SDL_AUDIODRIVER is honoured
-// (tests run with "dummy").
+// The sound player on SDL2_mixer. SDL is loaded and its audio subsystem started
+// on the first sound, not before, and only the audio subsystem; without SDL the
+// game is silent. SDL_AUDIODRIVER is honoured (tests run with "dummy").
 #include <string>
 
 #include "platform/sound.h"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when they are missing.
-# As root it uses apt-get; otherwise it prints the exact command and stops.
+# Installs the Debian packages the build, the tests and the installed game need,
+# when they are missing. As root it uses apt-get; otherwise it prints the exact
+# command (for root, and with sudo) and stops.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libwxgtk3.2-dev libsdl2-dev libsdl2-mixer-dev
   xvfb xauth fonts-dejavu-core zip
+  librsvg2-bin libx11-dev xdg-utils
+  desktop-file-utils appstream xdotool x11-utils
 )
 
 missing=()
@@ -27,7 +30,9 @@ if [ "$(id -u)" -eq 0 ]; then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 else
-  echo "These packages are missing. Install them with:" >&2
+  echo "These packages are missing. Install them as root with:" >&2
+  echo "  apt-get install -y ${missing[*]}" >&2
+  echo "or with sudo:" >&2
   echo "  sudo apt-get install -y ${missing[*]}" >&2
   exit 1
 fi

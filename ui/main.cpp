@@ -1,5 +1,7 @@
 // The application object: builds the paths of the program's files from the
 // start-up directory, names the program and opens the main window.
+#include <stdlib.h>
+
 #include <memory>
 #include <string>
 
@@ -15,6 +17,11 @@
 #include "ui/wx_dialogs.h"
 #include "ui/wx_text.h"
 
+namespace {
+// GDK_GL was set by us, not by the user.
+bool g_glDisabledHere = false;
+}  // namespace
+
 class BackgApp : public wxApp {
  public:
   bool OnInit() override;
@@ -26,6 +33,9 @@ class BackgApp : public wxApp {
 };
 
 bool BackgApp::OnInit() {
+  // GTK has read it by now; the programs the game starts (the browser for the
+  // documentation page) get the environment the user gave.
+  if (g_glDisabledHere) unsetenv("GDK_GL");
   // The start-up directory, fixed now: a file dialog changing the current
   // directory later does not move these files.
   const std::string dir = StartDirectory();
@@ -56,4 +66,15 @@ bool BackgApp::OnInit() {
 
 void BackgApp::OnHelp() { ShowHelpForActiveWindow(m_frame); }
 
-wxIMPLEMENT_APP(BackgApp);
+wxIMPLEMENT_APP_NO_MAIN(BackgApp);
+
+int main(int argc, char** argv) {
+  // The game never draws with OpenGL, yet GTK would load the whole GL stack
+  // (tens of megabytes, and start-up time) to choose its visuals. A GDK_GL the
+  // user set is left as it is.
+  if (getenv("GDK_GL") == nullptr) {
+    setenv("GDK_GL", "disable", 1);
+    g_glDisabledHere = true;
+  }
+  return wxEntry(argc, argv);
+}

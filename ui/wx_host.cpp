@@ -1,6 +1,7 @@
 #include "ui/wx_host.h"
 
 #include <algorithm>
+#include <thread>
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
@@ -102,13 +103,13 @@ void WxHost::Pause(int ms) {
   if (m_surface != nullptr) m_surface->Flush();
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(ms, 0));
   // Only the window's own events (painting, sizing) are handled meanwhile;
-  // keys and clicks wait in the native queue.
+  // keys and clicks wait in the native queue. Each slice sleeps to a point in
+  // time, so the pause ends on time, not after a sum of rounded sleeps.
   for (;;) {
     if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_UI);
     const auto now = std::chrono::steady_clock::now();
     if (now >= end) break;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
-    wxMilliSleep(static_cast<unsigned long>(std::clamp<long long>(left, 1, kPauseSliceMs)));
+    std::this_thread::sleep_until(std::min(end, now + std::chrono::milliseconds(kPauseSliceMs)));
   }
 }
 

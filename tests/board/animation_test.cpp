@@ -158,7 +158,9 @@ TEST_F(AnimationTest, HitWithShake) {
   // Whether the hit checker stood where it was at each wait.
   std::vector<bool> still;
   bool hitCounted = false;
+  int waitsOutside = 0;  // waits not paced as part of the one move
   win.onWait = [&](int ms) {
+    waitsOutside += win.animating ? 0 : 1;
     // Once it has landed on the bar its sprite is gone from point 20.
     still.push_back(Top(20)->pieces[1] != nullptr && hitChecker->x == hx && hitChecker->y == hy);
     if (ms == 48) hitCounted = hitCounted || g_HitCount[SideComputer] == 4;
@@ -169,6 +171,10 @@ TEST_F(AnimationTest, HitWithShake) {
   EXPECT_EQ(Capture(board), expected);
   EXPECT_EQ(g_HitCount[SideComputer], 4);
   EXPECT_TRUE(hitCounted);  // counted before the hit checker moves
+  // The hit checker's move and the shake are paced with the move that hits.
+  EXPECT_EQ(win.animationsBegun, 1);
+  EXPECT_EQ(waitsOutside, 0);
+  EXPECT_FALSE(win.animating);
 
   const int hit = SoundAt("hit");
   ASSERT_GT(hit, 0);

@@ -37,6 +37,11 @@ class FakeBoardWindow : public BoardWindow {
   bool Undoing() override { return undoing; }
   bool TrayHighlight() override { return trayHighlight; }
   void Wait(int ms) override;
+  void BeginAnimation() override {
+    ++animationsBegun;
+    animating = true;
+  }
+  void EndAnimation() override { animating = false; }
   void PlaySoundFile(const std::string& file) override;
   std::unique_ptr<TrayLabel> CreateTrayLabel(const Rect& r, bool alignRight, const std::string& text) override;
 
@@ -52,6 +57,9 @@ class FakeBoardWindow : public BoardWindow {
   Rect clientRect{0, 0, 954, 590};
   bool undoing = false;
   bool trayHighlight = false;
+  // Animated moves begun, and whether one runs now.
+  int animationsBegun = 0;
+  bool animating = false;
   std::vector<Event> events;
   std::vector<std::shared_ptr<Label>> labels;
   // Called inside every Wait, after it is recorded: lets a test look at the

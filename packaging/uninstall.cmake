@@ -1,0 +1,27 @@
+# Removes what the last install put in place, as its manifest lists it (under
+# the same DESTDIR), and then the game's own directories (named tremaw) when
+# they are left empty.
+#   [DESTDIR=...] cmake -DMANIFEST=<build>/install_manifest.txt -P uninstall.cmake
+if(NOT EXISTS "${MANIFEST}")
+  message(STATUS "Nothing to uninstall: ${MANIFEST} does not exist.")
+  return()
+endif()
+file(STRINGS "${MANIFEST}" installed)
+set(dirs "")
+foreach(path IN LISTS installed)
+  set(path "$ENV{DESTDIR}${path}")
+  if(EXISTS "${path}" OR IS_SYMLINK "${path}")
+    message(STATUS "Removing: ${path}")
+    file(REMOVE "${path}")
+  endif()
+  get_filename_component(dir "${path}" DIRECTORY)
+  get_filename_component(name "${dir}" NAME)
+  if(name STREQUAL "tremaw")
+    list(APPEND dirs "${dir}")
+  endif()
+endforeach()
+list(REMOVE_DUPLICATES dirs)
+foreach(dir IN LISTS dirs)
+  execute_process(COMMAND rmdir "${dir}" ERROR_QUIET)
+endforeach()
+file(REMOVE "${MANIFEST}")

@@ -1,0 +1,190 @@
+// Start-up and footprint of the game as a player meets them: the time from
+// starting the program to its window showing the board with the checkers on
+// it, over several runs, and the resident memory of the running game once the
+// computer has played its first turn. The program runs in a fresh directory
+// each time, as on a first start, on the display named by DISPLAY.
+//
+//   startup_bench [program [runs]]    program: default tremaw beside this bench
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+// The top-level window of process pid once it is viewable; 0 while there is none.
+Window FindWindowOf(Display* dpy, pid_t pid) {
+  const Atom pidAtom = XInternAtom(dpy, "_NET_WM_PID", True);
+  if (pidAtom == None) return 0;
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned n = 0;
+  if (!XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &n)) return 0;
+  Window found = 0;
+  for (unsigned i = 0; i < n && found == 0; ++i) {
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(dpy, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &after,
+                           &data) == Success &&
+        data != nullptr && items == 1 && format == 32 && static_cast<pid_t>(*reinterpret_cast<long*>(data)) == pid) {
+      XWindowAttributes a;
+      if (XGetWindowAttributes(dpy, children[i], &a) && a.map_state == IsViewable) found = children[i];
+    }
+    if (data != nullptr) XFree(data);
+  }
+  if (children != nullptr) XFree(children);
+  return found;
+}
+
+// The board is on the screen when some row of the window shows both the
+// colour of the even points and the colour of the computer's checkers of the
+// default scheme: neither appears before the board and its checkers are drawn.
+bool BoardShown(Display* dpy, Window w) {
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(dpy, w, &a) || a.width <= 0 || a.height <= 0) return false;
+  for (int k = 1; k < 12; ++k) {
+    XImage* img = XGetImage(dpy, w, 0, a.height * k / 12, a.width, 1, AllPlanes, ZPixmap);
+    if (img == nullptr) continue;
+    bool point = false, checker = false;
+    for (int x = 0; x < a.width; ++x) {
+      const unsigned long p = XGetPixel(img, x, 0);
+      const unsigned r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+      point |= r == 0x80 && g == 0x80 && b == 0x00;
+      checker |= r == 0xFF && g == 0x80 && b == 0x00;
+    }
+    XDestroyImage(img);
+    if (point && checker) return true;
+  }
+  return false;
+}
+
+pid_t Start(const std::string& program, const fs::path& dir) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (chdir(dir.c_str()) != 0) _exit(127);
+    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  return pid;
+}
+
+void Stop(pid_t pid) {
+  kill(pid, SIGTERM);
+  int status = 0;
+  waitpid(pid, &status, 0);
+}
+
+// Milliseconds until the board shows; negative when it did not within 10 s.
+double TimeToBoard(Display* dpy, const std::string& program, const fs::path& dir, pid_t* pidOut) {
+  // GTK keeps its choice of visuals on the root window for the programs after
+  // it; every run starts without it, as the first program of a session does.
+  XDeleteProperty(dpy, DefaultRootWindow(dpy), XInternAtom(dpy, "GDK_VISUALS", False));
+  XSync(dpy, False);
+  const auto t0 = Clock::now();
+  const pid_t pid = Start(program, dir);
+  *pidOut = pid;
+  if (pid < 0) return -1;
+  const auto limit = t0 + std::chrono::seconds(10);
+  Window w = 0;
+  while (Clock::now() < limit) {
+    if (w == 0) w = FindWindowOf(dpy, pid);
+    if (w != 0 && BoardShown(dpy, w)) return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+    int status = 0;
+    if (waitpid(pid, &status, WNOHANG) == pid) {
+      *pidOut = -1;
+      return -1;
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(500));
+  }
+  return -1;
+}
+
+// VmRSS and VmHWM of a process, in kB.
+void Memory(pid_t pid, long* rss, long* peak) {
+  std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+  std::string key;
+  long value = 0;
+  *rss = *peak = -1;
+  while (in >> key) {
+    if (key == "VmRSS:" && in >> value) *rss = value;
+    if (key == "VmHWM:" && in >> value) *peak = value;
+  }
+}
+
+fs::path FreshDir(const std::string& ini) {
+  char name[] = "/tmp/tremaw-bench-XXXXXX";
+  const char* made = mkdtemp(name);
+  if (made == nullptr) return {};
+  if (!ini.empty()) std::ofstream(fs::path(made) / "tremaw.ini") << ini;
+  return made;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string program =
+      argc > 1 ? fs::absolute(argv[1]).string() : (fs::canonical("/proc/self/exe").parent_path() / "tremaw").string();
+  const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15;
+  Display* dpy = XOpenDisplay(nullptr);
+  if (dpy == nullptr) {
+    std::fprintf(stderr, "startup_bench: no display\n");
+    return 1;
+  }
+
+  // Start-up: the first run pays for cold caches after a build and is shown
+  // apart; the others give the median and the slowest.
+  std::vector<double> times;
+  double first = -1;
+  for (int i = 0; i <= runs; ++i) {
+    const fs::path dir = FreshDir("");
+    pid_t pid = -1;
+    const double ms = TimeToBoard(dpy, program, dir, &pid);
+    if (pid > 0) Stop(pid);
+    fs::remove_all(dir);
+    if (ms < 0) {
+      std::fprintf(stderr, "startup_bench: %s showed no board\n", program.c_str());
+      return 1;
+    }
+    if (i == 0)
+      first = ms;
+    else
+      times.push_back(ms);
+  }
+  std::sort(times.begin(), times.end());
+  std::printf("\nStart-up to the board on the screen (%d runs):\n", runs);
+  std::printf("  median %.0f ms, fastest %.0f ms, slowest %.0f ms (first run %.0f ms)\n", times[times.size() / 2],
+              times.front(), times.back(), first);
+
+  // Footprint: the computer begins and plays its first turn at full speed.
+  const fs::path dir = FreshDir("[Options]\nFirstMoveBy=1\nSpeed=50\n");
+  pid_t pid = -1;
+  if (TimeToBoard(dpy, program, dir, &pid) < 0) {
+    std::fprintf(stderr, "startup_bench: %s showed no board\n", program.c_str());
+    return 1;
+  }
+  std::this_thread::sleep_for(std::chrono::seconds(3));
+  long rss = 0, peak = 0;
+  Memory(pid, &rss, &peak);
+  Stop(pid);
+  fs::remove_all(dir);
+  std::printf("Resident memory of the running game after the computer's first turn:\n");
+  std::printf("  %.1f MB (peak %.1f MB)\n", rss / 1024.0, peak / 1024.0);
+  XCloseDisplay(dpy);
+  return 0;
+}

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# The installed game: "make install" into a temporary DESTDIR, checks the
+# installed tree and validates its desktop entry and metainfo, then starts the
+# launcher with a fresh HOME on the display, as a new player would from the
+# menu, checks that the game's files land in the player's own directory, and
+# at last "make uninstall" leaves nothing behind.
+#   installed_game_test.sh <build directory>
+set -euo pipefail
+build=$(cd "${1:?build directory}" && pwd)
+src=$(cd "$(dirname "$0")/../.." && pwd)
+# A display of its own: the window tests give real input to theirs.
+if [ -z "${TREMAW_INSTALL_TEST_DISPLAY:-}" ]; then
+  export TREMAW_INSTALL_TEST_DISPLAY=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
+fi
+tmp=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# ---- the installed tree ----------------------------------------------------
+make -s -C "$src" install BUILD="$build" PREFIX=/opt/kolvar DESTDIR="$tmp/root" \
+  INSTALLED="$tmp/installed-files" JOBS=1 >/dev/null
+prefix=$tmp/root/opt/kolvar
+id=de.kolvar.tremaw
+[ -x "$prefix/bin/tremaw" ] || fail "no launcher command"
+[ -x "$prefix/libexec/tremaw/tremaw" ] || fail "no program"
+for f in tremaw.htb Documentation.htm; do
+  [ -f "$prefix/share/tremaw/$f" ] || fail "$f not installed"
+done
+# The default sounds are installed whenever the build made them.
+for s in dice piece hit youwin youlose; do
+  if [ -f "$build/bin/$s.wav" ]; then
+    [ -f "$prefix/share/tremaw/$s.wav" ] || fail "$s.wav built but not installed"
+  fi
+done
+[ -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
+for size in 48 64 128 256; do
+  png=$prefix/share/icons/hicolor/${size}x$size/apps/$id.png
+  [ -f "$png" ] || fail "no $size px icon"
+  # Width and height of a PNG: two big-endian words from byte 16.
+  read -r w h < <(od -An -tu1 -j16 -N8 "$png" | awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
+  [ "$w" = "$size" ] && [ "$h" = "$size" ] || fail "the $size px icon is ${w}x$h"
+done
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+desktop-file-validate "$desktop" || fail "desktop-file-validate: $desktop"
+appstreamcli validate --no-net "$metainfo" >/dev/null || {
+  appstreamcli validate --no-net "$metainfo" >&2 || true
+  fail "appstreamcli validate: $metainfo"
+}
+grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "the metainfo names another desktop entry"
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+[ "$exec_line" = /opt/kolvar/bin/tremaw ] || fail "the desktop entry runs '$exec_line'"
+find "$tmp/root" -type f | sort >"$tmp/installed"
+
+# ---- a first start from the menu, with a fresh HOME -------------------------
+home=$tmp/home
+mkdir -p "$home"
+start() {  # start <environment assignments...>: runs the menu entry's command
+  env -u XDG_DATA_HOME -u GDK_GL HOME="$home" SDL_AUDIODRIVER=dummy "$@" \
+    "$tmp/root$exec_line" >"$tmp/game.log" 2>&1 &
+  game=$!
+  pids+=("$game")
+}
+window_of() {  # window_of <pid>: the game's visible window, within 20 s
+  local w="" i
+  for i in $(seq 200); do
+    w=$(xdotool search --onlyvisible --pid "$1" --name "Kolvar Backgammon" 2>/dev/null | head -1 || true)
+    [ -n "$w" ] && break
+    kill -0 "$1" 2>/dev/null || { cat "$tmp/game.log" >&2; fail "the game ended at start"; }
+    sleep 0.1
+  done
+  [ -n "$w" ] || fail "no window"
+  echo "$w"
+}
+stop() {
+  kill "$game" 2>/dev/null || true
+  wait "$game" 2>/dev/null || true
+}
+
+start
+win=$(window_of "$game")
+dir=$home/.local/share/tremaw
+[ -d "$dir" ] || fail "no directory $dir"
+for f in "$prefix"/share/tremaw/*; do
+  [ "$(readlink -f "$dir/${f##*/}")" = "$(readlink -f "$f")" ] || fail "${f##*/} is not linked into $dir"
+done
+[ "$(readlink -f "/proc/$game/cwd")" = "$(readlink -f "$dir")" ] || fail "the game does not run in $dir"
+# No OpenGL stack in a game that never draws with it, and a small footprint.
+! grep -qE 'libGL|libLLVM' "/proc/$game/maps" || fail "the game loaded OpenGL"
+rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$game/status")
+[ "$rss" -lt $((60 * 1024)) ] || fail "resident memory $rss kB"
+
+# The scores written: "Datei", "Spielstand zurücksetzen", answered "Ja".
+xdotool mousemove --window "$win" 400 300 windowfocus --sync "$win"
+xdotool key --window "$win" --clearmodifiers alt+d
+sleep 0.5
+xdotool key --clearmodifiers z
+sleep 0.5
+xdotool key --clearmodifiers Return
+for i in $(seq 100); do
+  grep -qs '^Computer=0' "$dir/tremaw.ini" && break
+  sleep 0.1
+done
+grep -qs '^\[Game\]' "$dir/tremaw.ini" && grep -qs '^Human=0' "$dir/tremaw.ini" &&
+  grep -qs '^Computer=0' "$dir/tremaw.ini" || fail "no scores in $dir/tremaw.ini"
+[ -f "$dir/tremaw.ini" ] && [ ! -L "$dir/tremaw.ini" ] || fail "tremaw.ini is not a file of its own"
+stop
+[ ! -e "$home/tremaw.ini" ] || fail "tremaw.ini written into HOME"
+find "$tmp/root" -type f | sort | cmp -s - "$tmp/installed" || fail "the game wrote into the installation"
+
+# ---- a later start: XDG_DATA_HOME, a file of the player's own, GL asked for --
+xdg=$tmp/xdg
+mkdir -p "$xdg/tremaw"
+echo mine >"$xdg/tremaw/Documentation.htm"
+ln -s "$tmp/nowhere/tremaw.htb" "$xdg/tremaw/tremaw.htb"
+start XDG_DATA_HOME="$xdg" GDK_GL=legacy
+window_of "$game" >/dev/null
+[ "$(cat "$xdg/tremaw/Documentation.htm")" = mine ] || fail "the player's own file was replaced"
+[ "$(readlink -f "$xdg/tremaw/tremaw.htb")" = "$(readlink -f "$prefix/share/tremaw/tremaw.htb")" ] ||
+  fail "a dangling link was left"
+[ "$(readlink -f "/proc/$game/cwd")" = "$(readlink -f "$xdg/tremaw")" ] || fail "XDG_DATA_HOME was not used"
+# GL asked for through the environment is the user's choice (where the display has it).
+if xdpyinfo 2>/dev/null | grep -q GLX; then
+  grep -qE 'libGL' "/proc/$game/maps" || fail "GDK_GL set by the user was overridden"
+fi
+stop
+
+# ---- make uninstall ------------------------------------------------------------
+make -s -C "$src" uninstall BUILD="$build" DESTDIR="$tmp/root" INSTALLED="$tmp/installed-files" >/dev/null
+left=$(find "$tmp/root" -type f -o -type l)
+[ -z "$left" ] || fail "left after uninstall: $left"
+[ ! -e "$prefix/share/tremaw" ] && [ ! -e "$prefix/libexec/tremaw" ] || fail "the game's directories were left"
+echo "installed game: all checks passed"
