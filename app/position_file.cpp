@@ -2,6 +2,7 @@
 #include "app/position_file.h"
 
 #include <filesystem>
+#include <fstream>
 
 #include "app/layout_rules.h"
 #include "app/stats.h"
@@ -177,8 +178,6 @@ constexpr int kFilterText = 1049;
 constexpr const char* kInitialName = "*.pos";
 constexpr const char* kExtension = ".pos";
 constexpr size_t kTitleChars = 63;
-// Anything this large is no position file either; it is refused like one.
-constexpr size_t kMostBytesRead = 1 << 20;
 
 std::string FileTitle(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -195,6 +194,15 @@ bool HasExtension(const std::string& path) {
 bool Exists(const std::string& path) {
   std::error_code ec;
   return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
+// A plain file that can be opened for reading: one the reader refused only
+// for its size, which makes it a wrong position file rather than no file.
+bool OpenableFile(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  std::ifstream in(path, std::ios::binary);
+  return in.is_open();
 }
 
 FileChooser PositionChooser(bool save) {
@@ -255,7 +263,9 @@ void TremaWnd::OnFileOpen() {
   std::string path;
   if (!Dialogs().ChooseFile(PositionChooser(false), path) || path.empty()) return;
   std::string bytes;
-  if (ReadWholeFile(path, bytes, kMostBytesRead) != FileState::Read) return;
+  // One byte more than a record is enough to tell that a file is too long.
+  const FileState state = ReadWholeFile(path, bytes, kPositionFileSize + 1);
+  if (state != FileState::Read && !(state == FileState::Unusable && OpenableFile(path))) return;
   const std::optional<PositionRecord> loaded = DecodePositionFile(bytes);
   if (!loaded) {
     host().MessageBox(LoadResString(kBadFileText), MB_OK | MB_ICONEXCLAMATION);
@@ -275,7 +285,9 @@ void TremaWnd::OnFileOpen() {
   for (bool& hit : m_stepHit) hit = false;
   m_stepCount = 0;
   PointCurrentStep();
-  OnMouseMove(0, Point{0, 0});
+  // The targets lit under the mouse belong to the old dice.
+  HighlightPoint(g_HoverPoint, false);
+  g_HoverPoint = -1;
   g_UndoneThisTurn = 0;
   m_hintMade = 0;
 

@@ -108,6 +108,7 @@ const BadFile kBadFiles[] = {
     {"empty", [](std::string& b) { b.clear(); }},
     {"one byte short", [](std::string& b) { b.pop_back(); }},
     {"one byte long", [](std::string& b) { b.push_back('\0'); }},
+    {"a megabyte long", [](std::string& b) { b.append(1 << 20, 'x'); }},
     {"marker 33", [](std::string& b) { Put32(b, 0, 33); }},
     {"16 checkers on a point", [](std::string& b) { PutEntry(b, 1, 16, SideHuman); }},
     {"checkers without owner", [](std::string& b) { PutEntry(b, 1, 2, SideNone); }},
