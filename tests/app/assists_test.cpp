@@ -97,7 +97,7 @@ TEST_F(AssistsTest, BestMovePlaysAtTheStrongestLevelAndWaitsForConfirmation) {
   std::vector<std::vector<int>> boards;
   for (int level : {2, 1, 0}) {
     StartPosition();
-    HumanTurnWith(6, 2);
+    HumanTurnWith(1, 3);  // "Leicht" would play this roll otherwise
     g_LevelOfPlay = level;
     Command(ID_BEST_MOVE);
     EXPECT_EQ(g_LevelOfPlay, level);

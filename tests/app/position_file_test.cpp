@@ -188,6 +188,15 @@ TEST(PositionRecordTest, AcceptsTheLimitsAndIgnoresWhatALoadReplaces) {
   std::string b = good;
   b[269] = 9;
   EXPECT_EQ(DecodePositionFile(b)->computerMayDouble, 1);
+
+  // Bars and trays stored with owner 0 are read with their fixed owners.
+  b = good;
+  for (int i : {kHumanBar, kComputerBar, kComputerTray, kHumanTray}) PutEntry(b, i, 0, SideNone);
+  const std::optional<PositionRecord> r = DecodePositionFile(b);
+  ASSERT_TRUE(r.has_value());
+  EXPECT_EQ((std::vector<int>{r->board[kHumanBar].owner, r->board[kComputerBar].owner, r->board[kComputerTray].owner,
+                              r->board[kHumanTray].owner}),
+            (std::vector<int>{SideHuman, SideComputer, SideComputer, SideHuman}));
 }
 
 class PositionFileTest : public GameFixture {
@@ -206,6 +215,13 @@ class PositionFileTest : public GameFixture {
   void Open(const std::string& path) {
     dialogs.files.push_back(path);
     Command(ID_FILE_OPEN);
+  }
+  // The points whose labels are lit.
+  std::vector<int> Lit() {
+    std::vector<int> lit;
+    for (int i = 1; i <= 24; ++i)
+      if (static_cast<PositionTop*>(wnd->m_board[i])->labelColor) lit.push_back(i);
+    return lit;
   }
   // The log's first lines after a restart: display name, header, blank.
   static constexpr size_t kHeaderLines = 5;
@@ -240,10 +256,14 @@ TEST_F(PositionFileTest, SaveThenOpenPutsTheGameBack) {
   EXPECT_EQ(g_ThinkTime[SideHuman], thought);
   EXPECT_EQ(DecodePositionFile(bytes)->thinkTime[SideHuman], thought);
 
-  // The game goes on: a step, other statistics, another cube.
+  // The game goes on: a step, the targets of a point under the mouse lit,
+  // other statistics, another cube.
   Key('A');
   Key('E');
   ASSERT_EQ(wnd->m_stepCount, 1);
+  g_HighLight = 2;
+  wnd->OnMouseMove(0, EntryCentre(12));
+  ASSERT_EQ(Lit(), (std::vector<int>{12, 15}));
   wnd->m_cubeValue = 8;
   g_DiceSum[SideHuman] = 500;
   g_HitCount[SideHuman] = 7;
@@ -284,6 +304,10 @@ TEST_F(PositionFileTest, SaveThenOpenPutsTheGameBack) {
   EXPECT_EQ(LastLog(), "1ter von  ");
   EXPECT_EQ(view.status[0], "Wähle Startposition...");
   EXPECT_EQ(view.title, "Kolvar Backgammon - Stellung ä.pos");
+  // Nothing lit is left over, and the mouse lights what the new dice reach.
+  EXPECT_TRUE(Lit().empty());
+  wnd->OnMouseMove(0, EntryCentre(12));
+  EXPECT_EQ(Lit(), (std::vector<int>{12, 14, 15}));  // 13 is the computer's
   const int trendBars = view.trendBars;
 
   // Doubles add to the doubles count; a long name is cut to 63 characters,
@@ -364,8 +388,9 @@ TEST_F(PositionFileTest, EveryRefusalLeavesTheGameUntouched) {
     bad.spoil(b);
     Write(path, b);
     host.Answer(IDOK);
+    const size_t boxes = host.boxes.size();
     Open(path);
-    ASSERT_FALSE(host.boxes.empty()) << bad.what;
+    ASSERT_EQ(host.boxes.size(), boxes + 1) << bad.what;
     EXPECT_EQ(host.boxes.back().text, kBadFile) << bad.what;
     EXPECT_EQ(host.boxes.back().type, MB_OK | MB_ICONEXCLAMATION);
     EXPECT_TRUE(TakeSnapshot(*wnd, view) == before) << bad.what;
