@@ -1,6 +1,9 @@
 // The give-up, automatic-finish and About dialogs.
 #include "ui/small_dialogs.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include <wx/button.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
@@ -16,6 +19,14 @@
 namespace {
 constexpr long kDialogStyle = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX;
 constexpr int kStakeIds[3] = {IDC_GIVEUP_SINGLE, IDC_GIVEUP_GAMMON, IDC_GIVEUP_BACKGAMMON};
+
+// A column of buttons of one width in the template keeps one width when GTK
+// grows one of them.
+void SameWidth(std::initializer_list<wxWindow*> column) {
+  int width = 0;
+  for (wxWindow* w : column) width = std::max(width, w->GetSize().x);
+  for (wxWindow* w : column) w->SetSize(wxSize(width, w->GetSize().y));
+}
 }  // namespace
 
 // ---- give up ----------------------------------------------------------------
@@ -38,6 +49,7 @@ GvUpDlg::GvUpDlg(wxWindow* parent, const GiveUpChoices& choices)
   PlaceInDialogUnits(this, cancel, 132, 31, 46, 15, Grow::Both);
   auto* help = new wxButton(this, wxID_HELP, Wx("&Hilfe"));
   PlaceInDialogUnits(this, help, 132, 49, 46, 15, Grow::Both);
+  SameWidth({ok, cancel, help});
   SizeDialogInDialogUnits(this, 186, 82);
 
   m_stakes[0]->Enable(choices.single);
@@ -76,6 +88,7 @@ FinishDlg::FinishDlg(wxWindow* parent)
   PlaceInDialogUnits(this, slow, 12, 36, 50, 14, Grow::Both);
   auto* cancel = new wxButton(this, wxID_CANCEL, Wx("Abbrechen"));
   PlaceInDialogUnits(this, cancel, 12, 56, 50, 14, Grow::Both);
+  SameWidth({fast, slow, cancel});
   SizeDialogInDialogUnits(this, 75, 87);
 
   Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { Press(e.GetId()); });

@@ -75,6 +75,7 @@ TEST(SmallDialogs, GiveUpOffersTheAllowedStakes) {
     EXPECT_EQ(LabelOf(dlg, wxID_HELP), "&Hilfe");
     EXPECT_EQ(DefaultId(dlg), wxID_OK);
     ExpectNoOverlaps(&dlg);
+    EXPECT_EQ(dlg.FindWindow(wxID_OK)->GetSize().x, dlg.FindWindow(wxID_CANCEL)->GetSize().x);
     EXPECT_EQ(dlg.Stake(IDC_GIVEUP_SINGLE)->IsEnabled(), c.single);
     EXPECT_EQ(dlg.Stake(IDC_GIVEUP_GAMMON)->IsEnabled(), c.gammon);
     EXPECT_TRUE(dlg.Stake(IDC_GIVEUP_BACKGAMMON)->IsEnabled());
@@ -98,6 +99,7 @@ TEST(SmallDialogs, FinishAndAboutShowTheirTexts) {
   // The buttons keep the template's order, top to bottom.
   EXPECT_LT(finish.FindWindow(kFinishFast)->GetRect().y, finish.FindWindow(kFinishSlow)->GetRect().y);
   EXPECT_LT(finish.FindWindow(kFinishSlow)->GetRect().y, finish.FindWindow(wxID_CANCEL)->GetRect().y);
+  EXPECT_EQ(finish.FindWindow(kFinishFast)->GetSize().x, finish.FindWindow(wxID_CANCEL)->GetSize().x);
 
   AboutDlg about(nullptr, AboutBoxTexts());
   EXPECT_EQ(Utf8(about.GetTitle()), "About");
