@@ -270,6 +270,13 @@ TEST_F(ScoringTest, GiveUpAndTheReplayChoices) {
   EXPECT_EQ(LogLine(4), "Würfeln: 3+4");
   EXPECT_EQ(LogLine(1), "Würfeln: 2+1");
   EXPECT_EQ(g_turn, SideHuman);
+
+  // The single stake: the cube as it stands.
+  wnd->m_cubeValue = 2;
+  dialogs.giveUpAnswer = 1087;
+  dialogs.AnswerStatistics(IDOK, 0);
+  Key(VK_SPACE, MK_CONTROL_FLAG);
+  EXPECT_EQ(g_Score[SideComputer], 16);
 }
 
 }  // namespace
