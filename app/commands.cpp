@@ -11,21 +11,6 @@ namespace {
 constexpr int kNewGameText = 233;
 constexpr int kResetScoresText = 112;
 
-// Commands whose handlers this build does not have yet: they stay disabled.
-bool Built(int id) {
-  switch (id) {
-    case ID_FILE_OPEN:
-    case ID_FILE_SAVE_AS:
-    case ID_BEST_MOVE:
-    case ID_SWAP_SIDES:
-    case ID_FINISH_GAME:
-    case ID_APP_ABOUT:
-      return false;
-    default:
-      return true;
-  }
-}
-
 }  // namespace
 
 bool TremaWnd::CommandEnabled(int id) {
@@ -41,13 +26,12 @@ bool TremaWnd::CommandEnabled(int id) {
       return m_stepCount > 0;
     case ID_SWAP_SIDES:
     case ID_FILE_SAVE_AS:
-      return Built(id) && m_stepCount == 0;
+      return m_stepCount == 0;
     case ID_FINISH_GAME:
-      return Built(id) && !m_awaitConfirm;
     case ID_GIVE_UP:
-      return m_giveUpAvailable && !m_awaitConfirm;
+      return !m_awaitConfirm;
     default:
-      return Built(id);
+      return true;
   }
 }
 

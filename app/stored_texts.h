@@ -1,6 +1,7 @@
 #pragma once
 // Texts that lie in the program's data only in scrambled form (every byte 100
-// higher), read through Unscramble: the display name and the log's header.
+// higher), read through Unscramble: the display name, the log's header and
+// the About box's version and information lines.
 #include <array>
 #include <cstddef>
 #include <string>
@@ -22,3 +23,5 @@ consteval StoredText<N> Store(const char (&plain)[N]) {
 // The plain forms, through Unscramble's shared buffer (copy before the next call).
 std::string DisplayNameText();
 std::string LogHeaderText(int n);  // n = 1 to 4
+std::string AboutVersionText();
+std::string AboutInfoText(int n);  // n = 1 or 2

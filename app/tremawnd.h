@@ -151,6 +151,10 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   void OnSwapSides();
   void OnBestMove();
   void OnFinishGame();
+  // The human's steps {source, destination} from the first n entries of the
+  // search's best sequence on the mirrored board; stops at the first entry
+  // that is no step (a source outside 1 to 25 or a die outside 1 to 6).
+  static int HumanStepsFromBest(const uint8_t* from, const uint8_t* dice, int n, uint8_t steps[4][2]);
 
   // ---- colours and board layout of the running game (appearance.cpp) ----
   // Shows g_Colors on the window and rebuilds the checkers in the new colours.
@@ -211,8 +215,6 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   bool m_inComputerTurn = false;
   bool m_computerWait = false;
   uint8_t m_spareStep[2] = {0xFF, 0xFF};
-  // The give-up command is offered (its dialog exists).
-  bool m_giveUpAvailable = false;
 
  private:
   Host* m_host;

@@ -1,10 +1,156 @@
 // The give-up, automatic-finish and About dialogs.
-#include "ui/wx_dialogs.h"
+#include "ui/small_dialogs.h"
 
+#include <algorithm>
+#include <initializer_list>
+
+#include <wx/button.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+
+#include "app/tremawnd.h"
 #include "platform/host.h"
+#include "ui/dialog_help.h"
+#include "ui/dialog_place.h"
+#include "ui/wx_dialogs.h"
+#include "ui/wx_text.h"
 
-int WxGameDialogs::GiveUp() { return IDCANCEL; }
+namespace {
+constexpr long kDialogStyle = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX;
+constexpr int kStakeIds[3] = {IDC_GIVEUP_SINGLE, IDC_GIVEUP_GAMMON, IDC_GIVEUP_BACKGAMMON};
 
-int WxGameDialogs::FinishSpeed() { return kFinishCancel; }
+// A column of buttons of one width in the template keeps one width when GTK
+// grows one of them.
+void SameWidth(std::initializer_list<wxWindow*> column) {
+  int width = 0;
+  for (wxWindow* w : column) width = std::max(width, w->GetSize().x);
+  for (wxWindow* w : column) w->SetSize(wxSize(width, w->GetSize().y));
+}
+}  // namespace
 
-void WxGameDialogs::About() {}
+// ---- give up ----------------------------------------------------------------
+
+GvUpDlg::GvUpDlg(wxWindow* parent, const GiveUpChoices& choices)
+    : wxDialog(parent, wxID_ANY, Wx("Aufgeben"), wxDefaultPosition, wxDefaultSize, kDialogStyle, "GvUpDlg") {
+  auto* group = new wxStaticBox(this, wxID_ANY, Wx("Wählen Sie"));
+  PlaceInDialogUnits(this, group, 10, 10, 84, 59, Grow::None);
+  m_stakes[0] = new wxRadioButton(this, IDC_GIVEUP_SINGLE, Wx("Einfacher Einsatz"), wxDefaultPosition,
+                                  wxDefaultSize, wxRB_GROUP);
+  PlaceInDialogUnits(this, m_stakes[0], 21, 23, 67, 8, Grow::Both);
+  m_stakes[1] = new wxRadioButton(this, IDC_GIVEUP_GAMMON, Wx("Gammon"));
+  PlaceInDialogUnits(this, m_stakes[1], 21, 38, 50, 8, Grow::Both);
+  m_stakes[2] = new wxRadioButton(this, IDC_GIVEUP_BACKGAMMON, Wx("Backgammon"));
+  PlaceInDialogUnits(this, m_stakes[2], 21, 53, 59, 8, Grow::Both);
+  auto* ok = new wxButton(this, wxID_OK, Wx("OK"));
+  PlaceInDialogUnits(this, ok, 132, 13, 46, 14, Grow::Both);
+  ok->SetDefault();
+  auto* cancel = new wxButton(this, wxID_CANCEL, Wx("Abbrechen"));
+  PlaceInDialogUnits(this, cancel, 132, 31, 46, 15, Grow::Both);
+  auto* help = new wxButton(this, wxID_HELP, Wx("&Hilfe"));
+  PlaceInDialogUnits(this, help, 132, 49, 46, 15, Grow::Both);
+  SameWidth({ok, cancel, help});
+  SizeDialogInDialogUnits(this, 186, 82);
+
+  m_stakes[0]->Enable(choices.single);
+  m_stakes[1]->Enable(choices.gammon);
+  m_stakes[2]->Enable(choices.backgammon);
+  if (wxRadioButton* chosen = Stake(choices.selected)) chosen->SetValue(true);
+
+  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PressOK(); }, wxID_OK);
+  CentreOnParent();
+  InstallDialogHelp(this);
+}
+
+wxRadioButton* GvUpDlg::Stake(int id) const {
+  for (int i = 0; i < 3; ++i)
+    if (kStakeIds[i] == id) return m_stakes[i];
+  return nullptr;
+}
+
+int GvUpDlg::PressOK() {
+  int stake = 0;
+  for (int i = 0; i < 3; ++i)
+    if (m_stakes[i]->GetValue()) stake = kStakeIds[i];
+  EndDialog(stake);
+  return stake;
+}
+
+// ---- automatic finish -------------------------------------------------------
+
+FinishDlg::FinishDlg(wxWindow* parent)
+    : wxDialog(parent, wxID_ANY, Wx("Autom. beenden"), wxDefaultPosition, wxDefaultSize, kDialogStyle,
+               "FinishDlg") {
+  auto* fast = new wxButton(this, kFinishFast, Wx("&Schnell"));
+  PlaceInDialogUnits(this, fast, 12, 16, 50, 14, Grow::Both);
+  fast->SetDefault();
+  auto* slow = new wxButton(this, kFinishSlow, Wx("&Langsam"));
+  PlaceInDialogUnits(this, slow, 12, 36, 50, 14, Grow::Both);
+  auto* cancel = new wxButton(this, wxID_CANCEL, Wx("Abbrechen"));
+  PlaceInDialogUnits(this, cancel, 12, 56, 50, 14, Grow::Both);
+  SameWidth({fast, slow, cancel});
+  SizeDialogInDialogUnits(this, 75, 87);
+
+  Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { Press(e.GetId()); });
+  CentreOnParent();
+  InstallDialogHelp(this);
+  fast->SetFocus();
+}
+
+int FinishDlg::Press(int id) {
+  EndDialog(id);
+  return id;
+}
+
+// ---- About ------------------------------------------------------------------
+
+AboutDlg::AboutDlg(wxWindow* parent, const AboutTexts& texts)
+    : wxDialog(parent, wxID_ANY, Wx("About"), wxDefaultPosition, wxDefaultSize, kDialogStyle) {
+  auto* top = new wxStaticBox(this, wxID_ANY, wxString());
+  PlaceInDialogUnits(this, top, 10, 10, 237, 51, Grow::None);
+  auto* title = new wxStaticText(this, IDC_ABOUT_TITLE, Wx(texts.title));
+  wxFont bold = title->GetFont();
+  bold.MakeBold();
+  title->SetFont(bold);
+  PlaceInDialogUnits(this, title, 18, 24, 120, 15, Grow::Both);
+  auto* version = new wxStaticText(this, IDC_ABOUT_VERSION, Wx(texts.version));
+  PlaceInDialogUnits(this, version, 170, 26, 58, 8, Grow::Both);
+  auto* date = new wxStaticText(this, IDC_ABOUT_DATE, Wx(texts.date));
+  PlaceInDialogUnits(this, date, 18, 43, 109, 8, Grow::Both);
+  auto* bottom = new wxStaticBox(this, wxID_ANY, wxString());
+  PlaceInDialogUnits(this, bottom, 10, 66, 171, 47, Grow::None);
+  constexpr long kCentred = wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE;
+  auto* info1 = new wxStaticText(this, IDC_ABOUT_INFO1, Wx(texts.info1), wxDefaultPosition, wxDefaultSize, kCentred);
+  PlaceInDialogUnits(this, info1, 20, 79, 153, 12, Grow::Height);
+  auto* info2 = new wxStaticText(this, IDC_ABOUT_INFO2, Wx(texts.info2), wxDefaultPosition, wxDefaultSize, kCentred);
+  PlaceInDialogUnits(this, info2, 57, 97, 79, 12, Grow::Height);
+  // The only button closes the box as Cancel does.
+  auto* ok = new wxButton(this, wxID_CANCEL, Wx("&OK"));
+  PlaceInDialogUnits(this, ok, 197, 99, 50, 14, Grow::Both);
+  ok->SetDefault();
+  SizeDialogInDialogUnits(this, 257, 122);
+  CentreOnParent();
+  InstallDialogHelp(this);
+  ok->SetFocus();
+}
+
+// ---- the entry points of the game -------------------------------------------
+
+int WxGameDialogs::GiveUp() {
+  const GiveUpChoices choices = g_MainWnd != nullptr && g_MainWnd->m_engine != nullptr
+                                    ? GiveUpChoicesFor(*g_MainWnd->m_engine)
+                                    : GiveUpChoicesFor(false, false);
+  GvUpDlg dialog(m_parent, choices);
+  return RunModal(dialog);
+}
+
+int WxGameDialogs::FinishSpeed() {
+  FinishDlg dialog(m_parent);
+  const int answer = RunModal(dialog);
+  return answer == kFinishFast || answer == kFinishSlow ? answer : kFinishCancel;
+}
+
+void WxGameDialogs::About() {
+  AboutDlg dialog(m_parent, AboutBoxTexts());
+  (void)RunModal(dialog);
+}

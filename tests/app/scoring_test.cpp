@@ -225,10 +225,6 @@ TEST_F(ScoringTest, GiveUpAndTheReplayChoices) {
   UseRolls("3 4  2 1  6 5  5 2  4 1");
   Start();
   Pump();
-  // Giving up is off in the menu until its dialog exists.
-  Key(VK_SPACE, MK_CONTROL_FLAG);
-  EXPECT_EQ(dialogs.giveUpCalls, 0);
-  wnd->m_giveUpAvailable = true;
   dialogs.giveUpAnswer = IDCANCEL;
   Key(VK_SPACE, MK_CONTROL_FLAG);
   EXPECT_EQ(dialogs.giveUpCalls, 1);
@@ -274,6 +270,13 @@ TEST_F(ScoringTest, GiveUpAndTheReplayChoices) {
   EXPECT_EQ(LogLine(4), "Würfeln: 3+4");
   EXPECT_EQ(LogLine(1), "Würfeln: 2+1");
   EXPECT_EQ(g_turn, SideHuman);
+
+  // The single stake: the cube as it stands.
+  wnd->m_cubeValue = 2;
+  dialogs.giveUpAnswer = 1087;
+  dialogs.AnswerStatistics(IDOK, 0);
+  Key(VK_SPACE, MK_CONTROL_FLAG);
+  EXPECT_EQ(g_Score[SideComputer], 16);
 }
 
 }  // namespace

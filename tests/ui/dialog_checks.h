@@ -1,0 +1,26 @@
+#pragma once
+// Checks that the window tests make on every dialog.
+#include <gtest/gtest.h>
+#include <wx/statbox.h>
+#include <wx/statline.h>
+#include <wx/window.h>
+
+#include <string>
+#include <vector>
+
+inline std::string Label(wxWindow* w) { return w ? w->GetLabel().utf8_string() : std::string("<none>"); }
+
+// Controls that may not overlap: everything but the separator lines (the
+// grid's lines cross by design) and a group box with what it holds.
+inline void ExpectNoOverlaps(wxWindow* dlg) {
+  std::vector<wxWindow*> solid;
+  for (wxWindow* c : dlg->GetChildren())
+    if (!wxDynamicCast(c, wxStaticLine) && !wxDynamicCast(c, wxStaticBox)) solid.push_back(c);
+  const wxRect client(wxPoint(0, 0), dlg->GetClientSize());
+  for (size_t i = 0; i < solid.size(); ++i) {
+    const wxRect a = solid[i]->GetRect();
+    EXPECT_TRUE(client.Contains(a)) << Label(solid[i]) << " sticks out of the dialog";
+    for (size_t j = i + 1; j < solid.size(); ++j)
+      EXPECT_FALSE(a.Intersects(solid[j]->GetRect())) << Label(solid[i]) << " overlaps " << Label(solid[j]);
+  }
+}

@@ -1,0 +1,408 @@
+// The give-up, automatic-finish and About dialogs on the screen, and the
+// commands that use them and the file choosers, run through the real frame.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/timer.h>
+#include <wx/weakref.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/game_dialogs.h"
+#include "app/position_file.h"
+#include "app/stats.h"
+#include "app/tremawnd.h"
+#include "dialogs/small_dialogs.h"
+#include "platform/sound.h"
+#include "resources/ids.h"
+#include "settings/colors.h"
+#include "settings/options.h"
+#include "tests/ui/dialog_checks.h"
+#include "tests/ui/gui_support.h"
+#include "ui/dialog_help.h"
+#include "ui/dialogs_stat.h"
+#include "ui/main_frame.h"
+#include "ui/small_dialogs.h"
+#include "ui/wx_dialogs.h"
+#include "ui/wx_host.h"
+#include "ui/wx_ids.h"
+#include "ui/wx_text.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string LabelOf(wxWindow& dlg, int id) { return Label(dlg.FindWindow(id)); }
+
+bool HasGroupBox(wxWindow& dlg, const char* label) {
+  for (wxWindow* c : dlg.GetChildren())
+    if (wxDynamicCast(c, wxStaticBox) && Utf8(c->GetLabel()) == label) return true;
+  return false;
+}
+
+int DefaultId(wxDialog& dlg) {
+  wxWindow* def = dlg.GetDefaultItem();
+  return def != nullptr ? def->GetId() : -1;
+}
+
+TEST(SmallDialogs, GiveUpOffersTheAllowedStakes) {
+  const struct {
+    bool gammonOwed, backgammonOwed;
+    bool single, gammon;
+    int selected;
+  } cases[] = {
+      {false, false, true, true, IDC_GIVEUP_SINGLE},
+      {true, false, false, true, IDC_GIVEUP_GAMMON},
+      {true, true, false, false, IDC_GIVEUP_BACKGAMMON},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.selected);
+    GvUpDlg dlg(nullptr, GiveUpChoicesFor(c.gammonOwed, c.backgammonOwed));
+    EXPECT_EQ(Utf8(dlg.GetTitle()), "Aufgeben");
+    EXPECT_TRUE(HasGroupBox(dlg, "Wählen Sie"));
+    EXPECT_EQ(LabelOf(dlg, IDC_GIVEUP_SINGLE), "Einfacher Einsatz");
+    EXPECT_EQ(LabelOf(dlg, IDC_GIVEUP_GAMMON), "Gammon");
+    EXPECT_EQ(LabelOf(dlg, IDC_GIVEUP_BACKGAMMON), "Backgammon");
+    EXPECT_EQ(LabelOf(dlg, wxID_OK), "OK");
+    EXPECT_EQ(LabelOf(dlg, wxID_CANCEL), "Abbrechen");
+    EXPECT_EQ(LabelOf(dlg, wxID_HELP), "&Hilfe");
+    EXPECT_EQ(DefaultId(dlg), wxID_OK);
+    ExpectNoOverlaps(&dlg);
+    EXPECT_EQ(dlg.FindWindow(wxID_OK)->GetSize().x, dlg.FindWindow(wxID_CANCEL)->GetSize().x);
+    EXPECT_EQ(dlg.Stake(IDC_GIVEUP_SINGLE)->IsEnabled(), c.single);
+    EXPECT_EQ(dlg.Stake(IDC_GIVEUP_GAMMON)->IsEnabled(), c.gammon);
+    EXPECT_TRUE(dlg.Stake(IDC_GIVEUP_BACKGAMMON)->IsEnabled());
+    for (int id : {IDC_GIVEUP_SINGLE, IDC_GIVEUP_GAMMON, IDC_GIVEUP_BACKGAMMON})
+      EXPECT_EQ(dlg.Stake(id)->GetValue(), id == c.selected) << id;
+    EXPECT_EQ(dlg.PressOK(), c.selected);
+    // A higher stake may always be chosen.
+    dlg.Stake(IDC_GIVEUP_BACKGAMMON)->SetValue(true);
+    EXPECT_EQ(dlg.PressOK(), IDC_GIVEUP_BACKGAMMON);
+  }
+}
+
+TEST(SmallDialogs, FinishAndAboutShowTheirTexts) {
+  FinishDlg finish(nullptr);
+  EXPECT_EQ(Utf8(finish.GetTitle()), "Autom. beenden");
+  EXPECT_EQ(LabelOf(finish, kFinishFast), "&Schnell");
+  EXPECT_EQ(LabelOf(finish, kFinishSlow), "&Langsam");
+  EXPECT_EQ(LabelOf(finish, wxID_CANCEL), "Abbrechen");
+  EXPECT_EQ(DefaultId(finish), kFinishFast);
+  ExpectNoOverlaps(&finish);
+  // The buttons keep the template's order, top to bottom.
+  EXPECT_LT(finish.FindWindow(kFinishFast)->GetRect().y, finish.FindWindow(kFinishSlow)->GetRect().y);
+  EXPECT_LT(finish.FindWindow(kFinishSlow)->GetRect().y, finish.FindWindow(wxID_CANCEL)->GetRect().y);
+  EXPECT_EQ(finish.FindWindow(kFinishFast)->GetSize().x, finish.FindWindow(wxID_CANCEL)->GetSize().x);
+
+  AboutDlg about(nullptr, AboutBoxTexts());
+  EXPECT_EQ(Utf8(about.GetTitle()), "About");
+  EXPECT_EQ(LabelOf(about, IDC_ABOUT_TITLE), "Kolvar Backgammon");
+  EXPECT_EQ(LabelOf(about, IDC_ABOUT_VERSION), "Version 1.0");
+  EXPECT_EQ(LabelOf(about, IDC_ABOUT_DATE), "Tue Aug 28 15:48:21 2012");
+  EXPECT_EQ(LabelOf(about, IDC_ABOUT_INFO1), "Backgammon gegen den Computer");
+  EXPECT_EQ(LabelOf(about, IDC_ABOUT_INFO2), "Viel Vergnügen!");
+  EXPECT_EQ(LabelOf(about, wxID_CANCEL), "&OK");
+  EXPECT_EQ(DefaultId(about), wxID_CANCEL);
+  EXPECT_EQ(about.FindWindow(IDC_ABOUT_TITLE)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
+  EXPECT_NE(about.FindWindow(IDC_ABOUT_VERSION)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
+  ExpectNoOverlaps(&about);
+}
+
+// The real modal loops, ended as the player would: Esc, the close box, Enter
+// on the default button, a click.
+TEST(SmallDialogs, ModalLoopsEndLikeThePlayersAnswer) {
+  WxGameDialogs dialogs(nullptr, nullptr);
+  auto whenOpen = [](std::function<void(wxDialog&)> act) {
+    wxTheApp->CallAfter([act] {
+      for (wxWindow* w : wxTopLevelWindows)
+        if (auto* d = wxDynamicCast(w, wxDialog); d && d->IsModal()) {
+          act(*d);
+          return;
+        }
+      ADD_FAILURE() << "no modal dialog open";
+    });
+  };
+  auto esc = [](wxDialog& d) {
+    wxKeyEvent key(wxEVT_CHAR_HOOK);
+    key.m_keyCode = WXK_ESCAPE;
+    key.SetEventObject(&d);
+    d.ProcessWindowEvent(key);
+  };
+  auto click = [](wxDialog& d, int id) {
+    wxWindow* button = d.FindWindow(id);
+    ASSERT_NE(button, nullptr) << id;
+    wxCommandEvent e(wxEVT_BUTTON, id);
+    e.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(e);
+  };
+  auto enter = [&](wxDialog& d) { click(d, DefaultId(d)); };
+  auto close = [](wxDialog& d) { d.Close(); };
+  // A loop that nothing ended is ended by the timer, so a fault cannot hang the run.
+  wxTimer guard;
+  guard.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+    for (wxWindow* w : wxTopLevelWindows)
+      if (auto* d = wxDynamicCast(w, wxDialog); d && d->IsModal()) d->EndModal(wxID_ABORT);
+  });
+  guard.StartOnce(20000);
+
+  const struct {
+    const char* what;
+    std::function<void(wxDialog&)> act;
+    int answer;
+  } finishes[] = {
+      {"Esc", esc, kFinishCancel},
+      {"close box", close, kFinishCancel},
+      {"Enter", enter, kFinishFast},
+      {"Langsam", [&](wxDialog& d) { click(d, kFinishSlow); }, kFinishSlow},
+      {"Abbrechen", [&](wxDialog& d) { click(d, wxID_CANCEL); }, kFinishCancel},
+  };
+  for (const auto& f : finishes) {
+    whenOpen(f.act);
+    EXPECT_EQ(dialogs.FinishSpeed(), f.answer) << f.what;
+  }
+
+  // No game: nothing is owed, the single stake is selected.
+  const struct {
+    const char* what;
+    std::function<void(wxDialog&)> act;
+    int answer;
+  } giveUps[] = {
+      {"Esc", esc, IDCANCEL},
+      {"close box", close, IDCANCEL},
+      {"Enter", enter, IDC_GIVEUP_SINGLE},
+      {"Gammon",
+       [&](wxDialog& d) {
+         dynamic_cast<GvUpDlg&>(d).Stake(IDC_GIVEUP_GAMMON)->SetValue(true);
+         click(d, wxID_OK);
+       },
+       IDC_GIVEUP_GAMMON},
+  };
+  for (const auto& g : giveUps) {
+    whenOpen(g.act);
+    EXPECT_EQ(dialogs.GiveUp(), g.answer) << g.what;
+  }
+
+  for (auto act : {std::function<void(wxDialog&)>(esc), std::function<void(wxDialog&)>(close),
+                   std::function<void(wxDialog&)>(enter)}) {
+    whenOpen(act);
+    dialogs.About();
+  }
+  EXPECT_TRUE(guard.IsRunning()) << "a dialog did not end";
+}
+
+TEST(SmallDialogs, F1AndHelpGiveTheDialogsTopic) {
+  std::vector<int> asked;
+  SetDialogHelpHook([&](int context) { asked.push_back(context); });
+  auto press = [&](wxDialog& dlg) {
+    asked.clear();
+    wxKeyEvent f1(wxEVT_CHAR_HOOK);
+    f1.m_keyCode = WXK_F1;
+    f1.SetEventObject(&dlg);
+    dlg.ProcessWindowEvent(f1);
+    if (wxWindow* button = dlg.FindWindow(wxID_HELP)) {
+      wxCommandEvent e(wxEVT_BUTTON, wxID_HELP);
+      e.SetEventObject(button);
+      button->ProcessWindowEvent(e);
+    }
+    return asked;
+  };
+  GvUpDlg giveUp(nullptr, GiveUpChoicesFor(false, false));
+  EXPECT_EQ(press(giveUp), (std::vector<int>{115, 115}));
+  FinishDlg finish(nullptr);
+  EXPECT_EQ(press(finish), std::vector<int>{120});
+  AboutDlg about(nullptr, AboutBoxTexts());
+  EXPECT_EQ(press(about), std::vector<int>{0});
+  SetDialogHelpHook(nullptr);
+}
+
+class NullSound : public SoundPlayer {
+ public:
+  void Play(const std::string&, bool) override {}
+};
+
+// The frame with the real dialogs; only the file chooser is answered by the test.
+class FrameCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/tremaw_gui_cmd_XXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl), nullptr);
+    dir = tmpl;
+    ResetOptionsToBuiltIn();
+    g_SchemeFile = dir + "/tremaw32.clr";
+    g_GraphFile = dir + "/tremaw32.gph";
+    std::ofstream(dir + "/tremaw.ini") << "[Options]\nFirstMoveBy=2\nDiceMode=0\nSpeed=50\n";
+  }
+  void TearDown() override {
+    if (weak) weak->Close(true);
+    RunEvents(30);
+    EXPECT_FALSE(weak);
+    ResetOptionsToBuiltIn();
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+  void Start() {
+    MainFrameSetup s;
+    s.profilePath = dir + "/tremaw.ini";
+    s.docFile = dir + "/Documentation.htm";
+    s.displayName = "Kolvar Backgammon";
+    s.makeDialogs = [this](wxWindow* parent, Host* host) -> std::unique_ptr<GameDialogs> {
+      auto d = std::make_unique<WxGameDialogs>(parent, host);
+      d->chooseFile = [this](const FileChooser& c, std::string& path) {
+        choosers.push_back(c);
+        if (files.empty()) return false;
+        path = files.front();
+        files.erase(files.begin());
+        return true;
+      };
+      d->answer = [this](wxDialog& dlg) {
+        opened.push_back(Utf8(dlg.GetTitle()));
+        return answer ? answer(dlg) : static_cast<int>(wxID_CANCEL);
+      };
+      return d;
+    };
+    s.sound = std::make_unique<NullSound>();
+    s.onHelp = [] {};
+    frame = new MainFrame(std::move(s));
+    weak = frame;
+    frame->GameHost().SetAnswerFunction([](const std::string& text, unsigned) {
+      ADD_FAILURE() << "unexpected message box: " << text;
+      return static_cast<int>(IDNO);
+    });
+    frame->StartGame();
+    frame->UpdateNow();
+    RunEvents(50);
+  }
+  void Menu(int command) {
+    wxCommandEvent e(wxEVT_MENU, WxIdForCommand(command));
+    e.SetEventObject(frame);
+    frame->ProcessWindowEvent(e);
+    RunEvents(20);
+  }
+  // Waits until the human is to move with nothing entered yet.
+  bool HumanToMove() {
+    TremaWnd* core = frame->Core();
+    for (int i = 0; i < 400 && !(g_turn == SideHuman && core->CommandEnabled(ID_SWAP_SIDES)); ++i) RunEvents(50);
+    return g_turn == SideHuman && core->CommandEnabled(ID_SWAP_SIDES);
+  }
+  void PressSpace() {
+    for (wxEventType type : {wxEVT_KEY_DOWN, wxEVT_KEY_UP}) {
+      wxKeyEvent e(type);
+      e.m_keyCode = WXK_SPACE;
+      e.SetEventObject(frame->Canvas());
+      frame->Canvas()->GetEventHandler()->ProcessEvent(e);
+    }
+    RunEvents(20);
+  }
+  std::vector<int> Board() {
+    std::vector<int> b;
+    for (int i = 0; i < kBoardSize; ++i)
+      b.insert(b.end(), {frame->Core()->m_board[i]->count, frame->Core()->m_board[i]->owner});
+    return b;
+  }
+
+  std::string dir;
+  MainFrame* frame = nullptr;
+  wxWeakRef<MainFrame> weak;
+  std::vector<std::string> files;
+  std::vector<FileChooser> choosers;
+  std::vector<std::string> opened;  // the titles of the dialogs opened
+  std::function<int(wxDialog&)> answer;
+};
+
+TEST_F(FrameCommandsTest, SaveSwapOpenAndAboutThroughTheWindow) {
+  Start();
+  ASSERT_TRUE(weak);
+  TremaWnd* core = frame->Core();
+  // A move of each side first: the starting position is its own mirror image.
+  Menu(ID_BEST_MOVE);
+  ASSERT_TRUE(core->m_awaitConfirm);
+  PressSpace();
+  ASSERT_TRUE(HumanToMove());
+  const std::vector<int> board = Board();
+  const std::string path = dir + "/Stellung für später";
+  files.push_back(path);
+  Menu(ID_FILE_SAVE_AS);
+  ASSERT_EQ(choosers.size(), 1u);
+  EXPECT_TRUE(choosers[0].save);
+  std::ifstream in(path + ".pos", std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_EQ(bytes.size(), kPositionFileSize);
+  EXPECT_EQ(bytes.substr(0, 4), std::string("\x20\0\0\0", 4));
+
+  // The swap turns the board on screen; the load puts the saved one back.
+  Menu(ID_SWAP_SIDES);
+  std::vector<int> mirrored(board.size());
+  for (int i = 0; i < kBoardSize; ++i) {
+    const int j = i <= kComputerBar ? kComputerBar - i : (i == kComputerTray ? kHumanTray : kComputerTray);
+    mirrored[2 * j] = board[2 * i];
+    mirrored[2 * j + 1] = board[2 * i + 1] == 0 ? 0 : 3 - board[2 * i + 1];
+  }
+  EXPECT_EQ(Board(), mirrored);
+  files.push_back(path + ".pos");
+  Menu(ID_FILE_OPEN);
+  EXPECT_EQ(Board(), board);
+  EXPECT_EQ(Utf8(frame->GetTitle()), "Kolvar Backgammon - Stellung für später.pos");
+  EXPECT_EQ(core->m_stepCount, 0);
+  EXPECT_EQ(g_turn, SideHuman);
+  ASSERT_GE(frame->LogLinesShown().size(), 2u);
+  EXPECT_EQ(frame->LogLinesShown().front(), "Kolvar Backgammon");
+  EXPECT_EQ(frame->LogLinesShown()[frame->LogLinesShown().size() - 2].rfind("Würfeln: ", 0), 0u);
+
+  Menu(ID_APP_ABOUT);
+  EXPECT_EQ(opened, std::vector<std::string>{"About"});
+}
+
+TEST_F(FrameCommandsTest, FinishGiveUpAndBestMoveThroughTheWindow) {
+  Start();
+  ASSERT_TRUE(weak);
+  TremaWnd* core = frame->Core();
+
+  // The finish, chosen fast, plays the game to its end; the statistics
+  // dialog's "Noch&mal" starts the next one.
+  const int points = g_RunScore[SideHuman] + g_RunScore[SideComputer];
+  answer = [](wxDialog& dlg) -> int {
+    if (auto* f = dynamic_cast<FinishDlg*>(&dlg)) return f->Press(kFinishFast);
+    return dynamic_cast<StatDlg*>(&dlg) ? wxID_OK : wxID_CANCEL;
+  };
+  Menu(ID_FINISH_GAME);
+  ASSERT_TRUE(weak);
+  EXPECT_EQ(opened, (std::vector<std::string>{"Autom. beenden", "Statistik"}));
+  EXPECT_EQ(g_AutoFinishActive, 0);
+  EXPECT_GT(g_RunScore[SideHuman] + g_RunScore[SideComputer], points);
+
+  // At a new game's start the human's back checkers owe a backgammon: only
+  // that stake is offered, and it costs three times the cube.
+  ASSERT_TRUE(HumanToMove());
+  const int computerScore = g_RunScore[SideComputer];
+  opened.clear();
+  std::vector<bool> offered;
+  answer = [&](wxDialog& dlg) -> int {
+    if (auto* g = dynamic_cast<GvUpDlg*>(&dlg)) {
+      for (int id : {IDC_GIVEUP_SINGLE, IDC_GIVEUP_GAMMON, IDC_GIVEUP_BACKGAMMON})
+        offered.push_back(g->Stake(id)->IsEnabled());
+      return g->PressOK();
+    }
+    return dynamic_cast<StatDlg*>(&dlg) ? wxID_OK : wxID_CANCEL;
+  };
+  Menu(ID_GIVE_UP);
+  EXPECT_EQ(opened, (std::vector<std::string>{"Aufgeben", "Statistik"}));
+  EXPECT_EQ(offered, (std::vector<bool>{false, false, true}));
+  EXPECT_EQ(g_RunScore[SideComputer], computerScore + 3 * 1);
+
+  // The best move plays the whole roll and waits to be confirmed.
+  ASSERT_TRUE(HumanToMove());
+  const size_t lines = frame->LogLinesShown().size();
+  Menu(ID_BEST_MOVE);
+  EXPECT_GT(core->m_stepCount, 0);
+  EXPECT_TRUE(core->m_awaitConfirm);
+  EXPECT_GT(frame->LogLinesShown().size(), lines);
+}
+
+}  // namespace
