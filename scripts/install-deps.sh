@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libwxgtk3.2-dev libsdl2-dev libsdl2-mixer-dev
   xvfb xauth fonts-dejavu-core zip
+  clang libclang-rt-14-dev
 )
 
 missing=()
