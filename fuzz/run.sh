@@ -10,7 +10,9 @@ seconds=${2:-20}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(cd "$bin/.." && pwd)/fuzz-work
 jobs=${FUZZ_JOBS:-4}
-mkdir -p "$work"
+# The targets' scratch files; a run stopped by a finding leaves them here.
+export TMPDIR="$work/tmp"
+mkdir -p "$TMPDIR"
 
 run_one() {
   local name=$1
