@@ -57,5 +57,15 @@ asan: deps
 	@cmake --build $(BUILD)-asan -j $(JOBS)
 	@cd $(BUILD)-asan && ctest --output-on-failure -j $(JOBS)
 
+# make fuzz - the readers and the game flow under libFuzzer (clang, ASan+UBSan),
+# each target FUZZ_SECONDS long from its seed corpus in fuzz/.
+.PHONY: fuzz
+FUZZ_SECONDS ?= 20
+FUZZ_FLAGS = -fsanitize=address,undefined,fuzzer-no-link -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+fuzz: deps
+	@cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_FLAGS="$(FUZZ_FLAGS)" -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" -DTREMAW_FUZZ=ON -DTREMAW_GUI=OFF -DTREMAW_BENCH=OFF -DTREMAW_WERROR=OFF > /dev/null
+	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_targets
+	@./fuzz/run.sh $(BUILD)-fuzz/bin $(FUZZ_SECONDS)
+
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan

@@ -41,16 +41,6 @@ Position& Position::operator=(const Position& other) {
   return *this;
 }
 
-void Position::CopyFields(const Position& other) {
-  x = other.x;
-  y = other.y;
-  number = other.number;
-  count = other.count;
-  owner = other.owner;
-  board = other.board;
-  rect = other.rect;
-}
-
 Position::~Position() {
   // Bounded: a count is never above 15.
   for (int i = 0; i < kMaxCheckers && count > 0; ++i) ModelRemove();

@@ -30,7 +30,20 @@ class Position {
   // The model rules themselves, as every class applies them directly.
   void ModelAdd();
   void ModelRemove();
-  void CopyFields(const Position& other);
+  void CopyFields(const Position& other) {
+    x = other.x;
+    y = other.y;
+    number = other.number;
+    count = other.count;
+    owner = other.owner;
+    board = other.board;
+    rect = other.rect;
+  }
+  // Only what a model move changes: the count and the owner.
+  void CopyModel(const Position& other) {
+    count = other.count;
+    owner = other.owner;
+  }
 
   int32_t x = 0;
   int32_t y = 0;

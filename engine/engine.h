@@ -4,6 +4,7 @@
 // give-up assessment. Always works for the side named by g_turn.
 #include <climits>
 #include <cstdint>
+#include <memory>
 
 #include "board/position.h"
 
@@ -44,7 +45,6 @@ class Engine {
 
   // ---- search ----
   int32_t ChooseMove(bool firstMove);
-  void Enumerate(int depth);
   void MirrorBoard();
 
   // ---- doubling and give-up ----
@@ -71,15 +71,64 @@ class Engine {
   int32_t homeBlots[3] = {0, 0, 0};
   uint8_t from[4] = {0xFF, 0xFF, 0xFF, 0xFF};
   Position** board = nullptr;
-  // One snapshot per search depth, kept as values so that a tried step costs
-  // no allocation; snapshot[0] is the position before the move (start).
-  Position snapshot[4][kBoardSize];
-  Position* start = nullptr;
+  // The position before the move (the depth-0 snapshot), counts and owners.
+  // A deeper depth keeps only the entries its step changed (see StepUndo).
+  Position start[kBoardSize];
   DiceRoller* dice = nullptr;
 
+  // What the last ChooseMove did: every sequence of all its dice (the leaves
+  // of the full tree), and the distinct final positions it scored.
+  int32_t searchLeaves = 0;
+  int32_t searchScored = 0;
+
  private:
-  void Save(int depth);
-  void Restore(int depth);
+  // The recursive search over the steps of die[depth] onward; ChooseMove
+  // starts it at depth 0.
+  void Enumerate(int depth);
+  // The model of the live board into start and back (the rules' scratch copy).
+  void Save();
+  void Restore();
+
+  // A model step changes the source, the destination and the bar a hit
+  // checker goes to, and nothing else: those three are kept to take it back.
+  struct StepUndo {
+    int8_t index[3];
+    int8_t count[3];
+    int32_t owner[3];
+  };
+  StepUndo PlayStepKept(int source, int die);
+  void TakeBack(const StepUndo& undo);
+
+  // Positions already seen in this move choice, by board and dice still to
+  // play: a final position is scored once, and a position with dice left is
+  // searched once (searching it again cannot beat the score it already gave).
+  // Key bytes 0 to 27 are the entries (count | owner << 4), 28 to 31 the dice
+  // still to play; m_key holds the live board's bytes during a search.
+  struct Seen {
+    uint64_t key[4];
+    uint32_t stamp;   // the move choice it belongs to; others are empty
+    int32_t leaves;   // sequences below it, for searchLeaves
+    int8_t made[2];   // madePoints[1..2] and homeBlots[1..2] of the last leaf
+    int8_t blots[2];  // below it, which a skipped search would have left
+  };
+  static constexpr int kSeenBits = 13;
+  static constexpr int kSeenSlots = 1 << kSeenBits;
+  static constexpr int kSeenMax = kSeenSlots / 4 * 3;
+  // Starts an empty table for a new move choice; false when the board cannot
+  // be keyed (then every sequence is searched and scored, as without it).
+  bool BeginSeen();
+  void KeyEntry(int i);
+  // The slot of the live board with these dice left: found, or the empty slot
+  // where it belongs (null when the table is full).
+  Seen* FindSeen(int diceLeft, int depth, bool& found);
+  void Remember(Seen* slot, int32_t leaves);
+  void Recall(const Seen& seen);
+  void Leaf();
+  std::unique_ptr<Seen[]> m_seen;
+  uint32_t m_stamp = 0;
+  int m_seenCount = 0;
+  bool m_useSeen = false;
+  uint8_t m_key[32] = {};
 
   // Dice still to play, kept within the four slots.
   int DiceCount() const;
@@ -97,6 +146,7 @@ class Engine {
   // Plays one step of the side to move with the model move; off the board
   // means that side's tray.
   void PlayStep(int source, int die);
+  int StepDestination(int source, int die) const;
   // The opening table's move for the dice, if it can be played here.
   bool OpeningMove();
 };

@@ -22,7 +22,7 @@ bool IsRace(Position** board) {
   return total == kMaxCheckers;
 }
 
-Engine::Engine(Position** board_, DiceRoller* dice_) : board(board_), start(snapshot[0]), dice(dice_) {
+Engine::Engine(Position** board_, DiceRoller* dice_) : board(board_), dice(dice_) {
   humanBar = &board[kHumanBar]->count;
   computerBar = &board[kComputerBar]->count;
   humanOff = &board[kHumanTray]->count;
@@ -34,14 +34,13 @@ void Engine::UpdateRace() { race = IsRace(board); }
 
 // ---- helpers ----------------------------------------------------------------
 
-void Engine::Save(int depth) {
-  Position* copy = snapshot[depth];
-  for (int i = 0; i < kBoardSize; ++i) copy[i].CopyFields(*board[i]);
+// Model moves change only counts and owners, so only those are kept.
+void Engine::Save() {
+  for (int i = 0; i < kBoardSize; ++i) start[i].CopyModel(*board[i]);
 }
 
-void Engine::Restore(int depth) {
-  const Position* copy = snapshot[depth];
-  for (int i = 0; i < kBoardSize; ++i) board[i]->CopyFields(copy[i]);
+void Engine::Restore() {
+  for (int i = 0; i < kBoardSize; ++i) board[i]->CopyModel(start[i]);
 }
 
 int Engine::DiceCount() const {
@@ -61,17 +60,16 @@ bool Engine::AllHomeOf(int side) const {
   return false;
 }
 
-void Engine::PlayStep(int source, int die) {
-  int to;
+int Engine::StepDestination(int source, int die) const {
   if (g_turn == SideComputer) {
-    to = source - die;
-    if (!OnBoard(to)) to = kComputerTray;
-  } else {
-    to = source + die;
-    if (!OnBoard(to)) to = kHumanTray;
+    const int to = source - die;
+    return OnBoard(to) ? to : kComputerTray;
   }
-  board[source]->Position::MoveTo(to);
+  const int to = source + die;
+  return OnBoard(to) ? to : kHumanTray;
 }
+
+void Engine::PlayStep(int source, int die) { board[source]->Position::MoveTo(StepDestination(source, die)); }
 
 // ---- step rules ---------------------------------------------------------------
 
@@ -166,10 +164,10 @@ bool Engine::MustPlayBothDice() {
     if (!ValidDie(e)) continue;
     for (int s = 0; s <= 24; ++s) {
       if (!BarAllows(s) || !IsLegalStep(s, e)) continue;
-      Save(0);
+      Save();
       PlayStep(s, e);
       const bool playable = FirstSourceForDie(i) != -1;
-      Restore(0);
+      Restore();
       if (playable) return true;
     }
   }
@@ -178,7 +176,7 @@ bool Engine::MustPlayBothDice() {
 
 void Engine::PruneDice() {
   if (dice == nullptr) return;
-  Save(0);
+  Save();
   int i = 0;
   // Later dice are judged on the board after the earlier ones; a die without
   // any source leaves the list and the next one takes its place.
@@ -195,5 +193,5 @@ void Engine::PruneDice() {
   }
   // A count beyond the last die present names no dice.
   if (dice->count > i && (i >= 4 || dice->die[i] == kNone)) dice->count = i;
-  Restore(0);
+  Restore();
 }

@@ -1,7 +1,9 @@
 // Time of the computer's move choice at level 2 over a fixed set of
-// positions: ordinary rolls, doubles and a worst case of many blots with a
-// double. Besides Google Benchmark's own table it prints a summary with the
-// median time per move of each group and the heap allocations per move.
+// positions: ordinary rolls, doubles, the slowest positions of self-play and
+// constructed worst cases of many blots for every double. Besides Google
+// Benchmark's own table it prints a summary with, per move, the sequences of
+// the full tree (leaves), the distinct final positions scored, the median
+// time of each group and the heap allocations.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -67,6 +69,55 @@ const std::vector<Stack> kBlots = {
     {12, 1, SideHuman},    {15, 1, SideHuman},    {17, 1, SideHuman},    {19, 2, SideHuman},
     {0, 5, SideHuman}};
 
+// The positions of 3000 seeded self-play games at level 2 whose doubles have
+// the most sequences.
+const std::vector<Stack> kSelfPlay1 = {
+    {3, 2, SideComputer}, {4, 2, SideComputer},  {5, 2, SideComputer}, {6, 2, SideComputer}, {7, 2, SideComputer},
+    {8, 1, SideComputer}, {9, 1, SideComputer},  {10, 1, SideComputer}, {12, 1, SideComputer}, {13, 1, SideComputer},
+    {23, 3, SideHuman},   {24, 1, SideHuman},    {27, 11, SideHuman}};
+const std::vector<Stack> kSelfPlay2 = {
+    {2, 2, SideComputer},  {4, 2, SideComputer},  {6, 2, SideComputer}, {7, 2, SideComputer}, {8, 2, SideComputer},
+    {11, 1, SideComputer}, {13, 2, SideComputer}, {19, 1, SideComputer}, {21, 1, SideComputer}, {22, 1, SideHuman},
+    {23, 2, SideHuman},    {24, 5, SideHuman},    {27, 7, SideHuman}};
+const std::vector<Stack> kSelfPlay3 = {
+    {1, 1, SideHuman},     {2, 2, SideComputer},  {4, 2, SideComputer},  {6, 2, SideComputer}, {7, 2, SideComputer},
+    {10, 2, SideComputer}, {11, 2, SideComputer}, {13, 1, SideComputer}, {14, 1, SideComputer}, {16, 1, SideComputer},
+    {21, 2, SideHuman},    {23, 5, SideHuman},    {24, 5, SideHuman},    {27, 2, SideHuman}};
+
+// For each double the position with the most distinct final positions that a
+// hill climb over random positions found: computer blots that every die can
+// move, human checkers on the bar or alone, so that nothing blocks.
+const std::vector<Stack> kWorst[6] = {
+    {{0, 10, SideHuman},    {1, 1, SideHuman},     {2, 1, SideHuman},     {3, 1, SideComputer},  {4, 1, SideComputer},
+     {6, 1, SideComputer},  {7, 1, SideComputer},  {8, 1, SideHuman},     {9, 1, SideComputer},  {10, 1, SideComputer},
+     {12, 1, SideComputer}, {13, 1, SideComputer}, {15, 1, SideComputer}, {16, 1, SideComputer}, {17, 1, SideHuman},
+     {18, 1, SideComputer}, {20, 1, SideComputer}, {21, 1, SideComputer}, {22, 1, SideHuman},    {23, 1, SideComputer},
+     {24, 1, SideComputer}},
+    {{0, 7, SideHuman},     {1, 1, SideHuman},     {2, 1, SideHuman},     {3, 1, SideHuman},     {4, 1, SideHuman},
+     {5, 1, SideComputer},  {6, 1, SideComputer},  {7, 1, SideComputer},  {8, 1, SideComputer},  {9, 1, SideComputer},
+     {10, 1, SideHuman},    {12, 1, SideComputer}, {13, 1, SideComputer}, {14, 1, SideComputer}, {15, 1, SideComputer},
+     {16, 1, SideHuman},    {17, 1, SideHuman},    {18, 1, SideComputer}, {19, 1, SideComputer}, {20, 1, SideComputer},
+     {21, 1, SideComputer}, {22, 1, SideHuman},    {23, 1, SideComputer}, {24, 1, SideComputer}},
+    {{0, 10, SideHuman},    {3, 1, SideHuman},     {5, 1, SideHuman},     {6, 1, SideHuman},     {7, 1, SideComputer},
+     {8, 1, SideComputer},  {9, 1, SideComputer},  {10, 1, SideComputer}, {11, 1, SideComputer}, {12, 1, SideComputer},
+     {13, 1, SideComputer}, {14, 1, SideComputer}, {15, 1, SideComputer}, {16, 1, SideHuman},    {18, 1, SideHuman},
+     {19, 1, SideComputer}, {20, 1, SideComputer}, {21, 1, SideComputer}, {22, 1, SideComputer}, {23, 1, SideComputer},
+     {24, 1, SideComputer}},
+    {{0, 10, SideHuman},    {5, 1, SideHuman},     {6, 1, SideHuman},     {7, 1, SideHuman},     {8, 1, SideHuman},
+     {9, 1, SideComputer},  {10, 1, SideComputer}, {11, 1, SideComputer}, {12, 1, SideComputer}, {13, 1, SideComputer},
+     {14, 1, SideComputer}, {15, 1, SideComputer}, {16, 1, SideComputer}, {17, 1, SideComputer}, {18, 1, SideHuman},
+     {19, 1, SideComputer}, {20, 1, SideComputer}, {21, 1, SideComputer}, {22, 1, SideComputer}, {23, 1, SideComputer},
+     {24, 1, SideComputer}},
+    {{0, 12, SideHuman},    {1, 1, SideHuman},     {2, 1, SideHuman},     {7, 1, SideComputer},  {10, 1, SideHuman},
+     {11, 1, SideComputer}, {12, 1, SideComputer}, {13, 1, SideComputer}, {14, 1, SideComputer}, {15, 1, SideComputer},
+     {16, 1, SideComputer}, {17, 1, SideComputer}, {18, 1, SideComputer}, {19, 1, SideComputer}, {20, 1, SideComputer},
+     {21, 1, SideComputer}, {22, 1, SideComputer}, {23, 1, SideComputer}, {24, 1, SideComputer}},
+    {{0, 11, SideHuman},    {4, 1, SideHuman},     {6, 1, SideHuman},     {8, 1, SideComputer},  {9, 1, SideHuman},
+     {10, 1, SideComputer}, {11, 1, SideHuman},    {12, 1, SideComputer}, {13, 1, SideComputer}, {14, 1, SideComputer},
+     {15, 1, SideComputer}, {16, 1, SideComputer}, {17, 1, SideComputer}, {18, 1, SideComputer}, {19, 1, SideComputer},
+     {20, 1, SideComputer}, {21, 1, SideComputer}, {22, 1, SideComputer}, {23, 1, SideComputer}, {24, 1, SideComputer}},
+};
+
 const std::vector<Case> kCases = {
     {"ordinary", "start 3-1", {}, {3, 1}},
     {"ordinary", "start 6-5", {}, {6, 5}},
@@ -85,6 +136,15 @@ const std::vector<Case> kCases = {
     {"worst", "blots 1-1", kBlots, {1, 1, 1, 1}},
     {"worst", "blots 2-2", kBlots, {2, 2, 2, 2}},
     {"worst", "blots 3-3", kBlots, {3, 3, 3, 3}},
+    {"selfplay", "endgame 2-2", kSelfPlay1, {2, 2, 2, 2}},
+    {"selfplay", "endgame 1-1", kSelfPlay2, {1, 1, 1, 1}},
+    {"selfplay", "contact 1-1", kSelfPlay3, {1, 1, 1, 1}},
+    {"worst", "built 1-1", kWorst[0], {1, 1, 1, 1}},
+    {"worst", "built 2-2", kWorst[1], {2, 2, 2, 2}},
+    {"worst", "built 3-3", kWorst[2], {3, 3, 3, 3}},
+    {"worst", "built 4-4", kWorst[3], {4, 4, 4, 4}},
+    {"worst", "built 5-5", kWorst[4], {5, 5, 5, 5}},
+    {"worst", "built 6-6", kWorst[5], {6, 6, 6, 6}},
 };
 
 // A live board built the way the game builds it, without drawing.
@@ -130,10 +190,11 @@ void PrintSummary() {
   g_turn = SideComputer;
   g_LevelOfPlay = 2;
   std::printf("\nSummary (level 2, time per move):\n");
-  std::printf("%-10s %-12s %6s %12s %12s %12s %8s\n", "group", "position", "runs", "median ms", "p90 ms", "max ms",
-              "allocs");
-  std::vector<double> all[3];
-  const char* groups[3] = {"ordinary", "doubles", "worst"};
+  std::printf("%-10s %-12s %6s %8s %8s %11s %11s %11s %7s\n", "group", "position", "runs", "leaves", "distinct",
+              "median ms", "p90 ms", "max ms", "allocs");
+  constexpr int kGroups = 4;
+  std::vector<double> all[kGroups];
+  const char* groups[kGroups] = {"ordinary", "doubles", "selfplay", "worst"};
   for (const Case& c : kCases) {
     Board board(c.stacks);
     DiceRoller dice;
@@ -150,17 +211,18 @@ void PrintSummary() {
       allocations += g_allocations - before;
       times.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
     }
-    for (int g = 0; g < 3; ++g)
+    for (int g = 0; g < kGroups; ++g)
       if (std::string(c.group) == groups[g]) all[g].insert(all[g].end(), times.begin(), times.end());
     std::sort(times.begin(), times.end());
-    std::printf("%-10s %-12s %6d %12.4f %12.4f %12.4f %8ld\n", c.group, c.name, runs, times[times.size() / 2],
-                times[times.size() * 9 / 10], times.back(), allocations / runs);
+    std::printf("%-10s %-12s %6d %8d %8d %11.4f %11.4f %11.4f %7ld\n", c.group, c.name, runs, engine.searchLeaves,
+                engine.searchScored, times[times.size() / 2], times[times.size() * 9 / 10], times.back(),
+                allocations / runs);
   }
-  for (int g = 0; g < 3; ++g) {
+  for (int g = 0; g < kGroups; ++g) {
     std::vector<double>& t = all[g];
     std::sort(t.begin(), t.end());
-    std::printf("%-10s %-12s %6zu %12.4f %12.4f %12.4f\n", groups[g], "(all)", t.size(), t[t.size() / 2],
-                t[t.size() * 9 / 10], t.back());
+    std::printf("%-10s %-12s %6zu %8s %8s %11.4f %11.4f %11.4f\n", groups[g], "(all)", t.size(), "", "",
+                t[t.size() / 2], t[t.size() * 9 / 10], t.back());
   }
 }
 
