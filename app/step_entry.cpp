@@ -41,7 +41,7 @@ void TremaWnd::OnKeyDown(unsigned key, unsigned /*repeatCount*/, unsigned flags)
     from = index;
     m_curStep[0] = static_cast<uint8_t>(from);
     const Position* source = m_board[from];
-    if ((barCount > 0 && from != 0) || source->owner != g_turn || source->count <= 0) {
+    if (!m_engine->BarAllows(from) || source->owner != g_turn || source->count <= 0) {
       if (barCount > 0) {
         SetStatusPane(2, LoadResString(kPlayBarFirstText));
         // The reminder: the checker on the bar jumps as if it had been hit.
@@ -73,7 +73,7 @@ void TremaWnd::OnKeyDown(unsigned key, unsigned /*repeatCount*/, unsigned flags)
     PromptStep(true);
     return;
   }
-  if ((barCount > 0 && from != 0) || !m_engine->IsLegalStep(from, distance)) {
+  if (!m_engine->BarAllows(from) || !m_engine->IsLegalStep(from, distance)) {
     PromptStep(true);
     return;
   }
@@ -190,7 +190,7 @@ void TremaWnd::HighlightPoint(int index, bool on) {
       if (die < 1 || die > 6) break;
       t += die;
       const int barCount = m_board[kHumanBar] ? m_board[kHumanBar]->count : 0;
-      if ((barCount > 0 && index != 0) || !m_engine->IsLegalStep(index, t - index)) break;
+      if (!m_engine->BarAllows(index) || !m_engine->IsLegalStep(index, t - index)) break;
       if (t < 25) {
         label(t, on);
       } else {

@@ -427,11 +427,10 @@ void TremaWnd::OnAutoForcedMoves() {
   for (int i = 0; i < DiceInList(*m_dice); ++i) {
     const int d = m_dice->die[i];
     const int barCount = m_board[kHumanBar] ? m_board[kHumanBar]->count : 0;
-    const int lastSource = barCount > 0 ? 0 : 24;
     int candidates = 0;
     int source = -1;
-    for (int j = 0; j <= lastSource; ++j) {
-      if (!m_engine->IsLegalStep(j, d)) continue;
+    for (int j = 0; j <= 24; ++j) {
+      if (!m_engine->BarAllows(j) || !m_engine->IsLegalStep(j, d)) continue;
       if (j == 0) {
         const int n = m_dice->count;
         const int other = m_dice->die[i == 0 ? 1 : 0];

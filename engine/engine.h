@@ -27,6 +27,9 @@ class Engine {
   int DefaultDestination(uint8_t source);
   bool MustPlayBothDice();
   void PruneDice();
+  // The bar rule for the side to move: with a checker of its own on the bar,
+  // only the bar is a source.
+  bool BarAllows(int source) const;
 
   // ---- evaluation ----
   void Evaluate();
@@ -132,8 +135,6 @@ class Engine {
 
   // Dice still to play, kept within the four slots.
   int DiceCount() const;
-  // The bar rule for the side to move.
-  bool BarAllows(int source) const;
   // Checkers of side on entry i of the live board, and of the position before
   // the move.
   // Inline: the evaluation calls them for every entry of every leaf.
