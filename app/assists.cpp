@@ -57,7 +57,7 @@ void TremaWnd::OnBestMove() {
   g_turn = SideHuman;
   m_engine->MirrorBoard();
 
-  const int n = m_dice->count < 0 ? 0 : (m_dice->count > 4 ? 4 : m_dice->count);
+  const int n = m_dice->InPlay();
   // Copied: a step that ends the game replaces the engine.
   uint8_t steps[4][2];
   const int count = HumanStepsFromBest(m_engine->bestFrom, m_engine->bestDice, n, steps);

@@ -66,10 +66,7 @@ void TremaWnd::OnKeyDown(unsigned key, unsigned /*repeatCount*/, unsigned flags)
   if (to == 0 || to >= 25) to = from + m_engine->BearOffDie(from);
 
   const int distance = to - from;
-  bool matches = false;
-  for (int i = (m_dice->count > 4 ? 4 : m_dice->count) - 1; i >= 0 && !matches; --i)
-    matches = m_dice->die[i] == distance;
-  if (!matches) {
+  if (!m_dice->Has(distance)) {
     PromptStep(true);
     return;
   }
@@ -181,7 +178,7 @@ void TremaWnd::HighlightPoint(int index, bool on) {
 
   // The targets are the human's; a computer's source has none on show.
   if (g_HighLight != 2 || g_turn != SideHuman || m_engine == nullptr || m_dice == nullptr) return;
-  const int n = m_dice->count < 0 ? 0 : (m_dice->count > 4 ? 4 : m_dice->count);
+  const int n = m_dice->InPlay();
   const int passes = n == 2 ? 2 : 1;
   for (int pass = 0; pass < passes; ++pass) {
     int t = index;

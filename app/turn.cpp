@@ -35,8 +35,6 @@ void HideAllDice(View& view) {
   }
 }
 
-int DiceInList(const DiceRoller& dice) { return dice.count < 0 ? 0 : (dice.count > 4 ? 4 : dice.count); }
-
 }  // namespace
 
 char TremaWnd::PointLetter(int index) {
@@ -210,7 +208,7 @@ std::string TremaWnd::FormatRoll() {
   static std::string text;
   text = LoadResString(kRollText);
   if (m_dice == nullptr) return text;
-  const int n = DiceInList(*m_dice);
+  const int n = m_dice->InPlay();
   const int side = (g_turn == SideHuman || g_turn == SideComputer) ? g_turn : SideNone;
   for (int i = 0; i < n; ++i) {
     const int value = m_dice->die[i];
@@ -277,15 +275,7 @@ bool TremaWnd::ExecuteStep(uint8_t* step) {
   ++m_stepCount;
   PointCurrentStep();
 
-  const int die = to - from;
-  const int n = DiceInList(*m_dice);
-  for (int i = n - 1; i >= 0; --i) {
-    if (m_dice->die[i] != die) continue;
-    for (int k = i; k + 1 < 4; ++k) m_dice->die[k] = m_dice->die[k + 1];
-    m_dice->die[3] = kNone;
-    --m_dice->count;
-    break;
-  }
+  m_dice->Remove(to - from);
 
   OnMouseMove(0, Point{0, 0});
   ShowDice();
@@ -383,7 +373,7 @@ void TremaWnd::OnComputerTurn() {
 
     AddLogLine(" ");
     SetStatusText(kComputerMovesText);
-    const int n = DiceInList(*m_dice);
+    const int n = m_dice->InPlay();
     for (int i = 0; i < n; ++i) {
       const uint8_t source = m_engine->bestFrom[i];
       const uint8_t die = m_engine->bestDice[i];
@@ -424,7 +414,7 @@ void TremaWnd::OnAutoForcedMoves() {
   // A source the player has already chosen is not overruled.
   if (m_curStep[0] != kNone) return;
 
-  for (int i = 0; i < DiceInList(*m_dice); ++i) {
+  for (int i = 0; i < m_dice->InPlay(); ++i) {
     const int d = m_dice->die[i];
     const int barCount = m_board[kHumanBar] ? m_board[kHumanBar]->count : 0;
     int candidates = 0;

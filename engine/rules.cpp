@@ -43,10 +43,7 @@ void Engine::Restore() {
   for (int i = 0; i < kBoardSize; ++i) board[i]->CopyModel(start[i]);
 }
 
-int Engine::DiceCount() const {
-  if (dice == nullptr || dice->count <= 0) return 0;
-  return dice->count > 4 ? 4 : dice->count;
-}
+int Engine::DiceCount() const { return dice == nullptr ? 0 : dice->InPlay(); }
 
 bool Engine::BarAllows(int source) const {
   if (g_turn == SideComputer) return *computerBar <= 0 || source == kComputerBar;
@@ -187,9 +184,7 @@ void Engine::PruneDice() {
       ++i;
       continue;
     }
-    for (int k = i; k < 3; ++k) dice->die[k] = dice->die[k + 1];
-    dice->die[3] = kNone;
-    if (dice->count > 0) --dice->count;
+    dice->RemoveAt(i);
   }
   // A count beyond the last die present names no dice.
   if (dice->count > i && (i >= 4 || dice->die[i] == kNone)) dice->count = i;
