@@ -13,93 +13,69 @@ constexpr int kResetScoresText = 112;
 
 }  // namespace
 
+// One row per command: what runs it and when it may run.
+struct TremaWnd::Command {
+  int id;
+  void (TremaWnd::*run)();      // null: the command does nothing
+  bool (TremaWnd::*enabled)();  // null: always enabled
+};
+
+const TremaWnd::Command* TremaWnd::FindCommand(int id) {
+  static const Command kCommands[] = {
+      {ID_FILE_NEW, &TremaWnd::OnNewGame, nullptr},
+      {ID_FILE_OPEN, &TremaWnd::OnFileOpen, nullptr},
+      {ID_FILE_SAVE_AS, &TremaWnd::OnFileSave, &TremaWnd::OnUpdateTurnStart},
+      {ID_SETTINGS, &TremaWnd::OnSettings, nullptr},
+      {ID_RESET_SCORE, &TremaWnd::OnResetScore, nullptr},
+      {ID_APP_EXIT, &TremaWnd::OnAppExit, nullptr},
+      {ID_SHOW_TREND, &TremaWnd::OnShowTrend, nullptr},
+      {ID_UNDO_STEP, &TremaWnd::OnUndo, &TremaWnd::OnUpdateUndo},
+      {ID_DOUBLE, &TremaWnd::OnDouble, &TremaWnd::OnUpdateDouble},
+      {ID_PASS, &TremaWnd::OnPass, &TremaWnd::OnUpdatePass},
+      {ID_GIVE_UP, &TremaWnd::OnGiveUp, &TremaWnd::OnUpdateFinishOrGiveUp},
+      {ID_BEST_MOVE, &TremaWnd::OnBestMove, nullptr},
+      {ID_SWAP_SIDES, &TremaWnd::OnSwapSides, &TremaWnd::OnUpdateTurnStart},
+      {ID_FINISH_GAME, &TremaWnd::OnFinishGame, &TremaWnd::OnUpdateFinishOrGiveUp},
+      {ID_COLORS, &TremaWnd::OnColors, nullptr},
+      {ID_REDRAW, &TremaWnd::OnRedraw, nullptr},
+      {ID_HELP, &TremaWnd::OnHelp, nullptr},
+      {ID_DOCUMENTATION, &TremaWnd::OnDocumentation, nullptr},
+      {ID_APP_ABOUT, &TremaWnd::OnAppAbout, nullptr},
+      {ID_COMPUTER_TURN, &TremaWnd::OnComputerTurn, nullptr},
+      {ID_AUTO_FORCED_MOVES, &TremaWnd::OnAutoForcedMoves, nullptr},
+      {ID_CTRL_T, nullptr, nullptr},
+      {ID_CTRL_H, nullptr, nullptr},
+  };
+  for (const Command& command : kCommands)
+    if (command.id == id) return &command;
+  return nullptr;
+}
+
 bool TremaWnd::CommandEnabled(int id) {
-  switch (id) {
-    case ID_PASS:
-      return m_engine != nullptr && m_engine->NoLegalStep();
-    case ID_DOUBLE: {
-      const bool enabled = CubeRule();
-      view().EnableCube(enabled);
-      return enabled;
-    }
-    case ID_UNDO_STEP:
-      return m_stepCount > 0;
-    case ID_SWAP_SIDES:
-    case ID_FILE_SAVE_AS:
-      return m_stepCount == 0;
-    case ID_FINISH_GAME:
-    case ID_GIVE_UP:
-      return !m_awaitConfirm;
-    default:
-      return true;
-  }
+  const Command* command = FindCommand(id);
+  return command == nullptr || command->enabled == nullptr || (this->*command->enabled)();
 }
 
 bool TremaWnd::RunCommand(int id) {
-  switch (id) {
-    case ID_FILE_NEW:
-      OnNewGame();
-      return true;
-    case ID_UNDO_STEP:
-      OnUndo();
-      return true;
-    case ID_DOUBLE:
-      OnDouble();
-      return true;
-    case ID_PASS:
-      OnPass();
-      return true;
-    case ID_GIVE_UP:
-      OnGiveUp();
-      return true;
-    case ID_SHOW_TREND:
-      OnShowTrend();
-      return true;
-    case ID_REDRAW:
-      OnRedraw();
-      return true;
-    case ID_RESET_SCORE:
-      OnResetScore();
-      return true;
-    case ID_COMPUTER_TURN:
-      OnComputerTurn();
-      return true;
-    case ID_AUTO_FORCED_MOVES:
-      OnAutoForcedMoves();
-      return true;
-    case ID_DOCUMENTATION:
-      OnDocumentation();
-      return true;
-    case ID_FILE_OPEN:
-      OnFileOpen();
-      return true;
-    case ID_FILE_SAVE_AS:
-      OnFileSave();
-      return true;
-    case ID_SWAP_SIDES:
-      OnSwapSides();
-      return true;
-    case ID_BEST_MOVE:
-      OnBestMove();
-      return true;
-    case ID_FINISH_GAME:
-      OnFinishGame();
-      return true;
-    case ID_APP_ABOUT:
-      OnAppAbout();
-      return true;
-    case ID_SETTINGS:
-      OnSettings();
-      return true;
-    case ID_COLORS:
-      OnColors();
-      return true;
-    case ID_CTRL_T:
-      return true;
-    default:
-      return false;
-  }
+  const Command* command = FindCommand(id);
+  if (command == nullptr) return false;
+  if (command->run != nullptr) (this->*command->run)();
+  return true;
 }
+
+bool TremaWnd::OnUpdatePass() { return m_engine != nullptr && m_engine->NoLegalStep(); }
+
+bool TremaWnd::OnUpdateDouble() { return CubeRule(); }
+
+bool TremaWnd::OnUpdateUndo() { return m_stepCount > 0; }
+
+bool TremaWnd::OnUpdateTurnStart() { return m_stepCount == 0; }
+
+bool TremaWnd::OnUpdateFinishOrGiveUp() { return !m_awaitConfirm; }
+
+void TremaWnd::OnAppExit() { m_frame->CloseWindow(); }
+
+void TremaWnd::OnHelp() { m_frame->ShowHelp(0); }
 
 void TremaWnd::OnNewGame() {
   if (host().MessageBox(LoadResString(kNewGameText), MB_YESNO | MB_ICONQUESTION) != IDYES) return;

@@ -126,22 +126,7 @@ void TremaWnd::Dispatch(const Message& msg) {
 void TremaWnd::OnCommand(int id, bool fromControl) {
   if (m_destroyed) return;
   if (!fromControl && !CommandEnabled(id)) return;
-  switch (id) {
-    case ID_APP_EXIT:
-      m_frame->CloseWindow();
-      return;
-    case ID_HELP:
-      m_frame->ShowHelp(0);
-      return;
-    case ID_DOCUMENTATION:
-      OnDocumentation();
-      return;
-    case ID_CTRL_H:
-      return;
-    default:
-      RunCommand(id);
-      return;
-  }
+  RunCommand(id);
 }
 
 void TremaWnd::DrainInput() {

@@ -134,8 +134,9 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   void MoveChecker(int from, int to);
 
   // ---- commands (commands.cpp) ----
+  // Whether a command may run now; a question only. Unknown ids are enabled.
   bool CommandEnabled(int id);
-  // Runs the handler of a command; false for an id without one.
+  // Runs the handler of a command, enabled or not; false for an unknown id.
   bool RunCommand(int id);
   void OnNewGame();
   void OnResetScore();
@@ -233,6 +234,17 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   int m_waitDepth = 0;
   // The frames of the animated move that runs.
   FramePacer m_pacer;
+
+  // ---- the command table and its enable rules (commands.cpp) ----
+  struct Command;
+  static const Command* FindCommand(int id);
+  bool OnUpdatePass();
+  bool OnUpdateDouble();
+  bool OnUpdateUndo();
+  bool OnUpdateTurnStart();
+  bool OnUpdateFinishOrGiveUp();
+  void OnAppExit();
+  void OnHelp();
 
   friend class TremaWndTest;
 

@@ -274,6 +274,8 @@ bool TremaWnd::ExecuteStep(uint8_t* step) {
   if (m_stepCount >= 0 && m_stepCount < 4) m_stepHit[m_stepCount] = hit;
   ++m_stepCount;
   PointCurrentStep();
+  // No double once a step is made; the button shows it at once.
+  view().EnableCube(CubeRule());
 
   m_dice->Remove(to - from);
 

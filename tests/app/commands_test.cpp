@@ -51,6 +51,27 @@ TEST_F(CommandsTest, EnableRulesAndCommandsNotYetBuilt) {
   EXPECT_TRUE(wnd->CommandEnabled(ID_PASS));  // no dice left; the wait takes the command anyway
 }
 
+// Asking whether the double may run leaves the cube button alone; the button
+// follows the game instead: a step made, even the only one of the turn,
+// greys it at once.
+TEST_F(CommandsTest, TheDoubleRuleOnlyAnswersAndTheButtonFollowsTheStep) {
+  SetOption("UseCube", 1);
+  UseRolls("3 4  2 1");
+  Start();
+  Pump();
+  HumanTurnWith(3, 0);
+  ASSERT_TRUE(view.cube.enabled);
+  view.cube.enabled = false;
+  EXPECT_TRUE(wnd->CommandEnabled(ID_DOUBLE));
+  EXPECT_FALSE(view.cube.enabled);
+
+  view.cube.enabled = true;
+  ASSERT_TRUE(PlayFirstLegalStep());
+  ASSERT_EQ(wnd->m_stepCount, 1);
+  EXPECT_FALSE(wnd->CommandEnabled(ID_DOUBLE));
+  EXPECT_FALSE(view.cube.enabled);
+}
+
 TEST_F(CommandsTest, SettingsColoursAndAboutRunTheirDialogs) {
   UseRolls("3 4  2 1");
   Start();
