@@ -64,9 +64,6 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   // Runs a command if its enable rule allows it (fromControl: the cube button,
   // which is not asked).
   void OnCommand(int id, bool fromControl);
-  // Removes every queued keyboard, mouse, command and timer message, after
-  // taking in native input that waits.
-  void DrainInput();
 
   // ---- layout, log and status bar (layout.cpp) ----
   void OnSize(int kind, int cx, int cy);
@@ -79,7 +76,6 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   void DeleteLastLogLine();
   const std::vector<std::string>& LogLines() const { return m_log; }
   void SetStatusText(int id);
-  void SetStatusPane(int pane, const std::string& text);
   void OnShowTrend();
   std::string TrendText();
   void DrawTrendBar();
@@ -98,28 +94,17 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   void LogStep(const uint8_t* step);
   void OnAutoForcedMoves();
   void OnPass();
-  bool ClosedOut(int side);
   // Keys, clicks, pass, undo and double count only in the human's turn of a
   // running game, and not once the turn has been handed over.
   bool HumanInputAllowed();
-  // Posts ID_COMPUTER_TURN as the hand-over of the human's turn.
-  void HandOver();
-  // Ends the wait cursor of the computer's turn if it is on.
-  void EndComputerWait();
   // Pause after the computer's search: 1500 ms, on doubles less the search time.
   static int SearchPauseMs(bool doubles, int32_t searchMs);
-  // FirstMoveBy as the game applies it: a value outside 0 to 2 counts as 2.
-  static int FirstMoveByRule();
   // Points m_curStep at the entry of the step being entered.
   void PointCurrentStep();
-  // "A" to "X" for points 1 to 24, "0" for every other index.
-  static char PointLetter(int index);
 
   // ---- doubling, game end, scoring (doubling.cpp) ----
   void UpdateCube();
-  bool CubeRule();
   bool ComputerWantsToDouble();
-  void ComputerOffersDouble();
   void OnDouble();
   void OnGiveUp();
   void GameOver(int winner, bool checkGammon);
@@ -182,6 +167,7 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   // ---- the services ----
   Host& host() { return *m_host; }
   View& view() { return *m_view; }
+  IniStore& Profile() { return *m_profile; }
 
   // ---- members (the state of the game) ----
   Rect m_clientRect{};
@@ -207,33 +193,34 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   int m_diceMode = 0;
   int m_stepCount = 0;
   int m_cubeValue = 1;
-  bool m_waitCursor = false;
-  // Turn sequence and step entry: which steps of this turn hit a blot, the
-  // hand-over is queued, the computer's turn runs, it has the wait cursor on,
-  // and the entry m_curStep points at once all four steps are made.
-  bool m_stepHit[4] = {false, false, false, false};
+  // The hand-over of the human's turn is queued (the test fixture clears it
+  // when it sets up a turn).
   bool m_handOverPending = false;
-  bool m_inComputerTurn = false;
-  bool m_computerWait = false;
-  uint8_t m_spareStep[2] = {0xFF, 0xFF};
 
  private:
-  Host* m_host;
-  View* m_view;
-  FrameServices* m_frame;
-  Surface* m_surface;
-  GameDialogs* m_dialogs;
-  IniStore* m_profile;
-  std::string m_docFile;
-  std::string m_displayName;
-  MessageQueue m_queue;
-  bool m_pumping = false;
-  bool m_destroyed = false;
-  std::vector<std::string> m_log;
-  // Wait cursor depth, so that every path ends it once.
-  int m_waitDepth = 0;
-  // The frames of the animated move that runs.
-  FramePacer m_pacer;
+  // ---- messages (tremawnd.cpp) ----
+  // Removes every queued keyboard, mouse, command and timer message, after
+  // taking in native input that waits.
+  void DrainInput();
+
+  // ---- layout, log and status bar (layout.cpp) ----
+  void SetStatusPane(int pane, const std::string& text);
+
+  // ---- turn sequence (turn.cpp) ----
+  bool ClosedOut(int side);
+  // Posts ID_COMPUTER_TURN as the hand-over of the human's turn.
+  void HandOver();
+  // Ends the wait cursor of the computer's turn if it is on.
+  void EndComputerWait();
+  // FirstMoveBy as the game applies it: a value outside 0 to 2 counts as 2.
+  static int FirstMoveByRule();
+  // "A" to "X" for points 1 to 24, "0" for every other index.
+  static char PointLetter(int index);
+
+  // ---- doubling (doubling.cpp) ----
+  // The human may double now: the rule of the command and of the cube button.
+  bool CubeRule();
+  void ComputerOffersDouble();
 
   // ---- the command table and its enable rules (commands.cpp) ----
   struct Command;
@@ -246,14 +233,33 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   void OnAppExit();
   void OnHelp();
 
-  friend class TremaWndTest;
-
- public:
+  // ---- the services ----
   // Wait cursor, balanced.
   void BeginWait();
   void EndWait();
-  IniStore& Profile() { return *m_profile; }
   const std::string& DisplayName() const { return m_displayName; }
   GameDialogs& Dialogs() { return *m_dialogs; }
-  FrameServices& Frame() { return *m_frame; }
+
+  Host* m_host;
+  View* m_view;
+  FrameServices* m_frame;
+  Surface* m_surface;
+  GameDialogs* m_dialogs;
+  IniStore* m_profile;
+  std::string m_docFile;
+  std::string m_displayName;
+  MessageQueue m_queue;
+  bool m_destroyed = false;
+  std::vector<std::string> m_log;
+  // Wait cursor depth, so that every path ends it once.
+  int m_waitDepth = 0;
+  // The frames of the animated move that runs.
+  FramePacer m_pacer;
+  // Turn sequence and step entry: which steps of this turn hit a blot, the
+  // computer's turn runs, it has the wait cursor on, and the entry m_curStep
+  // points at once all four steps are made.
+  bool m_stepHit[4] = {false, false, false, false};
+  bool m_inComputerTurn = false;
+  bool m_computerWait = false;
+  uint8_t m_spareStep[2] = {0xFF, 0xFF};
 };
