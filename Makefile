@@ -23,7 +23,7 @@ run: build
 	@./scripts/run-game.sh $(BUILD)/bin
 
 test: build
-	@./scripts/run-tests.sh $(BUILD)
+	@JOBS=$(JOBS) ./scripts/run-tests.sh $(BUILD)
 
 bench: build
 	@$(BUILD)/bin/engine_bench --benchmark_counters_tabular=true
