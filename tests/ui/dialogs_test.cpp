@@ -17,6 +17,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 #include <vector>
 
 #include "app/dice.h"
@@ -394,13 +395,20 @@ TEST(Help, BookTopicsAndDocumentation) {
   const std::string book = (fs::current_path() / "tremaw.htb").string();
   ASSERT_TRUE(fs::exists(book)) << book;
   SetHelpBookPath(book);
-  const std::pair<int, const char*> topics[] = {
-      {155, "settings.htm"}, {105, "colors.htm"}, {115, "giveup.htm"}, {120, "finish.htm"}, {0, "index.htm"},
-      {4711, "index.htm"}};
-  for (const auto& [context, page] : topics) {
+  // Each page is rendered as HTML, whatever the system's MIME database says
+  // of ".htm": the reader sees the heading, never the tags.
+  const std::tuple<int, const char*, const char*> topics[] = {
+      {155, "settings.htm", "Settings"},        {105, "colors.htm", "Colour schemes"},
+      {115, "giveup.htm", "Giving up"},         {120, "finish.htm", "Automatic finish"},
+      {0, "index.htm", "Kolvar Backgammon"},    {4711, "index.htm", "Kolvar Backgammon"}};
+  for (const auto& [context, page, heading] : topics) {
     ShowHelpContext(nullptr, context);
     const std::string shown = CurrentHelpPage();
     EXPECT_NE(shown.find(page), std::string::npos) << context << ": " << shown;
+    std::string text = CurrentHelpText();
+    text.erase(0, text.find_first_not_of(" \n"));
+    EXPECT_EQ(text.find('<'), std::string::npos) << context << ": " << text.substr(0, 80);
+    EXPECT_EQ(text.rfind(heading, 0), 0u) << context << ": " << text.substr(0, 80);
   }
   EXPECT_EQ(told.size(), 1u);
   CloseHelp();
