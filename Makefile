@@ -6,7 +6,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean asan
+.PHONY: all deps configure build run test bench clean asan asan-gui
 
 all: build
 
@@ -34,5 +34,14 @@ asan: deps
 	@cmake --build $(BUILD)-asan -j $(JOBS)
 	@cd $(BUILD)-asan && ctest --output-on-failure -j $(JOBS)
 
+# The window tests once under the same sanitizers, on a screen of their own.
+# Leaks are not looked for here: GTK and its libraries keep memory to the end
+# by design; the unit tests above check ours.
+asan-gui: deps
+	@cmake -S . -B $(BUILD)-asan-gui -DCMAKE_BUILD_TYPE=Debug -DTREMAW_SANITIZE=ON -DTREMAW_GUI=ON -DTREMAW_BENCH=OFF > /dev/null
+	@cmake --build $(BUILD)-asan-gui -j $(JOBS) --target gui_tests
+	@cd $(BUILD)-asan-gui/bin && ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy \
+	  xvfb-run -a -s "-screen 0 1920x1080x24" ./gui_tests
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-asan-gui

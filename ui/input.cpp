@@ -176,7 +176,7 @@ int InputRouter::FilterEvent(wxEvent& event) {
   if (!m_attached) return Event_Skip;
   const wxEventType t = event.GetEventType();
   if (!IsKeyEvent(t) && !IsMouseEvent(t)) return Event_Skip;
-  auto* window = wxDynamicCast(event.GetEventObject(), wxWindow);
+  auto* window = dynamic_cast<wxWindow*>(event.GetEventObject());
   if (window == nullptr || wxGetTopLevelParent(window) != m_frame) return Event_Skip;
   return Route(event, window);
 }

@@ -537,8 +537,9 @@ void MainFrame::SetBackground(Color background) {
   if (m_log != nullptr) m_log->SetColour(c);
   for (wxWindow* child : m_canvas->GetChildren()) {
     // The cube keeps the look of a push button; only what stands on the board
-    // takes the board's colour.
-    if (wxDynamicCast(child, wxButton) != nullptr) continue;
+    // takes the board's colour. (dynamic_cast, not wx's cast macro: that one
+    // converts the pointer before it has checked the class.)
+    if (dynamic_cast<wxButton*>(child) != nullptr) continue;
     child->SetBackgroundColour(c);
     child->Refresh(false);
   }

@@ -46,7 +46,7 @@ std::string Label(wxWindow* w) { return w ? w->GetLabel().utf8_string() : std::s
 void ExpectNoOverlaps(wxWindow* dlg) {
   std::vector<wxWindow*> solid;
   for (wxWindow* c : dlg->GetChildren())
-    if (!wxDynamicCast(c, wxStaticLine) && !wxDynamicCast(c, wxStaticBox)) solid.push_back(c);
+    if (!dynamic_cast<wxStaticLine*>(c) && !dynamic_cast<wxStaticBox*>(c)) solid.push_back(c);
   const wxRect client(wxPoint(0, 0), dlg->GetClientSize());
   for (size_t i = 0; i < solid.size(); ++i) {
     const wxRect a = solid[i]->GetRect();
@@ -108,7 +108,7 @@ TEST_F(DialogsTest, StatisticsDialogShowsTheGameAndAnswers) {
     EXPECT_EQ(Label(dlg.Control(IDC_STAT_AGAIN)), "Noch&mal");
     EXPECT_EQ(Label(dlg.Control(IDC_STAT_QUIT)), "&Beenden");
     EXPECT_EQ(Label(dlg.Control(IDC_STAT_SAME)), "&Gleiches Würfelschema");
-    auto* first = wxDynamicCast(dlg.Control(IDC_STAT_NEW), wxRadioButton);
+    auto* first = dynamic_cast<wxRadioButton*>(dlg.Control(IDC_STAT_NEW));
     if (first == nullptr) {
       ADD_FAILURE() << "no first radio button";
       return wxID_CANCEL;
@@ -116,7 +116,7 @@ TEST_F(DialogsTest, StatisticsDialogShowsTheGameAndAnswers) {
     EXPECT_TRUE(first->GetValue());
     EXPECT_EQ(dlg.GetBackgroundColour(), wxColour(0xD2, 0xB6, 0x55));
     EXPECT_EQ(dlg.Control(IDC_STAT_TIME_HUMAN)->GetBackgroundColour(), wxColour(0xD2, 0xB6, 0x55));
-    auto* again = wxDynamicCast(dlg.Control(IDC_STAT_AGAIN), wxButton);
+    auto* again = dynamic_cast<wxButton*>(dlg.Control(IDC_STAT_AGAIN));
     EXPECT_EQ(dlg.GetDefaultItem(), again);
     // The sound and the trend are done by the time the dialog shows.
     EXPECT_EQ(host.sounds.size(), 1u);
@@ -150,7 +150,7 @@ TEST_F(DialogsTest, StatisticsDialogShowsTheGameAndAnswers) {
     const int x = (a.x + b.x) / 2, y = a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
     EXPECT_TRUE(near(x, y, [](int, int gr) { return gr > 150; }));
     EXPECT_FALSE(near(x, y + 8, [](int, int gr) { return gr > 150; }));
-    wxDynamicCast(dlg.Control(IDC_STAT_SWAPPED), wxRadioButton)->SetValue(true);
+    dynamic_cast<wxRadioButton*>(dlg.Control(IDC_STAT_SWAPPED))->SetValue(true);
     return wxID_OK;
   };
   StatisticsResult r = dialogs.Statistics(SideHuman);
@@ -164,7 +164,7 @@ TEST_F(DialogsTest, StatisticsDialogShowsTheGameAndAnswers) {
   // Beenden (Esc and the close box end the dialog the same way): the choice
   // is not read back, and the lose sound is off.
   dialogs.answer = [](wxDialog& d) -> int {
-    wxDynamicCast(dynamic_cast<StatDlg&>(d).Control(IDC_STAT_SAME), wxRadioButton)->SetValue(true);
+    dynamic_cast<wxRadioButton*>(dynamic_cast<StatDlg&>(d).Control(IDC_STAT_SAME))->SetValue(true);
     return wxID_CANCEL;
   };
   r = dialogs.Statistics(SideComputer);
@@ -186,7 +186,7 @@ TEST_F(DialogsTest, ModalLoopsEndLikeThePlayersAnswer) {
   auto whenOpen = [](std::function<void(wxDialog&)> act) {
     wxTheApp->CallAfter([act] {
       for (wxWindow* w : wxTopLevelWindows)
-        if (auto* d = wxDynamicCast(w, wxDialog); d && d->IsModal()) {
+        if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) {
           act(*d);
           return;
         }
@@ -196,7 +196,7 @@ TEST_F(DialogsTest, ModalLoopsEndLikeThePlayersAnswer) {
   wxTimer guard;
   guard.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
     for (wxWindow* w : wxTopLevelWindows)
-      if (auto* d = wxDynamicCast(w, wxDialog); d && d->IsModal()) d->EndModal(wxID_ABORT);
+      if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) d->EndModal(wxID_ABORT);
   });
   guard.StartOnce(10000);
 
@@ -213,8 +213,8 @@ TEST_F(DialogsTest, ModalLoopsEndLikeThePlayersAnswer) {
   EXPECT_EQ(r.result, IDCANCEL);
 
   whenOpen([](wxDialog& d) {
-    wxDynamicCast(dynamic_cast<StatDlg&>(d).Control(IDC_STAT_SAME), wxRadioButton)->SetValue(true);
-    auto* def = wxDynamicCast(d.GetDefaultItem(), wxButton);
+    dynamic_cast<wxRadioButton*>(dynamic_cast<StatDlg&>(d).Control(IDC_STAT_SAME))->SetValue(true);
+    auto* def = dynamic_cast<wxButton*>(d.GetDefaultItem());
     ASSERT_NE(def, nullptr);
     wxCommandEvent click(wxEVT_BUTTON, def->GetId());
     click.SetEventObject(def);
