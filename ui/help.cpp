@@ -9,6 +9,8 @@
 #include <wx/html/htmlwin.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
+// After msgdlg.h, which it builds on.
+#include <wx/generic/msgdlgg.h>
 #include <wx/sysopt.h>
 #include <wx/utils.h>
 
@@ -30,7 +32,10 @@ void Tell(wxWindow* parent, const std::string& text) {
     g_messageHook(text);
     return;
   }
-  wxMessageBox(U8(text), wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(), wxOK | wxICON_EXCLAMATION, parent);
+  // The generic box: GTK 3's own shows no icon.
+  wxGenericMessageDialog box(parent, U8(text), wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(),
+                             wxOK | wxICON_EXCLAMATION);
+  box.ShowModal();
 }
 
 // The book is zipped; the zip file system is needed once to read it. Its pages

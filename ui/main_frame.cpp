@@ -568,10 +568,11 @@ void MainFrame::CreateControls(const ControlLayout& layout) {
 
   for (int i = 0; i < 4; ++i) {
     const Rect h = layout.humanDice[i], c = layout.computerDice[i];
-    m_humanDice[static_cast<size_t>(i)] = new wxStaticBitmap(m_canvas, wxID_ANY, wxNullBitmap, wxPoint(h.left, h.top),
-                                                             wxSize(h.Width(), h.Height()));
+    // Die faces are pictures on the board: their clicks are the board's.
+    m_humanDice[static_cast<size_t>(i)] = new wxStaticBitmap(
+        m_canvas, wxID_ANY, wxNullBitmap, wxPoint(h.left, h.top), wxSize(h.Width(), h.Height()), 0, kBoardWindowName);
     m_computerDice[static_cast<size_t>(i)] = new wxStaticBitmap(
-        m_canvas, wxID_ANY, wxNullBitmap, wxPoint(c.left, c.top), wxSize(c.Width(), c.Height()));
+        m_canvas, wxID_ANY, wxNullBitmap, wxPoint(c.left, c.top), wxSize(c.Width(), c.Height()), 0, kBoardWindowName);
     m_humanDice[static_cast<size_t>(i)]->Hide();
     m_computerDice[static_cast<size_t>(i)]->Hide();
   }
