@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/layout_rules.h"
@@ -187,6 +188,71 @@ TEST_F(FrameTest, StartsSizedByTheRuleAndDrawsTheStartingPosition) {
   ASSERT_NE(frame->DieStatic(DiceRow::Human, 0), nullptr);
   EXPECT_TRUE(frame->DieStatic(DiceRow::Human, 0)->IsShown());
   EXPECT_FALSE(frame->DieStatic(DiceRow::Computer, 0)->IsShown());
+}
+
+// The cube button and the tray counts line up with the die faces, and stand
+// in the same place in every game.
+TEST_F(FrameTest, ControlsStayPutFromGameToGame) {
+  Start();
+  RunEvents(200);
+  auto places = [this] {
+    std::vector<std::tuple<int, int, int, int>> out;
+    for (wxWindow* child : frame->Canvas()->GetChildren()) {
+      const wxRect r = child->GetRect();
+      out.emplace_back(r.x, r.y, r.width, r.height);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+  };
+  const auto first = places();
+  const int dieTop = frame->DieStatic(DiceRow::Human, 0)->GetPosition().y;
+  EXPECT_EQ(frame->CubeButton()->GetPosition().y, dieTop);
+  for (int game = 2; game <= 3; ++game) {
+    // The client area changes after the start, as when a window manager adds
+    // its frame once the window shows.
+    frame->GetMenuBar()->Show(game != 2);
+    frame->SendSizeEvent();
+    RunEvents(100);
+    answers = {IDYES};
+    Menu(ID_FILE_NEW);
+    RunEvents(200);
+    EXPECT_EQ(places(), first) << "game " << game;
+    EXPECT_EQ(frame->CubeButton()->GetPosition().y, dieTop) << "game " << game;
+  }
+}
+
+// Real clicks on the status bar, a die face and the log reach the game as
+// presses of either button (the confirmation wait and the right button rely
+// on them); a die face passes its release on as a click on the board.
+TEST_F(FrameTest, ClicksOnChildControlsReachTheGame) {
+  Start();
+  RunEvents(300);
+  wxWindow* die = frame->DieStatic(DiceRow::Human, 0);
+  ASSERT_TRUE(die->IsShown());
+  const struct {
+    wxWindow* window;
+    bool release;
+  } kTargets[] = {{frame->GetStatusBar(), false}, {die, true}, {frame->Canvas()->FindWindowByName(kLogWindowName), false}};
+  wxUIActionSimulator sim;
+  for (const auto& target : kTargets) {
+    ASSERT_NE(target.window, nullptr);
+    SCOPED_TRACE(Utf8(target.window->GetName()));
+    const wxSize size = target.window->GetSize();
+    sim.MouseMove(target.window->ClientToScreen(wxPoint(size.x / 2, size.y / 2)));
+    RunEvents(50);
+    frame->Core()->Queue().Clear();
+    sim.MouseClick(wxMOUSE_BTN_LEFT);
+    sim.MouseClick(wxMOUSE_BTN_RIGHT);
+    // Taken in, not handled: a right click handled would open the context menu.
+    frame->GameHost().TakeInPendingInput();
+    std::vector<uint32_t> seen;
+    for (Message m; frame->Core()->Queue().Get(m);)
+      if (m.message != WM_MOUSEMOVE && m.message != WM_TIMER) seen.push_back(m.message);
+    if (target.release)
+      EXPECT_EQ(seen, (std::vector<uint32_t>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP}));
+    else
+      EXPECT_EQ(seen, (std::vector<uint32_t>{WM_LBUTTONDOWN, WM_RBUTTONDOWN}));
+  }
 }
 
 TEST_F(FrameTest, SpritesSaveAndRestoreTheSurface) {
