@@ -221,38 +221,48 @@ TEST_F(FrameTest, ControlsStayPutFromGameToGame) {
   }
 }
 
-// Real clicks on the status bar, a die face and the log reach the game as
-// presses of either button (the confirmation wait and the right button rely
-// on them); a die face passes its release on as a click on the board.
+// Clicks on the status bar, a shown die face and the log, sent to those
+// windows as GTK sends them: a right click on any of them takes the step back,
+// a left click on the status bar ends the confirmation wait.
 TEST_F(FrameTest, ClicksOnChildControlsReachTheGame) {
+  std::ofstream(dir + "/tremaw.ini") << "[Options]\nFirstMoveBy=2\nDiceMode=1\nAutoChangeTurn=0\nSpeed=50\n";
+  manualDice = {{6, 4}, {1, 2}};
   Start();
   RunEvents(300);
+  TremaWnd* core = frame->Core();
   wxWindow* die = frame->DieStatic(DiceRow::Human, 0);
   ASSERT_TRUE(die->IsShown());
-  const struct {
-    wxWindow* window;
-    bool release;
-  } kTargets[] = {{frame->GetStatusBar(), false}, {die, true}, {frame->Canvas()->FindWindowByName(kLogWindowName), false}};
-  wxUIActionSimulator sim;
-  for (const auto& target : kTargets) {
-    ASSERT_NE(target.window, nullptr);
-    SCOPED_TRACE(Utf8(target.window->GetName()));
-    const wxSize size = target.window->GetSize();
-    sim.MouseMove(target.window->ClientToScreen(wxPoint(size.x / 2, size.y / 2)));
+  auto click = [](wxWindow* w, wxEventType type) {
+    wxMouseEvent e(type);
+    e.m_x = w->GetSize().x / 2;
+    e.m_y = w->GetSize().y / 2;
+    e.m_leftDown = type == wxEVT_LEFT_DOWN;
+    e.m_rightDown = type == wxEVT_RIGHT_DOWN;
+    e.SetEventObject(w);
+    w->GetEventHandler()->ProcessEvent(e);
     RunEvents(50);
-    frame->Core()->Queue().Clear();
-    sim.MouseClick(wxMOUSE_BTN_LEFT);
-    sim.MouseClick(wxMOUSE_BTN_RIGHT);
-    // Taken in, not handled: a right click handled would open the context menu.
-    frame->GameHost().TakeInPendingInput();
-    std::vector<uint32_t> seen;
-    for (Message m; frame->Core()->Queue().Get(m);)
-      if (m.message != WM_MOUSEMOVE && m.message != WM_TIMER) seen.push_back(m.message);
-    if (target.release)
-      EXPECT_EQ(seen, (std::vector<uint32_t>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP}));
-    else
-      EXPECT_EQ(seen, (std::vector<uint32_t>{WM_LBUTTONDOWN, WM_RBUTTONDOWN}));
+  };
+  auto step = [this](char from, char to) {
+    SendKey(wxEVT_KEY_DOWN, from);
+    RunEvents(150);
+    const std::string last = frame->LogLinesShown().back();
+    if (last.size() >= 6 && last.compare(last.size() - 6, 6, "nach  ") == 0) SendKey(wxEVT_KEY_DOWN, to);
+    RunEvents(150);
+  };
+  wxWindow* log = frame->Canvas()->FindWindowByName(kLogWindowName);
+  for (wxWindow* w : {die, static_cast<wxWindow*>(frame->GetStatusBar()), log}) {
+    SCOPED_TRACE(Utf8(w->GetName()));
+    step('A', 'G');
+    ASSERT_EQ(core->m_stepCount, 1);
+    click(w, wxEVT_RIGHT_DOWN);
+    EXPECT_EQ(core->m_stepCount, 0);
+    EXPECT_EQ(core->m_board[1]->count, 2);
   }
+  step('A', 'G');
+  step('A', 'E');
+  ASSERT_EQ(core->m_awaitConfirm, 1);
+  click(frame->GetStatusBar(), wxEVT_LEFT_DOWN);
+  EXPECT_EQ(core->m_awaitConfirm, 0);
 }
 
 TEST_F(FrameTest, SpritesSaveAndRestoreTheSurface) {
