@@ -5,6 +5,7 @@
 #include <wx/button.h>
 #include <wx/menu.h>
 #include <wx/statbmp.h>
+#include <wx/statusbr.h>
 #include <wx/uiaction.h>
 #include <wx/weakref.h>
 
@@ -23,6 +24,7 @@
 #include "platform/sound.h"
 #include "resources/ids.h"
 #include "resources/menu_table.h"
+#include "resources/strings.h"
 #include "settings/colors.h"
 #include "settings/options.h"
 #include "tests/support/game_fakes.h"
@@ -88,6 +90,7 @@ class FrameTest : public ::testing::Test {
     };
     s.sound = std::make_unique<RecordingSound>(&sounds);
     s.onHelp = [this]() { ++helpCalls; };
+    s.screen = screen;
     frame = new MainFrame(std::move(s));
     weak = frame;
     frame->GameHost().SetAnswerFunction([this](const std::string& text, unsigned type) {
@@ -136,6 +139,7 @@ class FrameTest : public ::testing::Test {
   std::function<void()> onBox;
   std::vector<std::pair<int, int>> manualDice;
   int helpCalls = 0;
+  Size screen{0, 0};
 };
 
 TEST_F(FrameTest, StartsSizedByTheRuleAndDrawsTheStartingPosition) {
@@ -263,6 +267,47 @@ TEST_F(FrameTest, ClicksOnChildControlsReachTheGame) {
   ASSERT_EQ(core->m_awaitConfirm, 1);
   click(frame->GetStatusBar(), wxEVT_LEFT_DOWN);
   EXPECT_EQ(core->m_awaitConfirm, 0);
+}
+
+// Every text the game writes fits its place, on the windows the size rule
+// gives for small and large screens: the log's lines, the status texts of
+// panes 0 and 2, the tray counts.
+TEST_F(FrameTest, TextsFitTheirPlaces) {
+  const Size kScreens[] = {{800, 600}, {1024, 768}, {1920, 1080}, {3840, 2160}};
+  const struct {
+    int pane, id;
+  } kStatusTexts[] = {{0, 117}, {0, 118}, {0, 114}, {0, 115}, {0, 236}, {0, 57345}, {2, 231}, {2, 232}};
+  for (const Size& area : kScreens) {
+    SCOPED_TRACE(std::to_string(area.cx) + "x" + std::to_string(area.cy));
+    if (weak) weak->Close(true);
+    RunEvents(30);
+    screen = area;
+    Start();
+    RunEvents(200);
+    auto width = [](wxWindow* w, const wxString& text) {
+      int x = 0, y = 0;
+      w->GetTextExtent(text, &x, &y);
+      return x;
+    };
+    wxWindow* log = frame->Canvas()->FindWindowByName(kLogWindowName);
+    ASSERT_GE(frame->LogLinesShown().size(), 5u);
+    for (const std::string& line : frame->LogLinesShown())
+      EXPECT_LE(width(log, Wx(line)), log->GetClientSize().x - 2) << line;
+
+    wxStatusBar* status = frame->GetStatusBar();
+    for (const auto& t : kStatusTexts) {
+      const std::string text = StringTableEntry(t.id);
+      frame->SetStatusText(t.pane, text);
+      wxRect field;
+      ASSERT_TRUE(status->GetFieldRect(t.pane, field));
+      EXPECT_LE(width(status, Wx(text)), field.width - 4) << text;
+    }
+    for (wxWindow* child : frame->Canvas()->GetChildren()) {
+      if (child->GetName() == kBoardWindowName && dynamic_cast<wxStaticBitmap*>(child) == nullptr) {
+        EXPECT_LE(width(child, "15"), child->GetClientSize().x) << "tray count";
+      }
+    }
+  }
 }
 
 TEST_F(FrameTest, SpritesSaveAndRestoreTheSurface) {
