@@ -225,6 +225,43 @@ TEST_F(StepEntryTest, ForcedStepsAndPassing) {
   EXPECT_TRUE(wnd->m_awaitConfirm);
 }
 
+// The right button with a source chosen cancels it (line and highlight);
+// nothing to play: a click beside the board passes with "Kein Zug" in place
+// of the prompt; the trend bar is drawn again after a step.
+TEST_F(StepEntryTest, RightClickCancelsTheSourceAndAClickBesideTheBoardPasses) {
+  g_HighLight = 2;
+  SetBoard({{1, 2, SideHuman}, {19, 13, SideHuman}, {6, 5, SideComputer}, {8, 10, SideComputer}});
+  HumanTurnWith(6, 5);
+  Key('A');
+  ASSERT_EQ(LastLog(), "1ter von  A  nach  ");
+  ASSERT_NE(static_cast<PositionTop*>(wnd->m_board[1])->labelColor, 0);
+  RightClickAt(1, 1);
+  EXPECT_EQ(wnd->m_curStep[0], 0xFF);
+  EXPECT_EQ(LastLog(), "1ter von  ");
+  EXPECT_EQ(static_cast<PositionTop*>(wnd->m_board[1])->labelColor, 0);
+  EXPECT_TRUE(view.contextMenus.empty());
+  const int bars = view.trendBars;
+  Key('A');
+  Key('G');
+  EXPECT_EQ(Count(7), 1);
+  EXPECT_GT(view.trendBars, bars) << "the trend bar comes back after the move";
+  EXPECT_EQ(static_cast<PositionTop*>(wnd->m_board[1])->labelColor, 0) << "no highlight outlives the step";
+
+  // On the bar before a closed board: nothing to play.
+  SetBoard({{0, 1, SideHuman}, {19, 14, SideHuman}, {1, 2, SideComputer}, {2, 2, SideComputer},
+            {3, 2, SideComputer}, {4, 2, SideComputer}, {5, 2, SideComputer}, {6, 2, SideComputer},
+            {13, 3, SideComputer}});
+  HumanTurnWith(6, 5);
+  ASSERT_EQ(LastLog(), "1ter von  ");
+  ASSERT_EQ(LogLine(1), "2ter von  ");  // left from the turn before
+  ClickAt(1, 1);
+  const auto& log = wnd->LogLines();
+  const auto noMove = std::find(log.begin(), log.end(), "Kein Zug");
+  ASSERT_NE(noMove, log.end()) << "passed";
+  ASSERT_NE(noMove, log.begin());
+  EXPECT_EQ(*(noMove - 1), "2ter von  ") << "in place of the prompt";
+}
+
 TEST_F(StepEntryTest, TargetsOfTheHighlight) {
   auto labels = [&]() {
     std::vector<int> lit;
