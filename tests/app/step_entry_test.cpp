@@ -191,11 +191,19 @@ TEST_F(StepEntryTest, ForcedStepsAndPassing) {
   EXPECT_EQ(wnd->m_stepCount, 0);
   EXPECT_EQ(LastLog(), "1ter von  ");
 
-  // One checker on the bar, both dice enter: neither entry is forced.
+  // One checker on the bar, both dice enter: neither entry is forced. (The
+  // turns set up here do not pass NextTurn, which clears the take-back.)
+  g_UndoneThisTurn = 0;
   SetBoard({{0, 1, SideHuman}, {19, 14, SideHuman}, {1, 2, SideComputer}, {2, 13, SideComputer}});
   HumanTurnWith(3, 4);
   EXPECT_EQ(Count(0), 1);
   EXPECT_EQ(wnd->m_stepCount, 0);
+  // Only the 3 enters (4 is closed): that entry is forced.
+  SetBoard({{0, 1, SideHuman}, {19, 14, SideHuman}, {4, 2, SideComputer}, {2, 13, SideComputer}});
+  HumanTurnWith(3, 4);
+  EXPECT_EQ(Count(0), 0);
+  EXPECT_EQ(Count(3), 1);
+  EXPECT_EQ(wnd->m_stepCount, 1);
   g_AutoForcedMoves = 0;
 
   // Both dice must be played: a pass after a step that blocks the other die is

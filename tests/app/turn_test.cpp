@@ -123,6 +123,12 @@ TEST_F(TurnTest, FirstSideByFirstMoveByAndAfterAFinishedGame) {
   EXPECT_EQ(g_turn, SideComputer);
   Pump();
   EXPECT_EQ(LogLine(4), "Würfeln: 4+4+4+4");
+  // A tie after the human won: the human opens, with four dice.
+  dialogs.AnswerStatistics(IDOK, 0);
+  UseRolls("2 2");
+  wnd->GameOver(SideHuman, false);
+  EXPECT_EQ(g_turn, SideHuman);
+  EXPECT_EQ(LogLine(1), "Würfeln: 2+2+2+2");
 }
 
 TEST_F(TurnTest, PausesAfterTheSearchAndTheDiceSound) {
