@@ -313,6 +313,18 @@ TEST_F(StepEntryTest, TargetsOfTheHighlight) {
   EXPECT_EQ(labels(), (std::vector<int>{1, 3, 4}));  // 6 is closed
   wnd->OnMouseMove(0, EntryCentre(12));
   EXPECT_EQ(g_HoverPoint, 1);
+
+  // Bearing off: the human's tray is a target; the hover never takes it.
+  SetBoard({{19, 3, SideHuman}, {22, 12, SideHuman}, {6, 15, SideComputer}});
+  HumanTurnWith(3, 1);
+  wnd->HighlightPoint(22, true);
+  EXPECT_TRUE(wnd->TrayHighlight());
+  wnd->HighlightPoint(22, false);
+  EXPECT_FALSE(wnd->TrayHighlight());
+  wnd->OnMouseMove(0, EntryCentre(22));
+  ASSERT_EQ(g_HoverPoint, 22);
+  wnd->OnMouseMove(0, EntryCentre(kHumanTray));
+  EXPECT_EQ(g_HoverPoint, -1);
 }
 
 }  // namespace
