@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -246,12 +247,18 @@ TEST_F(FrameTest, ClicksOnChildControlsReachTheGame) {
     w->GetEventHandler()->ProcessEvent(e);
     RunEvents(50);
   };
-  auto step = [this](char from, char to) {
+  // Waits, at most two seconds, for the game to get there (slower under the
+  // sanitizers).
+  auto until = [](const std::function<bool()>& done) {
+    for (int i = 0; i < 100 && !done(); ++i) RunEvents(20);
+  };
+  auto step = [&](char from, char to) {
+    const int steps = core->m_stepCount;
     SendKey(wxEVT_KEY_DOWN, from);
-    RunEvents(150);
+    until([&] { return frame->LogLinesShown().back().find("nach") != std::string::npos; });
     const std::string last = frame->LogLinesShown().back();
     if (last.size() >= 6 && last.compare(last.size() - 6, 6, "nach  ") == 0) SendKey(wxEVT_KEY_DOWN, to);
-    RunEvents(150);
+    until([&] { return core->m_stepCount > steps || core->m_awaitConfirm; });
   };
   wxWindow* log = frame->Canvas()->FindWindowByName(kLogWindowName);
   for (wxWindow* w : {die, static_cast<wxWindow*>(frame->GetStatusBar()), log}) {
@@ -259,6 +266,7 @@ TEST_F(FrameTest, ClicksOnChildControlsReachTheGame) {
     step('A', 'G');
     ASSERT_EQ(core->m_stepCount, 1);
     click(w, wxEVT_RIGHT_DOWN);
+    until([&] { return core->m_stepCount == 0; });
     EXPECT_EQ(core->m_stepCount, 0);
     EXPECT_EQ(core->m_board[1]->count, 2);
   }
@@ -266,6 +274,7 @@ TEST_F(FrameTest, ClicksOnChildControlsReachTheGame) {
   step('A', 'E');
   ASSERT_EQ(core->m_awaitConfirm, 1);
   click(frame->GetStatusBar(), wxEVT_LEFT_DOWN);
+  until([&] { return core->m_awaitConfirm == 0; });
   EXPECT_EQ(core->m_awaitConfirm, 0);
 }
 
