@@ -1,4 +1,8 @@
 // The opening table, the exhaustive search and the end-for-end board turn.
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "tests/engine/engine_fixture.h"
 
 class SearchTest : public EngineTest {
@@ -73,17 +77,22 @@ TEST_F(SearchTest, OpeningTable) {
     EXPECT_EQ(e.bestFrom[1], 8);
   }
   {
-    // Searched instead: not the first move, a lower level, doubles, dice outside 1 to 6.
+    // Searched instead: not the first move, a lower level (a fresh engine, so
+    // that no score of an earlier search remains), doubles, dice outside 1 to 6.
+    for (int level : {0, 1}) {
+      TestBoard fresh;
+      Engine lower(fresh.get(), &dice);
+      g_LevelOfPlay = level;
+      SetDice({3, 1});
+      lower.ChooseMove(true);
+      EXPECT_NE(lower.bestScore, INT_MIN) << level;
+    }
+    g_LevelOfPlay = 2;
     TestBoard b;
     Engine e(b.get(), &dice);
     SetDice({6, 5});
     e.ChooseMove(false);
     EXPECT_NE(e.bestScore, INT_MIN);
-    g_LevelOfPlay = 1;
-    SetDice({3, 1});
-    e.ChooseMove(true);
-    EXPECT_NE(e.bestScore, INT_MIN);
-    g_LevelOfPlay = 2;
     SetDice({3, 3, 3, 3});
     e.ChooseMove(true);
     EXPECT_NE(e.bestScore, INT_MIN);
@@ -94,6 +103,36 @@ TEST_F(SearchTest, OpeningTable) {
     EXPECT_EQ(e.bestDice[0], 3);
     EXPECT_EQ(e.bestFrom[1], kNone);
   }
+}
+
+// The whole table: the steps each pair of different dice plays from the
+// starting position (the computer moves from s to s - die).
+TEST_F(SearchTest, OpeningTableMoves) {
+  g_turn = SideComputer;
+  g_LevelOfPlay = 2;
+  const struct {
+    int a, b;
+    std::vector<std::pair<int, int>> steps;
+  } kTable[] = {
+      {1, 2, {{24, 23}, {13, 11}}}, {1, 3, {{8, 5}, {6, 5}}},   {1, 4, {{24, 23}, {13, 9}}},
+      {1, 5, {{24, 23}, {13, 8}}},  {1, 6, {{13, 7}, {8, 7}}},   {2, 3, {{24, 21}, {13, 11}}},
+      {2, 4, {{8, 4}, {6, 4}}},     {2, 5, {{24, 22}, {13, 8}}}, {2, 6, {{24, 18}, {13, 11}}},
+      {3, 4, {{24, 21}, {13, 9}}},  {3, 5, {{8, 3}, {6, 3}}},    {3, 6, {{24, 18}, {13, 10}}},
+      {4, 5, {{24, 20}, {13, 8}}},  {4, 6, {{24, 20}, {20, 14}}}, {6, 5, {{24, 18}, {18, 13}}}};
+  for (const auto& row : kTable)
+    for (const bool swapped : {false, true}) {
+      if (row.a == 6 && swapped) continue;  // 5 then 6 is searched
+      SCOPED_TRACE(std::to_string(row.a) + (swapped ? " swapped" : ""));
+      TestBoard played;
+      TestBoard expected;
+      Engine e(played.get(), &dice);
+      SetDice({swapped ? row.b : row.a, swapped ? row.a : row.b});
+      e.ChooseMove(true);
+      EXPECT_EQ(e.bestScore, INT_MIN) << "from the table";
+      ASSERT_TRUE(PlayBest(e, played, 2));
+      for (const auto& [from, to] : row.steps) expected[from]->Position::MoveTo(to);
+      EXPECT_TRUE(Unchanged(played, Take(expected)));
+    }
 }
 
 TEST_F(SearchTest, NothingToPlay) {
