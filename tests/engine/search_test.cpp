@@ -1,4 +1,5 @@
 // The opening table, the exhaustive search and the end-for-end board turn.
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -133,6 +134,85 @@ TEST_F(SearchTest, OpeningTableMoves) {
       for (const auto& [from, to] : row.steps) expected[from]->Position::MoveTo(to);
       EXPECT_TRUE(Unchanged(played, Take(expected)));
     }
+}
+
+// Whole searches at each level on a few positions: the chosen steps and the
+// best score. Any term of a level's score that is left out or changed moves
+// at least one of them.
+TEST_F(SearchTest, GoldenSearches) {
+  auto position = [](int p) {
+    using L = std::initializer_list<Stack>;
+    switch (p) {
+      case 0:  // both sides with blots, the computer able to hit
+        return std::make_unique<TestBoard>(L{{24, 2, SideComputer}, {13, 4, SideComputer}, {8, 3, SideComputer},
+                                             {6, 4, SideComputer}, {5, 1, SideComputer}, {3, 1, SideComputer},
+                                             {1, 2, SideHuman}, {4, 1, SideHuman}, {10, 1, SideHuman},
+                                             {12, 4, SideHuman}, {17, 3, SideHuman}, {19, 4, SideHuman}});
+      case 1:  // the computer building a prime with a checker of the human's behind it
+        return std::make_unique<TestBoard>(L{{2, 1, SideHuman}, {8, 3, SideComputer}, {7, 3, SideComputer},
+                                             {6, 3, SideComputer}, {5, 2, SideComputer}, {13, 3, SideComputer},
+                                             {24, 1, SideComputer}, {11, 1, SideHuman}, {16, 3, SideHuman},
+                                             {19, 5, SideHuman}, {20, 5, SideHuman}});
+      case 3:  // a sixth point in a row makes a full prime
+        return std::make_unique<TestBoard>(L{{8, 2, SideComputer}, {7, 2, SideComputer}, {6, 2, SideComputer},
+                                             {5, 2, SideComputer}, {4, 2, SideComputer}, {13, 4, SideComputer},
+                                             {12, 1, SideComputer}, {1, 2, SideHuman}, {19, 5, SideHuman},
+                                             {20, 4, SideHuman}, {21, 4, SideHuman}});
+      default:  // a checker of the computer's on the bar
+        return std::make_unique<TestBoard>(L{{kComputerBar, 1, SideComputer}, {13, 5, SideComputer},
+                                             {8, 3, SideComputer}, {6, 5, SideComputer}, {1, 1, SideComputer},
+                                             {2, 2, SideHuman}, {4, 1, SideHuman}, {12, 5, SideHuman},
+                                             {17, 3, SideHuman}, {19, 4, SideHuman}});
+    }
+  };
+  // position, dice, level, best score, sources in playing order
+  const struct {
+    int position, d0, d1, level, score;
+    int from[4];
+  } kGolden[] = {
+      {0, 6, 4, 0, -12100, {13, 7, 255, 255}},
+      {0, 6, 4, 1, 20032, {13, 7, 255, 255}},
+      {0, 6, 4, 2, 21477, {13, 7, 255, 255}},
+      {0, 3, 1, 0, 0, {6, 6, 255, 255}},
+      {0, 3, 1, 1, 64264, {6, 6, 255, 255}},
+      {0, 3, 1, 2, 65709, {6, 6, 255, 255}},
+      {0, 2, 2, 0, 40540, {24, 24, 22, 22}},
+      {0, 2, 2, 1, 67424, {24, 6, 6, 5}},
+      {0, 2, 2, 2, 68869, {24, 6, 6, 5}},
+      {1, 6, 4, 0, 32650, {24, 18, 255, 255}},
+      {1, 6, 4, 1, 32650, {24, 18, 255, 255}},
+      {1, 6, 4, 2, 32650, {24, 18, 255, 255}},
+      {1, 3, 1, 0, 5490, {24, 8, 255, 255}},
+      {1, 3, 1, 1, 5490, {24, 8, 255, 255}},
+      {1, 3, 1, 2, 5490, {24, 8, 255, 255}},
+      {1, 2, 2, 0, 15660, {24, 13, 13, 13}},
+      {1, 2, 2, 1, 147193, {24, 13, 6, 4}},
+      {1, 2, 2, 2, 147193, {24, 13, 6, 4}},
+      {2, 6, 4, 0, -5700, {25, 21, 255, 255}},
+      {2, 6, 4, 1, -5700, {25, 21, 255, 255}},
+      {2, 6, 4, 2, -5700, {25, 21, 255, 255}},
+      {2, 3, 1, 0, -13200, {25, 22, 255, 255}},
+      {2, 3, 1, 1, -13200, {25, 22, 255, 255}},
+      {2, 3, 1, 2, -13200, {25, 22, 255, 255}},
+      {2, 2, 2, 0, -9200, {25, 13, 13, 13}},
+      {2, 2, 2, 1, 2066, {25, 8, 6, 6}},
+      {2, 2, 2, 2, 3511, {25, 8, 6, 6}},
+      {3, 4, 3, 1, 8033, {13, 12, 255, 255}},
+      {3, 4, 3, 2, 49478, {13, 12, 255, 255}},
+  };
+  for (const auto& g : kGolden) {
+    SCOPED_TRACE(::testing::Message() << g.position << ": " << g.d0 << "-" << g.d1 << " level " << g.level);
+    auto b = position(g.position);
+    g_LevelOfPlay = g.level;
+    Engine e(b->get(), &dice);
+    if (g.d0 == g.d1)
+      SetDice({g.d0, g.d0, g.d0, g.d0});
+    else
+      SetDice({g.d0, g.d1});
+    e.ChooseMove(false);
+    EXPECT_EQ(e.bestScore, g.score);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(e.bestFrom[i], g.from[i]) << i;
+  }
 }
 
 TEST_F(SearchTest, NothingToPlay) {
