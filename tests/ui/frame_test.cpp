@@ -29,6 +29,7 @@
 #include "settings/colors.h"
 #include "settings/options.h"
 #include "tests/support/game_fakes.h"
+#include "tests/support/game_state.h"
 #include "tests/ui/gui_support.h"
 #include "ui/input.h"
 #include "ui/main_frame.h"
@@ -276,6 +277,27 @@ TEST_F(FrameTest, ClicksOnChildControlsReachTheGame) {
   click(frame->GetStatusBar(), wxEVT_LEFT_DOWN);
   until([&] { return core->m_awaitConfirm == 0; });
   EXPECT_EQ(core->m_awaitConfirm, 0);
+}
+
+// A point chosen while a checker waits on the bar: the checker there jumps as
+// if hit, with the hit sound, and the hint shows in pane 2.
+TEST_F(FrameTest, BarReminderJumpsWithTheHitSound) {
+  std::ofstream(dir + "/tremaw.ini") << "[Options]\nFirstMoveBy=2\nDiceMode=1\nSpeed=50\n"
+                                     << "[Sounds]\nHitSoundActive=1\nHit=hit.wav\n";
+  manualDice = {{6, 4}};
+  Start();
+  RunEvents(200);
+  PutUpBoard(*frame->Core(), {{0, 1, SideHuman}, {19, 14, SideHuman}, {6, 5, SideComputer}, {8, 10, SideComputer}});
+  frame->Core()->m_engine->UpdateRace();
+  frame->Invalidate(true);
+  frame->UpdateNow();
+  RunEvents(100);
+  sounds.clear();
+  SendKey(wxEVT_KEY_DOWN, 'S');
+  RunEvents(300);
+  EXPECT_EQ(std::count(sounds.begin(), sounds.end(), g_SoundFiles[SoundHit]), 1);
+  EXPECT_EQ(frame->StatusText(2), "");  // the new prompt clears the hint again
+  EXPECT_EQ(frame->Core()->m_board[0]->count, 1);
 }
 
 // Every text the game writes fits its place, on the windows the size rule
