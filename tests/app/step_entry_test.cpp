@@ -254,6 +254,8 @@ TEST_F(StepEntryTest, RightClickCancelsTheSourceAndAClickBesideTheBoardPasses) {
   EXPECT_EQ(Count(7), 1);
   EXPECT_GT(view.trendBars, bars) << "the trend bar comes back after the move";
   EXPECT_EQ(static_cast<PositionTop*>(wnd->m_board[1])->labelColor, 0) << "no highlight outlives the step";
+  EXPECT_EQ(g_HoverPoint, -1) << "nor the hover's";
+  EXPECT_EQ(static_cast<PositionTop*>(wnd->m_board[7])->labelColor, 0);
 
   // On the bar before a closed board: nothing to play.
   SetBoard({{0, 1, SideHuman}, {19, 14, SideHuman}, {1, 2, SideComputer}, {2, 2, SideComputer},
