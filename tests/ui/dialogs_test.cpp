@@ -333,6 +333,26 @@ TEST_F(DialogsTest, ManualDiceDialogValidatesEveryEntry) {
   dialogs.Run(dice);
 }
 
+// Every label of the dialogs has the room GTK needs for it: no text is cut.
+TEST_F(DialogsTest, LabelsFitTheirControls) {
+  DiceRoller dice;
+  DiceDlg diceDlg(nullptr, dice, nullptr);
+  StatDlg statDlg(nullptr, SideHuman, nullptr);
+  for (wxDialog* dlg : {static_cast<wxDialog*>(&diceDlg), static_cast<wxDialog*>(&statDlg)}) {
+    const wxSize client = dlg->GetClientSize();
+    for (wxWindow* child : dlg->GetChildren()) {
+      if (child->GetLabel().empty() || dynamic_cast<wxStaticBox*>(child) != nullptr) continue;
+      SCOPED_TRACE(child->GetLabel().utf8_string());
+      const wxSize best = child->GetBestSize(), size = child->GetSize();
+      EXPECT_GE(size.x, best.x);
+      EXPECT_GE(size.y, best.y);
+      const wxRect r = child->GetRect();
+      EXPECT_LE(r.GetRight(), client.x) << "inside the dialog";
+      EXPECT_LE(r.GetBottom(), client.y) << "inside the dialog";
+    }
+  }
+}
+
 // F1 and the Help button of every dialog ask for the topic of that dialog.
 TEST_F(DialogsTest, F1AndHelpButtonsOpenTheDialogsTopic) {
   std::vector<int> asked;
