@@ -6,13 +6,11 @@
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "resources/ids.h"
+#include "resources/strings.h"
 #include "settings/options.h"
 
 namespace {
 
-constexpr int kToText = 106;
-constexpr int kChooseDestinationText = 114;
-constexpr int kPlayBarFirstText = 231;
 constexpr int kNoDestination = 255;
 
 bool StepKey(unsigned key) { return (key >= 'A' && key <= 'X') || key == '0'; }

@@ -8,20 +8,10 @@
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "resources/ids.h"
+#include "resources/strings.h"
 #include "settings/options.h"
 
 namespace {
-
-constexpr int kStepSuffixText = 100;  // 100 to 103: "ter"
-constexpr int kFromText = 105;
-constexpr int kToText = 106;
-constexpr int kRollText = 107;
-constexpr int kComputerThinksText = 115;
-constexpr int kComputerMovesText = 116;
-constexpr int kConfirmText = 117;
-constexpr int kCannotMoveText = 118;
-constexpr int kNoMoveText = 239;
-constexpr int kMustPlayBothText = 1047;
 
 constexpr int kDiceSoundPauseMs = 250;
 constexpr int kCancelPauseMs = 200;
@@ -238,7 +228,7 @@ void TremaWnd::PromptStep(bool cancel) {
 
   const int number = m_stepCount + 1;
   std::string prompt = std::to_string(number);
-  prompt += LoadResString(kStepSuffixText + (number >= 1 && number <= 4 ? number - 1 : 0));
+  prompt += LoadResString(kFirstOrdinalText + (number >= 1 && number <= 4 ? number - 1 : 0));
   prompt += ' ';
   prompt += LoadResString(kFromText);
   AddLogLine(prompt);
