@@ -1,5 +1,5 @@
 // Swapping sides, the best move and the automatic finish.
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "resources/strings.h"

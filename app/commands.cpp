@@ -1,5 +1,5 @@
 // Command enabling and the command handlers of the main window.
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "resources/ids.h"

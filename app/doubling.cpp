@@ -1,7 +1,7 @@
 // The doubling cube, giving up, and the end of a game with its scoring.
 #include <string>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "resources/ids.h"

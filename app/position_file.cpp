@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/game_state.h"
 #include "app/layout_rules.h"
-#include "app/stats.h"
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "platform/file_io.h"

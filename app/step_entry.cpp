@@ -2,7 +2,7 @@
 // the point under the mouse and of the points the dice reach from it.
 #include <string>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "resources/ids.h"
