@@ -1,6 +1,6 @@
 #pragma once
 // The state of the game in play and of the run, by side (element 0 holds
-// nothing), and its one reset. The side to move, the hits and the automatic
+// nothing), and its resets. The side to move, the hits and the automatic
 // finish are read by the board and the engine, so they are defined with the
 // board (board/types.h, included here) but reset here with the rest.
 #include <cstdint>
