@@ -2,16 +2,15 @@
 #include <climits>
 #include <string>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "resources/ids.h"
+#include "resources/strings.h"
 #include "settings/options.h"
 
 namespace {
 
-constexpr int kComputerDoublesText = 108;
-constexpr int kComputerDeclinesText = 235;
 constexpr int kMaxCube = 64;
 constexpr int kDoublingBalance = -37;
 constexpr int kHumanDoublePauseMs = 1500;

@@ -8,6 +8,7 @@
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "board/piece.h"
+#include "resources/strings.h"
 #include "settings/colors.h"
 #include "settings/options.h"
 
@@ -141,9 +142,9 @@ std::string TremaWnd::TrendText() {
   int computer = 0, human = 0;
   PipCounts(m_board, computer, human);
   const int d = computer - human;
-  if (d == 0) return LoadResString(232);
+  if (d == 0) return LoadResString(kTrendEvenText);
   char buf[96];
-  std::snprintf(buf, sizeof buf, LoadResString(d > 0 ? 120 : 119), d > 0 ? d : -d);
+  std::snprintf(buf, sizeof buf, LoadResString(d > 0 ? kHumanLeadsText : kComputerLeadsText), d > 0 ? d : -d);
   return buf;
 }
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "resources/ids.h"
 #include "settings/options.h"
 #include "tests/support/game_fixture.h"

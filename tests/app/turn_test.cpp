@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "resources/ids.h"
 #include "settings/options.h"
 #include "tests/support/game_fixture.h"

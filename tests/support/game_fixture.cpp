@@ -9,7 +9,7 @@
 #include <fstream>
 #include <vector>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "board/position.h"
 #include "resources/ids.h"
 #include "settings/options.h"

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "app/dice.h"
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "board/types.h"
 #include "dialogs/dice_entry.h"
 #include "dialogs/statistics.h"

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "app/game_dialogs.h"
+#include "app/game_state.h"
 #include "app/position_file.h"
-#include "app/stats.h"
 #include "app/tremawnd.h"
 #include "dialogs/small_dialogs.h"
 #include "platform/sound.h"
