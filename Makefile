@@ -14,7 +14,7 @@ PREFIX ?= /usr/local
 # No "Entering directory" lines from the makes that cmake runs.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps configure build run test bench clean asan install uninstall
+.PHONY: all deps configure build run test bench clean asan asan-gui install uninstall
 
 all: build
 
@@ -31,7 +31,7 @@ run: build
 	@./scripts/run-game.sh $(BUILD)/bin
 
 test: build
-	@./scripts/run-tests.sh $(BUILD)
+	@JOBS=$(JOBS) ./scripts/run-tests.sh $(BUILD)
 
 bench: build
 	@$(BUILD)/bin/engine_bench --benchmark_counters_tabular=true
@@ -67,5 +67,14 @@ fuzz: deps
 	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_targets
 	@./fuzz/run.sh $(BUILD)-fuzz/bin $(FUZZ_SECONDS)
 
+# The window tests once under the same sanitizers, on a screen of their own.
+# Leaks are not looked for here: GTK and its libraries keep memory to the end
+# by design; the unit tests above check ours.
+asan-gui: deps
+	@cmake -S . -B $(BUILD)-asan-gui -DCMAKE_BUILD_TYPE=Debug -DTREMAW_SANITIZE=ON -DTREMAW_GUI=ON -DTREMAW_BENCH=OFF > /dev/null
+	@cmake --build $(BUILD)-asan-gui -j $(JOBS) --target gui_tests
+	@cd $(BUILD)-asan-gui/bin && ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy \
+	  xvfb-run -a -s "-screen 0 1920x1080x24" ./gui_tests
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-asan-gui

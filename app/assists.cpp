@@ -1,12 +1,12 @@
 // Swapping sides, the best move and the automatic finish.
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/text.h"
 #include "app/tremawnd.h"
+#include "resources/strings.h"
 #include "settings/options.h"
 
 namespace {
 
-constexpr int kHoldEscText = 236;
 constexpr int kStrongestLevel = 2;
 
 // Board index i seen from the other side: points and bars end for end, the

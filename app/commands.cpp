@@ -1,17 +1,11 @@
 // Command enabling and the command handlers of the main window.
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "resources/ids.h"
+#include "resources/strings.h"
 #include "settings/colors.h"
 #include "settings/options.h"
-
-namespace {
-
-constexpr int kNewGameText = 233;
-constexpr int kResetScoresText = 112;
-
-}  // namespace
 
 // One row per command: what runs it and when it may run.
 struct TremaWnd::Command {

@@ -11,12 +11,12 @@
 #include "engine/engine.h"
 #include "platform/host.h"
 #include "platform/random.h"
+#include "resources/strings.h"
 #include "settings/options.h"
 
 namespace {
 
 constexpr uint8_t kNoDie = 0xFF;
-constexpr int kInvalidRollsFileText = 238;
 
 uint8_t RandomDie() { return static_cast<uint8_t>(GameRand() % 6 + 1); }
 

@@ -1,16 +1,16 @@
 // The doubling cube, giving up, and the end of a game with its scoring.
+#include <climits>
 #include <string>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "resources/ids.h"
+#include "resources/strings.h"
 #include "settings/options.h"
 
 namespace {
 
-constexpr int kComputerDoublesText = 108;
-constexpr int kComputerDeclinesText = 235;
 constexpr int kMaxCube = 64;
 constexpr int kDoublingBalance = -37;
 constexpr int kHumanDoublePauseMs = 1500;
@@ -119,8 +119,11 @@ void TremaWnd::GameOver(int winner, bool checkGammon) {
       m_cubeValue *= 2;
   }
 
-  g_RunScore[winner] += m_cubeValue;
-  g_Score[winner] += m_cubeValue;
+  // A total read from the settings file may already stand at the largest int;
+  // it stays there rather than wrap.
+  const auto addPoints = [this](int& score) { score = score > INT_MAX - m_cubeValue ? INT_MAX : score + m_cubeValue; };
+  addPoints(g_RunScore[winner]);
+  addPoints(g_Score[winner]);
   Profile().WriteInt("Game", "Human", g_Score[SideHuman]);
   Profile().WriteInt("Game", "Computer", g_Score[SideComputer]);
 

@@ -8,6 +8,7 @@
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "board/piece.h"
+#include "resources/strings.h"
 #include "settings/colors.h"
 #include "settings/options.h"
 
@@ -31,7 +32,12 @@ void TremaWnd::OnSize(int kind, int cx, int cy) {
   // A minimised window keeps the client rectangle it had: the board and the
   // shake go on measuring the real board.
   if (kind == kSizeMinimized || m_view->IsMinimised()) return;
-  m_clientRect = Rect{0, 0, cx, cy};
+  // The trays of every game and the controls, placed once, share the client
+  // area the window had when the controls were made. A window manager that
+  // adds its frame only once the window shows changes the area afterwards;
+  // taking that in would move the trays and the cube away from the dice.
+  const bool placed = m_view->ControlsCreated();
+  if (!placed) m_clientRect = Rect{0, 0, cx, cy};
   const Size screen = m_view->ScreenArea();
   const Size window = WindowSizeForScreen(screen.cx, screen.cy);
   const BoardScale s = BoardScaleFor(window);
@@ -42,7 +48,7 @@ void TremaWnd::OnSize(int kind, int cx, int cy) {
   m_view->SetWindowSize(window.cx, window.cy);
   if (m_board[0] == nullptr) m_view->SetWindowPos(10, 10);
   const Size client = m_view->ClientSize();
-  if (client.cx > 0 && client.cy > 0) m_clientRect = Rect{0, 0, client.cx, client.cy};
+  if (!placed && client.cx > 0 && client.cy > 0) m_clientRect = Rect{0, 0, client.cx, client.cy};
 }
 
 void TremaWnd::CreateControls() {
@@ -136,9 +142,9 @@ std::string TremaWnd::TrendText() {
   int computer = 0, human = 0;
   PipCounts(m_board, computer, human);
   const int d = computer - human;
-  if (d == 0) return LoadResString(232);
+  if (d == 0) return LoadResString(kTrendEvenText);
   char buf[96];
-  std::snprintf(buf, sizeof buf, LoadResString(d > 0 ? 120 : 119), d > 0 ? d : -d);
+  std::snprintf(buf, sizeof buf, LoadResString(d > 0 ? kHumanLeadsText : kComputerLeadsText), d > 0 ? d : -d);
   return buf;
 }
 

@@ -4,11 +4,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/game_state.h"
 #include "app/layout_rules.h"
-#include "app/stats.h"
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "platform/file_io.h"
+#include "resources/strings.h"
 
 // ---- the record ------------------------------------------------------------
 
@@ -173,8 +174,6 @@ std::optional<PositionRecord> DecodePositionFile(std::string_view bytes) {
 
 namespace {
 
-constexpr int kBadFileText = 234;
-constexpr int kFilterText = 1049;
 constexpr const char* kInitialName = "*.pos";
 constexpr const char* kExtension = ".pos";
 constexpr size_t kTitleChars = 63;
@@ -208,7 +207,7 @@ bool OpenableFile(const std::string& path) {
 FileChooser PositionChooser(bool save) {
   FileChooser c;
   c.save = save;
-  c.filter = LoadResString(kFilterText);
+  c.filter = LoadResString(kPositionFilterText);
   c.initialName = kInitialName;
   return c;
 }
@@ -268,7 +267,7 @@ void TremaWnd::OnFileOpen() {
   if (state != FileState::Read && !(state == FileState::Unusable && OpenableFile(path))) return;
   const std::optional<PositionRecord> loaded = DecodePositionFile(bytes);
   if (!loaded) {
-    host().MessageBox(LoadResString(kBadFileText), MB_OK | MB_ICONEXCLAMATION);
+    host().MessageBox(LoadResString(kBadPositionFileText), MB_OK | MB_ICONEXCLAMATION);
     return;
   }
   const PositionRecord& r = *loaded;

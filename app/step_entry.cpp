@@ -2,17 +2,15 @@
 // the point under the mouse and of the points the dice reach from it.
 #include <string>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "resources/ids.h"
+#include "resources/strings.h"
 #include "settings/options.h"
 
 namespace {
 
-constexpr int kToText = 106;
-constexpr int kChooseDestinationText = 114;
-constexpr int kPlayBarFirstText = 231;
 constexpr int kNoDestination = 255;
 
 bool StepKey(unsigned key) { return (key >= 'A' && key <= 'X') || key == '0'; }

@@ -10,7 +10,7 @@
 
 #include "app/dice.h"
 #include "app/game_dialogs.h"
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/view.h"
 #include "board/board_window.h"
 #include "board/position.h"

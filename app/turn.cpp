@@ -4,24 +4,14 @@
 #include <cstdio>
 #include <string>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "resources/ids.h"
+#include "resources/strings.h"
 #include "settings/options.h"
 
 namespace {
-
-constexpr int kStepSuffixText = 100;  // 100 to 103: "ter"
-constexpr int kFromText = 105;
-constexpr int kToText = 106;
-constexpr int kRollText = 107;
-constexpr int kComputerThinksText = 115;
-constexpr int kComputerMovesText = 116;
-constexpr int kConfirmText = 117;
-constexpr int kCannotMoveText = 118;
-constexpr int kNoMoveText = 239;
-constexpr int kMustPlayBothText = 1047;
 
 constexpr int kDiceSoundPauseMs = 250;
 constexpr int kCancelPauseMs = 200;
@@ -97,20 +87,12 @@ void TremaWnd::NewGame() {
   m_engine = new Engine(m_board, m_dice);
   view().Invalidate(true);
 
-  for (int side = 0; side < 3; ++side) {
-    g_HitCount[side] = 0;
-    g_DoublesCount[side] = 0;
-    g_DiceSum[side] = 0;
-    g_ThinkTime[side] = 0;
-    g_ThinkRunning[side] = false;
-    g_ThinkStart[side] = 0;
-  }
+  ResetGameState();
 
   m_cubeValue = 1;
   m_cubeOwner = 0;
   m_computerMayDouble = 1;
   m_openingRoll = 1;
-  g_AutoFinishActive = 0;
   m_trayHighlight = 0;
   // Nothing of the abandoned turn may carry over into the new game.
   m_hintMade = 0;
@@ -137,24 +119,7 @@ void TremaWnd::NewGame() {
   if (!replay) {
     m_dice->history.clear();
     m_dice->Roll(m_engine);
-    const int computerDie = m_dice->die[0];
-    const int humanDie = m_dice->die[1];
-    const int higher = computerDie > humanDie ? SideComputer : (humanDie > computerDie ? SideHuman : SideNone);
-    if (!m_firstGame && (m_winner == SideHuman || m_winner == SideComputer)) {
-      first = higher != SideNone ? higher : m_winner;
-    } else {
-      switch (FirstMoveByRule()) {
-        case 1:
-          first = SideComputer;
-          break;
-        case 2:
-          first = SideHuman;
-          break;
-        default:
-          first = higher != SideNone ? higher : SideComputer;
-          break;
-      }
-    }
+    first = FirstSide(FirstMoveByRule(), m_firstGame != 0, m_winner, m_dice->die[0], m_dice->die[1]);
   } else {
     m_dice->Roll(m_engine);
     first = g_turn;
@@ -236,7 +201,7 @@ void TremaWnd::PromptStep(bool cancel) {
 
   const int number = m_stepCount + 1;
   std::string prompt = std::to_string(number);
-  prompt += LoadResString(kStepSuffixText + (number >= 1 && number <= 4 ? number - 1 : 0));
+  prompt += LoadResString(kFirstOrdinalText + (number >= 1 && number <= 4 ? number - 1 : 0));
   prompt += ' ';
   prompt += LoadResString(kFromText);
   AddLogLine(prompt);

@@ -1,5 +1,6 @@
 #pragma once
-// Sides, board indices and the process-wide values of the game in play.
+// Sides, board indices and the process-wide values of the game in play (the
+// game resets them with the rest of its state, app/game_state).
 #include <cstdint>
 
 enum Side : int32_t { SideNone = 0, SideComputer = 1, SideHuman = 2 };

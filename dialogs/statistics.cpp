@@ -5,13 +5,14 @@
 #include "app/text.h"
 #include "board/types.h"
 #include "platform/host.h"
+#include "resources/strings.h"
 #include "settings/options.h"
 
 std::string FormatThinkTime(int32_t ms) {
   const long minutes = static_cast<long>(ms / 60000);
   const long seconds = static_cast<long>((ms % 60000) / 1000);
   char text[32];
-  std::snprintf(text, sizeof text, LoadResString(230), minutes, seconds);
+  std::snprintf(text, sizeof text, LoadResString(kThinkTimeText), minutes, seconds);
   return text;
 }
 

@@ -1,5 +1,5 @@
 // Kept apart from the model, so that its tests need no game globals.
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "board/types.h"
 #include "dialogs/statistics.h"
 #include "settings/options.h"

@@ -41,10 +41,15 @@ bool TrendIsSound(const TrendRecord& r) {
   return true;
 }
 
-TrendRecord ReadTrendFile(const std::string& path) {
+namespace {
+// Longer files are read too, as damaged records that a game end may replace;
+// a file beyond this is no trend file of ours and is left alone.
+constexpr size_t kReadLimit = 65536;
+
+TrendRecord ReadTrend(const std::string& path, FileState& state) {
   std::string data;
-  if (ReadWholeFile(path, data, kTrendFileSize) != FileState::Read || data.size() != kTrendFileSize)
-    return InitialTrend();
+  state = ReadWholeFile(path, data, kReadLimit);
+  if (state != FileState::Read || data.size() != kTrendFileSize) return InitialTrend();
   const auto* buf = reinterpret_cast<const unsigned char*>(data.data());
 
   TrendRecord r;
@@ -52,6 +57,12 @@ TrendRecord ReadTrendFile(const std::string& path) {
   r.wins = GetLe32(buf + 4);
   for (int i = 0; i < kTrendEntries; ++i) r.trend[i] = GetLe32(buf + 8 + 4 * i);
   return TrendIsSound(r) ? r : InitialTrend();
+}
+}  // namespace
+
+TrendRecord ReadTrendFile(const std::string& path) {
+  FileState state;
+  return ReadTrend(path, state);
 }
 
 bool WriteTrendFile(const std::string& path, const TrendRecord& r) {
@@ -100,7 +111,9 @@ int AddGameToTrend(TrendRecord& r, bool humanWon) {
 
 void UpdateTrendFile(int winner) {
   g_Trend = TrendRecord{};
-  g_Trend = ReadTrendFile(g_GraphFile);
+  FileState state;
+  g_Trend = ReadTrend(g_GraphFile, state);
   AddGameToTrend(g_Trend, winner == SideHuman);
-  (void)WriteTrendFile(g_GraphFile, g_Trend);
+  // A file that could not be read would not take a write in place either.
+  if (state != FileState::Unusable) (void)WriteTrendFile(g_GraphFile, g_Trend);
 }

@@ -39,5 +39,6 @@ bool WriteTrendFile(const std::string& path, const TrendRecord& r);
 int AddGameToTrend(TrendRecord& r, bool humanWon);
 
 // The game end: reads g_GraphFile into g_Trend, adds the game and writes the
-// file back. Failures of the file change nothing but the file; none is reported.
+// file back, unless the file is there but could not be read. Failures of the
+// file change nothing but the file; none is reported.
 void UpdateTrendFile(int winner);

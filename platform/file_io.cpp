@@ -68,6 +68,11 @@ bool ReplaceFile(const std::string& path, const void* data, size_t size) {
   struct stat st {};
   if (::stat(target.c_str(), &st) == 0) {
     if (!S_ISREG(st.st_mode)) return false;  // a directory or a FIFO is not ours to replace
+    // The rename would succeed where a write in place fails: a file the player
+    // may not write stays as it is. access() answers for the player; root
+    // passes it whatever the bits say, so a file without any write bit counts
+    // as read-only too.
+    if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
     mode = st.st_mode & 07777;
   }
   std::string tmp = target + ".XXXXXX";

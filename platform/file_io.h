@@ -13,5 +13,6 @@ FileState ReadWholeFile(const std::string& path, std::string& out, size_t maxByt
 
 // Replaces the file's contents; a failure at any point leaves the old file as
 // it was. Writes through a symbolic link, keeps the file's permissions, and
-// never replaces something that is not a regular file.
+// never replaces something that is not a regular file, nor a file the player
+// may not write (as a write in place would fail there).
 bool ReplaceFile(const std::string& path, const void* data, size_t size);

@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# Runs every test through ctest; the window tests need a display, so without
-# one the whole run goes under Xvfb.
+# Runs every test through ctest. The window tests always get a screen of their
+# own under Xvfb when it is installed, so that they never open windows on the
+# player's desktop; JOBS sets ctest's parallel jobs, as it does the build's.
 set -euo pipefail
 build=${1:-build}
+jobs=${JOBS:-$(nproc)}
 cd "$build"
 export SDL_AUDIODRIVER=dummy
-if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null 2>&1; then
-  exec xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j "$(nproc)"
+ctest=(ctest --output-on-failure -j "$jobs")
+if command -v xvfb-run >/dev/null 2>&1; then
+  exec xvfb-run -a -s "-screen 0 1920x1080x24" "${ctest[@]}"
 fi
-exec ctest --output-on-failure -j "$(nproc)"
+if [ -z "${DISPLAY:-}" ]; then
+  echo "Neither Xvfb nor a display: the window tests will fail (install xvfb)." >&2
+fi
+exec "${ctest[@]}"

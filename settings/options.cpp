@@ -1,5 +1,7 @@
 #include "settings/options.h"
 
+#include <algorithm>
+
 #include "board/types.h"
 #include "platform/ini_store.h"
 #include "settings/colors.h"
@@ -81,8 +83,9 @@ void LoadOptions(IniStore& ini, int& diceMode) {
     g_SoundActive[i] = ini.GetInt("Sounds", fileKey + "Active", g_SoundActive[i]);
   }
 
-  g_Score[SideHuman] = ini.GetInt("Game", "Human", 0);
-  g_Score[SideComputer] = ini.GetInt("Game", "Computer", 0);
+  // A total is a count of points: a negative one is no score, and starts again.
+  g_Score[SideHuman] = std::max(0, ini.GetInt("Game", "Human", 0));
+  g_Score[SideComputer] = std::max(0, ini.GetInt("Game", "Computer", 0));
 
   g_CurScheme = ini.GetInt(kOptions, "CurScheme", g_CurScheme);
   LoadCurrentScheme();

@@ -8,7 +8,7 @@
 
 int HelpContextFor(const wxWindow* active) {
   if (active == nullptr) return 0;
-  if (wxDynamicCast(const_cast<wxWindow*>(active), wxPropertySheetDialog) != nullptr) return 155;
+  if (dynamic_cast<const wxPropertySheetDialog*>(active) != nullptr) return 155;
   const wxString name = active->GetName();
   if (name == "BackgClr") return 105;
   if (name == "GvUpDlg") return 115;
@@ -19,7 +19,7 @@ int HelpContextFor(const wxWindow* active) {
 wxWindow* ActiveHelpWindow() {
   wxWindow* found = nullptr;
   for (wxWindow* w : wxTopLevelWindows) {
-    auto* dlg = wxDynamicCast(w, wxDialog);
+    auto* dlg = dynamic_cast<wxDialog*>(w);
     if (dlg != nullptr && dlg->IsShown() && dlg->IsModal()) found = dlg;  // the last one opened is innermost
   }
   if (found != nullptr) return found;

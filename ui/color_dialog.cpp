@@ -15,6 +15,7 @@
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "platform/host.h"
+#include "resources/strings.h"
 #include "ui/dialog_help.h"
 #include "ui/dialog_place.h"
 #include "ui/wx_dialogs.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-constexpr int kSchemeNameText = 1048;
 constexpr int kResetId = 1016;
 
 struct SlotControls {
@@ -101,7 +101,7 @@ BackgClrDialog::BackgClrDialog(wxWindow* parent, RunningGame& game, std::functio
   m_model.Open();
   for (int n = 0; n < kSchemes; ++n) {
     char name[16];
-    std::snprintf(name, sizeof name, LoadResString(kSchemeNameText), 'A' + n);
+    std::snprintf(name, sizeof name, LoadResString(kColorSchemeNameText), 'A' + n);
     m_schemes->Append(Wx(name));
   }
   m_schemes->SetSelection(m_model.m_cur);

@@ -111,7 +111,7 @@ void StatDlg::Build() {
   const wxColour bg = ToWxColour(g_Colors[ColorBackground]);
   SetBackgroundColour(bg);
   for (wxWindow* child : GetChildren())
-    if (!wxDynamicCast(child, wxButton) && !wxDynamicCast(child, wxStaticLine)) child->SetBackgroundColour(bg);
+    if (!dynamic_cast<wxButton*>(child) && !dynamic_cast<wxStaticLine*>(child)) child->SetBackgroundColour(bg);
 
   SizeDialogInDialogUnits(this, kWidthDu, kHeightDu);
 }

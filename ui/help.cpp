@@ -9,6 +9,9 @@
 #include <wx/html/htmlwin.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
+// After msgdlg.h, which it builds on.
+#include <wx/generic/msgdlgg.h>
+#include <wx/sysopt.h>
 #include <wx/utils.h>
 
 #include <memory>
@@ -29,13 +32,20 @@ void Tell(wxWindow* parent, const std::string& text) {
     g_messageHook(text);
     return;
   }
-  wxMessageBox(U8(text), wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(), wxOK | wxICON_EXCLAMATION, parent);
+  // The generic box: GTK 3's own shows no icon.
+  wxGenericMessageDialog box(parent, U8(text), wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(),
+                             wxOK | wxICON_EXCLAMATION);
+  box.ShowModal();
 }
 
-// The book is zipped; the zip file system is needed once to read it.
+// The book is zipped; the zip file system is needed once to read it. Its pages
+// must be taken as HTML wherever the game runs: a system MIME database may name
+// ".htm" as XHTML (Debian's lists both), and the help window then shows the
+// page's source. Without the database wx knows the type from the extension.
 void EnsureZipFileSystem() {
   static bool added = false;
   if (!added) {
+    wxSystemOptions::SetOption("filesys.no-mimetypesmanager", 1);
     wxFileSystem::AddHandler(new wxZipFSHandler);
     added = true;
   }
@@ -87,6 +97,12 @@ std::string CurrentHelpPage() {
   if (!g_controller || g_controller->GetHelpWindow() == nullptr) return {};
   wxHtmlWindow* html = g_controller->GetHelpWindow()->GetHtmlWindow();
   return html != nullptr ? html->GetOpenedPage().utf8_string() : std::string();
+}
+
+std::string CurrentHelpText() {
+  if (!g_controller || g_controller->GetHelpWindow() == nullptr) return {};
+  wxHtmlWindow* html = g_controller->GetHelpWindow()->GetHtmlWindow();
+  return html != nullptr ? html->ToText().utf8_string() : std::string();
 }
 
 void CloseHelp() {

@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/event.h>
 #include <wx/evtloop.h>
+#include <wx/statusbr.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 #include <wx/window.h>
@@ -176,7 +177,7 @@ int InputRouter::FilterEvent(wxEvent& event) {
   if (!m_attached) return Event_Skip;
   const wxEventType t = event.GetEventType();
   if (!IsKeyEvent(t) && !IsMouseEvent(t)) return Event_Skip;
-  auto* window = wxDynamicCast(event.GetEventObject(), wxWindow);
+  auto* window = dynamic_cast<wxWindow*>(event.GetEventObject());
   if (window == nullptr || wxGetTopLevelParent(window) != m_frame) return Event_Skip;
   return Route(event, window);
 }
@@ -213,18 +214,23 @@ int InputRouter::Route(wxEvent& event, wxWindow* window) {
   const wxString name = window->GetName();
   const bool board = name == kBoardWindowName;
   const bool log = name == kLogWindowName;
-  if (!board && !log) {
-    // The cube button and the status bar handle their own clicks, except
-    // while input is only being taken in.
+  // The status bar, and the trend bar drawn into it.
+  const bool status = dynamic_cast<wxStatusBar*>(window) != nullptr ||
+                      (window->GetParent() != nullptr && dynamic_cast<wxStatusBar*>(window->GetParent()) != nullptr);
+  if (!board && !log && !status) {
+    // The cube button handles its own clicks (its command ends the
+    // confirmation wait), except while input is only being taken in.
     return m_takingIn ? Event_Processed : Event_Skip;
   }
   if (t == wxEVT_LEFT_DCLICK || t == wxEVT_RIGHT_DCLICK || t == wxEVT_MIDDLE_DCLICK) return Event_Processed;
   wxPoint p = mouse.GetPosition();
   if (window != m_canvas && m_canvas != nullptr) p = m_canvas->ScreenToClient(window->ClientToScreen(p));
-  if (log) {
-    // The log never keeps the focus; its press still reaches the game's
-    // confirmation wait, its other mouse messages do not reach the board.
-    if (t != wxEVT_LEFT_DOWN) return Event_Processed;
+  if (log || status) {
+    // The log and the status bar are not the board: only their presses reach
+    // the game, the left one for the confirmation wait, the right one to take
+    // a step back or open the context menu. The log never keeps the focus.
+    const bool press = t == wxEVT_LEFT_DOWN || t == wxEVT_RIGHT_DOWN;
+    if (!press) return (log || m_takingIn) ? Event_Processed : Event_Skip;
     if (m_canvas != nullptr && !m_takingIn) m_canvas->SetFocus();
   }
   have = MouseMessage(mouse, p.x, p.y, msg);

@@ -28,6 +28,31 @@
 
 namespace {
 wxColour Wxc(Color c) { return wxColour(ColorR(c), ColorG(c), ColorB(c)); }
+// Makes font smaller, in half points down to kMinFontPoints, until each of
+// texts is at most width pixels wide in it on window's screen. True when the
+// font was changed.
+constexpr double kMinFontPoints = 5.0;
+// What the status bar keeps of a pane's width beside the text (its borders
+// and the text's indent on either side).
+constexpr int kStatusTextMargin = 8;
+bool FitFont(wxWindow* window, wxFont& font, const std::vector<wxString>& texts, int width) {
+  auto widest = [&](const wxFont& f) {
+    int most = 0;
+    for (const wxString& t : texts) {
+      int w = 0, h = 0;
+      window->GetTextExtent(t, &w, &h, nullptr, nullptr, &f);
+      most = std::max(most, w);
+    }
+    return most;
+  };
+  bool changed = false;
+  while (font.GetFractionalPointSize() > kMinFontPoints && widest(font) > width) {
+    font.SetFractionalPointSize(font.GetFractionalPointSize() - 0.5);
+    changed = true;
+  }
+  return changed;
+}
+
 wxRect WxRect(const Rect& r) { return wxRect(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height())); }
 }  // namespace
 
@@ -59,9 +84,7 @@ class GameLogPanel : public wxWindow {
     SetFont(WxSurface::GameFont());
     SetCanFocus(false);
     Bind(wxEVT_PAINT, [this](wxPaintEvent&) { Paint(); });
-    int w = 0, h = 0;
-    GetTextExtent("Xg", &w, &h);
-    m_lineHeight = std::max(1, h + 2);
+    MeasureLineHeight();
   }
   bool AcceptsFocus() const override { return false; }
   bool AcceptsFocusFromKeyboard() const override { return false; }
@@ -73,6 +96,13 @@ class GameLogPanel : public wxWindow {
   void SetLines(const std::vector<std::string>& lines) {
     m_lines.clear();
     for (const std::string& l : lines) m_lines.push_back(Wx(l));
+    // On a small screen the log is narrow: the font gets smaller until every
+    // line fits, and stays so, so that it does not change to and fro.
+    wxFont font = GetFont();
+    if (FitFont(this, font, m_lines, GetClientSize().x - 2 * kTextIndent)) {
+      SetFont(font);
+      MeasureLineHeight();
+    }
     // A repaint of the log takes the cursor away, as a redrawn list would.
     m_cursorShown = false;
     Refresh(false);
@@ -93,6 +123,11 @@ class GameLogPanel : public wxWindow {
   }
 
  private:
+  void MeasureLineHeight() {
+    int w = 0, h = 0;
+    GetTextExtent("Xg", &w, &h);
+    m_lineHeight = std::max(1, h + 2);
+  }
   void Paint() {
     wxPaintDC dc(this);
     dc.SetBackground(wxBrush(m_bg));
@@ -474,6 +509,7 @@ void MainFrame::PaintCanvas() {
 // ---- View: the frame ----------------------------------------------------------
 
 Size MainFrame::ScreenArea() {
+  if (m_setup.screen.cx > 0 && m_setup.screen.cy > 0) return m_setup.screen;
   const int index = wxDisplay::GetFromWindow(this);
   const wxDisplay display(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index));
   const wxRect area = display.GetClientArea();
@@ -537,8 +573,9 @@ void MainFrame::SetBackground(Color background) {
   if (m_log != nullptr) m_log->SetColour(c);
   for (wxWindow* child : m_canvas->GetChildren()) {
     // The cube keeps the look of a push button; only what stands on the board
-    // takes the board's colour.
-    if (wxDynamicCast(child, wxButton) != nullptr) continue;
+    // takes the board's colour. (dynamic_cast, not wx's cast macro: that one
+    // converts the pointer before it has checked the class.)
+    if (dynamic_cast<wxButton*>(child) != nullptr) continue;
     child->SetBackgroundColour(c);
     child->Refresh(false);
   }
@@ -567,10 +604,11 @@ void MainFrame::CreateControls(const ControlLayout& layout) {
 
   for (int i = 0; i < 4; ++i) {
     const Rect h = layout.humanDice[i], c = layout.computerDice[i];
-    m_humanDice[static_cast<size_t>(i)] = new wxStaticBitmap(m_canvas, wxID_ANY, wxNullBitmap, wxPoint(h.left, h.top),
-                                                             wxSize(h.Width(), h.Height()));
+    // Die faces are pictures on the board: their clicks are the board's.
+    m_humanDice[static_cast<size_t>(i)] = new wxStaticBitmap(
+        m_canvas, wxID_ANY, wxNullBitmap, wxPoint(h.left, h.top), wxSize(h.Width(), h.Height()), 0, kBoardWindowName);
     m_computerDice[static_cast<size_t>(i)] = new wxStaticBitmap(
-        m_canvas, wxID_ANY, wxNullBitmap, wxPoint(c.left, c.top), wxSize(c.Width(), c.Height()));
+        m_canvas, wxID_ANY, wxNullBitmap, wxPoint(c.left, c.top), wxSize(c.Width(), c.Height()), 0, kBoardWindowName);
     m_humanDice[static_cast<size_t>(i)]->Hide();
     m_computerDice[static_cast<size_t>(i)]->Hide();
   }
@@ -629,7 +667,14 @@ void MainFrame::DrawLogCursor(int x, int y, const std::string& text) {
 void MainFrame::SetStatusText(int pane, const std::string& text) {
   if (pane < 0 || pane > 2) return;
   m_statusTexts[static_cast<size_t>(pane)] = text;
-  if (m_status != nullptr) m_status->SetStatusText(Wx(text), pane);
+  if (m_status == nullptr) return;
+  // A text wider than its pane makes the status bar's font smaller (for good),
+  // rather than be cut off.
+  wxRect field;
+  wxFont font = m_status->GetFont();
+  if (m_status->GetFieldRect(pane, field) && FitFont(m_status, font, {Wx(text)}, field.width - kStatusTextMargin))
+    m_status->SetFont(font);
+  m_status->SetStatusText(Wx(text), pane);
 }
 
 std::string MainFrame::StatusText(int pane) const {

@@ -48,6 +48,8 @@ struct MainFrameSetup {
   // Help for the active window (the application's help command); null: the
   // frame picks the context itself.
   std::function<void()> onHelp;
+  // The screen's work area the window size follows; empty: the display's.
+  Size screen{0, 0};
 };
 
 class MainFrame : public wxFrame, public View, public FrameServices {

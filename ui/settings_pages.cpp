@@ -20,6 +20,7 @@
 #include "app/text.h"
 #include "app/tremawnd.h"
 #include "platform/host.h"
+#include "resources/strings.h"
 #include "ui/dialog_help.h"
 #include "ui/dialog_place.h"
 #include "ui/images.h"
@@ -31,9 +32,6 @@ namespace {
 // Every page's template: 217 x 146 dialog units.
 constexpr int kPageWidthDu = 217;
 constexpr int kPageHeightDu = 146;
-constexpr int kSheetCaptionText = 240;
-constexpr int kRollsFilterText = 1050;
-constexpr int kWaveFilterText = 1051;
 
 int Selected(wxRadioButton* const* group, int n) {
   for (int i = 0; i < n; ++i)
@@ -232,7 +230,7 @@ DiceOptsPage::DiceOptsPage(wxWindow* book, const SheetServices& services) : Sett
   for (wxRadioButton* r : m_diceMode) r->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { UpdateFileControls(); });
   m_browse->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
     std::string path;
-    if (ChooseFile(kRollsFilterText, "*.txt", path)) m_rollsFile->SetValue(Wx(path));
+    if (ChooseFile(kRollListFilterText, "*.txt", path)) m_rollsFile->SetValue(Wx(path));
   });
 }
 
@@ -291,7 +289,7 @@ SndOptsPage::SndOptsPage(wxWindow* book, const SheetServices& services) : Settin
   m_play->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_opts.Play(*m_services.game); });
   m_browse->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
     std::string path;
-    if (ChooseFile(kWaveFilterText, "*.wav", path)) m_file->SetValue(Wx(path));
+    if (ChooseFile(kSoundFilterText, "*.wav", path)) m_file->SetValue(Wx(path));
   });
 }
 
@@ -324,7 +322,7 @@ void SndOptsPage::Apply() { m_opts.Apply(*m_services.game); }
 // ---- the sheet ----------------------------------------------------------------
 
 CSettingSheet::CSettingSheet(wxWindow* parent, const SheetServices& services) : m_services(services) {
-  Create(parent, wxID_ANY, Wx(LoadResString(kSheetCaptionText)));
+  Create(parent, wxID_ANY, Wx(LoadResString(kSettingsCaptionText)));
   // No Apply button: the pages apply on OK only.
   CreateButtons(wxOK | wxCANCEL | wxHELP);
   const std::pair<int, const char*> labels[] = {{wxID_OK, "OK"}, {wxID_CANCEL, "Abbrechen"}, {wxID_HELP, "&Hilfe"}};

@@ -6,6 +6,8 @@
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/msgdlg.h>
+// After msgdlg.h, which it builds on.
+#include <wx/generic/msgdlgg.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 
@@ -115,7 +117,9 @@ void WxHost::Pause(int ms) {
 
 int WxHost::MessageBox(const std::string& text, unsigned type) {
   if (m_answer) return m_answer(text, type);
-  wxMessageDialog box(m_parent, Wx(text), Wx(m_caption), MessageBoxStyle(type));
+  // GTK 3's own message box shows no icon whatever it is asked for; the
+  // generic box draws the one the message names.
+  wxGenericMessageDialog box(m_parent, Wx(text), Wx(m_caption), MessageBoxStyle(type));
   box.SetOKCancelLabels(wxString::FromUTF8("OK"), wxString::FromUTF8("Abbrechen"));
   if ((type & MB_TYPEMASK) == MB_YESNOCANCEL)
     box.SetYesNoCancelLabels(wxString::FromUTF8("&Ja"), wxString::FromUTF8("&Nein"), wxString::FromUTF8("Abbrechen"));

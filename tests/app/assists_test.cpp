@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/game_state.h"
 #include "app/position_file.h"
-#include "app/stats.h"
 #include "platform/file_io.h"
 #include "resources/ids.h"
 #include "settings/options.h"

@@ -5,7 +5,7 @@
 #include <set>
 #include <utility>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "platform/accelerators.h"
 #include "platform/random.h"
 #include "resources/accelerators_table.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app/game_state.h"
 #include "app/position_file.h"
-#include "app/stats.h"
 #include "resources/ids.h"
 #include "settings/options.h"
 #include "tests/support/game_fixture.h"

@@ -2,10 +2,11 @@
 // choices of the statistics dialog.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <vector>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "resources/ids.h"
 #include "settings/options.h"
 #include "tests/support/game_fixture.h"
@@ -196,6 +197,29 @@ TEST_F(ScoringTest, GammonAndBackgammon) {
   EXPECT_EQ(dialogs.winners.size(), 4u);
   EXPECT_EQ(frame.closes, 1);
 
+}
+
+// Total scores from the settings file are range-checked (a negative total is
+// no count of points and restarts at 0); a sum beyond the largest int stays
+// at it instead of wrapping.
+TEST_F(ScoringTest, StoredScoresAreCheckedAndTheSumsSaturate) {
+  ini->WriteString("Game", "Human", "2147483647");
+  ini->WriteString("Game", "Computer", "-7");
+  UseRolls("1 2");
+  Start();
+  Pump();
+  EXPECT_EQ(g_Score[SideHuman], INT_MAX);
+  EXPECT_EQ(g_Score[SideComputer], 0);
+  PutUpBoard(*wnd, {{5, 14, SideComputer}, {kComputerTray, 1, SideComputer}, {24, 1, SideHuman},
+                    {kHumanTray, 14, SideHuman}});
+  HumanTurnWith(1, 2);
+  Key('X');
+  if (wnd->m_curStep[0] == 24) Key('0');
+  ASSERT_EQ(dialogs.winners, (std::vector<int>{SideHuman}));
+  EXPECT_EQ(g_Score[SideHuman], INT_MAX);
+  EXPECT_EQ(g_RunScore[SideHuman], 1);
+  EXPECT_EQ(StoredInt("Game", "Human"), INT_MAX);
+  EXPECT_EQ(StoredInt("Game", "Computer"), 0);
 }
 
 TEST_F(ScoringTest, ComputerWinsWithDiceLeft) {

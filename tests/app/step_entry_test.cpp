@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "resources/ids.h"
 #include "settings/options.h"
 #include "tests/support/game_fixture.h"
@@ -191,11 +191,19 @@ TEST_F(StepEntryTest, ForcedStepsAndPassing) {
   EXPECT_EQ(wnd->m_stepCount, 0);
   EXPECT_EQ(LastLog(), "1ter von  ");
 
-  // One checker on the bar, both dice enter: neither entry is forced.
+  // One checker on the bar, both dice enter: neither entry is forced. (The
+  // turns set up here do not pass NextTurn, which clears the take-back.)
+  g_UndoneThisTurn = 0;
   SetBoard({{0, 1, SideHuman}, {19, 14, SideHuman}, {1, 2, SideComputer}, {2, 13, SideComputer}});
   HumanTurnWith(3, 4);
   EXPECT_EQ(Count(0), 1);
   EXPECT_EQ(wnd->m_stepCount, 0);
+  // Only the 3 enters (4 is closed): that entry is forced.
+  SetBoard({{0, 1, SideHuman}, {19, 14, SideHuman}, {4, 2, SideComputer}, {2, 13, SideComputer}});
+  HumanTurnWith(3, 4);
+  EXPECT_EQ(Count(0), 0);
+  EXPECT_EQ(Count(3), 1);
+  EXPECT_EQ(wnd->m_stepCount, 1);
   g_AutoForcedMoves = 0;
 
   // Both dice must be played: a pass after a step that blocks the other die is
@@ -223,6 +231,45 @@ TEST_F(StepEntryTest, ForcedStepsAndPassing) {
   Key('G');
   EXPECT_EQ(Count(13), 1);
   EXPECT_TRUE(wnd->m_awaitConfirm);
+}
+
+// The right button with a source chosen cancels it (line and highlight);
+// nothing to play: a click beside the board passes with "Kein Zug" in place
+// of the prompt; the trend bar is drawn again after a step.
+TEST_F(StepEntryTest, RightClickCancelsTheSourceAndAClickBesideTheBoardPasses) {
+  g_HighLight = 2;
+  SetBoard({{1, 2, SideHuman}, {19, 13, SideHuman}, {6, 5, SideComputer}, {8, 10, SideComputer}});
+  HumanTurnWith(6, 5);
+  Key('A');
+  ASSERT_EQ(LastLog(), "1ter von  A  nach  ");
+  ASSERT_NE(static_cast<PositionTop*>(wnd->m_board[1])->labelColor, 0);
+  RightClickAt(1, 1);
+  EXPECT_EQ(wnd->m_curStep[0], 0xFF);
+  EXPECT_EQ(LastLog(), "1ter von  ");
+  EXPECT_EQ(static_cast<PositionTop*>(wnd->m_board[1])->labelColor, 0);
+  EXPECT_TRUE(view.contextMenus.empty());
+  const int bars = view.trendBars;
+  Key('A');
+  Key('G');
+  EXPECT_EQ(Count(7), 1);
+  EXPECT_GT(view.trendBars, bars) << "the trend bar comes back after the move";
+  EXPECT_EQ(static_cast<PositionTop*>(wnd->m_board[1])->labelColor, 0) << "no highlight outlives the step";
+  EXPECT_EQ(g_HoverPoint, -1) << "nor the hover's";
+  EXPECT_EQ(static_cast<PositionTop*>(wnd->m_board[7])->labelColor, 0);
+
+  // On the bar before a closed board: nothing to play.
+  SetBoard({{0, 1, SideHuman}, {19, 14, SideHuman}, {1, 2, SideComputer}, {2, 2, SideComputer},
+            {3, 2, SideComputer}, {4, 2, SideComputer}, {5, 2, SideComputer}, {6, 2, SideComputer},
+            {13, 3, SideComputer}});
+  HumanTurnWith(6, 5);
+  ASSERT_EQ(LastLog(), "1ter von  ");
+  ASSERT_EQ(LogLine(1), "2ter von  ");  // left from the turn before
+  ClickAt(1, 1);
+  const auto& log = wnd->LogLines();
+  const auto noMove = std::find(log.begin(), log.end(), "Kein Zug");
+  ASSERT_NE(noMove, log.end()) << "passed";
+  ASSERT_NE(noMove, log.begin());
+  EXPECT_EQ(*(noMove - 1), "2ter von  ") << "in place of the prompt";
 }
 
 TEST_F(StepEntryTest, TargetsOfTheHighlight) {
@@ -268,6 +315,18 @@ TEST_F(StepEntryTest, TargetsOfTheHighlight) {
   EXPECT_EQ(labels(), (std::vector<int>{1, 3, 4}));  // 6 is closed
   wnd->OnMouseMove(0, EntryCentre(12));
   EXPECT_EQ(g_HoverPoint, 1);
+
+  // Bearing off: the human's tray is a target; the hover never takes it.
+  SetBoard({{19, 3, SideHuman}, {22, 12, SideHuman}, {6, 15, SideComputer}});
+  HumanTurnWith(3, 1);
+  wnd->HighlightPoint(22, true);
+  EXPECT_TRUE(wnd->TrayHighlight());
+  wnd->HighlightPoint(22, false);
+  EXPECT_FALSE(wnd->TrayHighlight());
+  wnd->OnMouseMove(0, EntryCentre(22));
+  ASSERT_EQ(g_HoverPoint, 22);
+  wnd->OnMouseMove(0, EntryCentre(kHumanTray));
+  EXPECT_EQ(g_HoverPoint, -1);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "resources/ids.h"
 #include "settings/options.h"
 #include "tests/support/game_fixture.h"
@@ -123,6 +123,12 @@ TEST_F(TurnTest, FirstSideByFirstMoveByAndAfterAFinishedGame) {
   EXPECT_EQ(g_turn, SideComputer);
   Pump();
   EXPECT_EQ(LogLine(4), "Würfeln: 4+4+4+4");
+  // A tie after the human won: the human opens, with four dice.
+  dialogs.AnswerStatistics(IDOK, 0);
+  UseRolls("2 2");
+  wnd->GameOver(SideHuman, false);
+  EXPECT_EQ(g_turn, SideHuman);
+  EXPECT_EQ(LogLine(1), "Würfeln: 2+2+2+2");
 }
 
 TEST_F(TurnTest, PausesAfterTheSearchAndTheDiceSound) {
@@ -231,7 +237,7 @@ TEST_F(TurnTest, ClosedOutSidesAreNeitherShownNorCounted) {
 }
 
 TEST_F(TurnTest, ConfirmationWaitTakesBackOrHandsOver) {
-  UseRolls("3 4  2 1  6 5  2 1");
+  UseRolls("3 4  2 1  6 5  2 1  1 2  2 1  3 4");
   Start();
   Pump();
   Key('A');
@@ -263,13 +269,31 @@ TEST_F(TurnTest, ConfirmationWaitTakesBackOrHandsOver) {
   EXPECT_EQ(wnd->m_stepCount, 1);
   EXPECT_TRUE(view.contextMenus.empty());
 
-  // Ctrl+N during the wait only hands over: no question is asked.
+  // "&Rückgängig" from the menu takes back too.
+  Key('L');
+  ASSERT_TRUE(wnd->m_awaitConfirm);
+  Command(ID_UNDO_STEP);
+  EXPECT_FALSE(wnd->m_awaitConfirm);
+  EXPECT_EQ(wnd->m_stepCount, 1);
+  EXPECT_EQ(g_UndoneThisTurn, 1);
+
+  // Ctrl+N during the wait only hands over: no question is asked. The next
+  // turn starts with nothing taken back.
   Key('L');
   ASSERT_TRUE(wnd->m_awaitConfirm);
   Key('N', MK_CONTROL_FLAG);
   EXPECT_TRUE(host.boxes.empty());
   EXPECT_EQ(g_turn, SideHuman);
   EXPECT_EQ(LogLine(1), "Würfeln: 6+5");
+  EXPECT_EQ(g_UndoneThisTurn, 0);
+
+  // A left click beside the board ends the wait and hands over.
+  ASSERT_TRUE(PlayFirstLegalStep());
+  ASSERT_TRUE(PlayFirstLegalStep());
+  ASSERT_TRUE(wnd->m_awaitConfirm);
+  ClickAt(1, 1);
+  EXPECT_FALSE(wnd->m_awaitConfirm);
+  EXPECT_EQ(LogLine(1), "Würfeln: 1+2") << "the turn went to the computer and back";
 
   // With AutoChangeTurn there is no wait.
   g_AutoChangeTurn = 1;

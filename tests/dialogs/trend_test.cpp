@@ -12,6 +12,7 @@
 
 #include "board/types.h"
 #include "dialogs/trend.h"
+#include "tests/support/other_user.h"
 
 namespace fs = std::filesystem;
 
@@ -243,6 +244,40 @@ TEST_F(TrendFileTest, RandomFilesAlwaysGiveASoundRecord) {
     UpdateTrendFile(round % 2 ? SideHuman : SideComputer);
     ASSERT_TRUE(TrendIsSound(g_Trend)) << round;
     ASSERT_EQ(ReadTrendFile(path), g_Trend) << round;
+  }
+}
+
+// A file that could not be read is never overwritten, though the game still
+// counts the game in memory: a write in place would have failed as well.
+TEST_F(TrendFileTest, FileThatCouldNotBeReadIsKept) {
+  fs::permissions(dir, fs::perms::all);  // the player may create files here
+  struct Case {
+    const char* name;
+    size_t size;
+    mode_t mode;
+    bool asPlayer;  // the file belongs to the player, who may write but not read it
+  };
+  const Case cases[] = {{"far too long to be ours", 100000, 0644, false}, {"unreadable", 208, 0200, true}};
+  for (const Case& c : cases) {
+    const std::vector<unsigned char> before(c.size, 7);
+    WriteBytes(before);
+    ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+    if (c.asPlayer) {
+      if (::chown(path.c_str(), 65534, 65534) != 0) continue;  // not root: no other user to be
+      const int sound = AsOtherUser([] {
+        UpdateTrendFile(SideHuman);
+        return g_Trend.games == 3;
+      });
+      ASSERT_EQ(sound, 1) << c.name;
+    } else {
+      UpdateTrendFile(SideHuman);
+      EXPECT_EQ(g_Trend.games, 3) << c.name;
+    }
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<unsigned char> after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(after == before) << c.name;
+    fs::remove(path);
   }
 }
 

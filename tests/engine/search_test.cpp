@@ -1,4 +1,9 @@
 // The opening table, the exhaustive search and the end-for-end board turn.
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "tests/engine/engine_fixture.h"
 
 class SearchTest : public EngineTest {
@@ -73,17 +78,22 @@ TEST_F(SearchTest, OpeningTable) {
     EXPECT_EQ(e.bestFrom[1], 8);
   }
   {
-    // Searched instead: not the first move, a lower level, doubles, dice outside 1 to 6.
+    // Searched instead: not the first move, a lower level (a fresh engine, so
+    // that no score of an earlier search remains), doubles, dice outside 1 to 6.
+    for (int level : {0, 1}) {
+      TestBoard fresh;
+      Engine lower(fresh.get(), &dice);
+      g_LevelOfPlay = level;
+      SetDice({3, 1});
+      lower.ChooseMove(true);
+      EXPECT_NE(lower.bestScore, INT_MIN) << level;
+    }
+    g_LevelOfPlay = 2;
     TestBoard b;
     Engine e(b.get(), &dice);
     SetDice({6, 5});
     e.ChooseMove(false);
     EXPECT_NE(e.bestScore, INT_MIN);
-    g_LevelOfPlay = 1;
-    SetDice({3, 1});
-    e.ChooseMove(true);
-    EXPECT_NE(e.bestScore, INT_MIN);
-    g_LevelOfPlay = 2;
     SetDice({3, 3, 3, 3});
     e.ChooseMove(true);
     EXPECT_NE(e.bestScore, INT_MIN);
@@ -93,6 +103,115 @@ TEST_F(SearchTest, OpeningTable) {
     EXPECT_EQ(dice.count, 1);
     EXPECT_EQ(e.bestDice[0], 3);
     EXPECT_EQ(e.bestFrom[1], kNone);
+  }
+}
+
+// The whole table: the steps each pair of different dice plays from the
+// starting position (the computer moves from s to s - die).
+TEST_F(SearchTest, OpeningTableMoves) {
+  g_turn = SideComputer;
+  g_LevelOfPlay = 2;
+  const struct {
+    int a, b;
+    std::vector<std::pair<int, int>> steps;
+  } kTable[] = {
+      {1, 2, {{24, 23}, {13, 11}}}, {1, 3, {{8, 5}, {6, 5}}},   {1, 4, {{24, 23}, {13, 9}}},
+      {1, 5, {{24, 23}, {13, 8}}},  {1, 6, {{13, 7}, {8, 7}}},   {2, 3, {{24, 21}, {13, 11}}},
+      {2, 4, {{8, 4}, {6, 4}}},     {2, 5, {{24, 22}, {13, 8}}}, {2, 6, {{24, 18}, {13, 11}}},
+      {3, 4, {{24, 21}, {13, 9}}},  {3, 5, {{8, 3}, {6, 3}}},    {3, 6, {{24, 18}, {13, 10}}},
+      {4, 5, {{24, 20}, {13, 8}}},  {4, 6, {{24, 20}, {20, 14}}}, {6, 5, {{24, 18}, {18, 13}}}};
+  for (const auto& row : kTable)
+    for (const bool swapped : {false, true}) {
+      if (row.a == 6 && swapped) continue;  // 5 then 6 is searched
+      SCOPED_TRACE(std::to_string(row.a) + (swapped ? " swapped" : ""));
+      TestBoard played;
+      TestBoard expected;
+      Engine e(played.get(), &dice);
+      SetDice({swapped ? row.b : row.a, swapped ? row.a : row.b});
+      e.ChooseMove(true);
+      EXPECT_EQ(e.bestScore, INT_MIN) << "from the table";
+      ASSERT_TRUE(PlayBest(e, played, 2));
+      for (const auto& [from, to] : row.steps) expected[from]->Position::MoveTo(to);
+      EXPECT_TRUE(Unchanged(played, Take(expected)));
+    }
+}
+
+// Whole searches at each level on a few positions: the chosen steps and the
+// best score. Any term of a level's score that is left out or changed moves
+// at least one of them.
+TEST_F(SearchTest, GoldenSearches) {
+  auto position = [](int p) {
+    using L = std::initializer_list<Stack>;
+    switch (p) {
+      case 0:  // both sides with blots, the computer able to hit
+        return std::make_unique<TestBoard>(L{{24, 2, SideComputer}, {13, 4, SideComputer}, {8, 3, SideComputer},
+                                             {6, 4, SideComputer}, {5, 1, SideComputer}, {3, 1, SideComputer},
+                                             {1, 2, SideHuman}, {4, 1, SideHuman}, {10, 1, SideHuman},
+                                             {12, 4, SideHuman}, {17, 3, SideHuman}, {19, 4, SideHuman}});
+      case 1:  // the computer building a prime with a checker of the human's behind it
+        return std::make_unique<TestBoard>(L{{2, 1, SideHuman}, {8, 3, SideComputer}, {7, 3, SideComputer},
+                                             {6, 3, SideComputer}, {5, 2, SideComputer}, {13, 3, SideComputer},
+                                             {24, 1, SideComputer}, {11, 1, SideHuman}, {16, 3, SideHuman},
+                                             {19, 5, SideHuman}, {20, 5, SideHuman}});
+      case 3:  // a sixth point in a row makes a full prime
+        return std::make_unique<TestBoard>(L{{8, 2, SideComputer}, {7, 2, SideComputer}, {6, 2, SideComputer},
+                                             {5, 2, SideComputer}, {4, 2, SideComputer}, {13, 4, SideComputer},
+                                             {12, 1, SideComputer}, {1, 2, SideHuman}, {19, 5, SideHuman},
+                                             {20, 4, SideHuman}, {21, 4, SideHuman}});
+      default:  // a checker of the computer's on the bar
+        return std::make_unique<TestBoard>(L{{kComputerBar, 1, SideComputer}, {13, 5, SideComputer},
+                                             {8, 3, SideComputer}, {6, 5, SideComputer}, {1, 1, SideComputer},
+                                             {2, 2, SideHuman}, {4, 1, SideHuman}, {12, 5, SideHuman},
+                                             {17, 3, SideHuman}, {19, 4, SideHuman}});
+    }
+  };
+  // position, dice, level, best score, sources in playing order
+  const struct {
+    int position, d0, d1, level, score;
+    int from[4];
+  } kGolden[] = {
+      {0, 6, 4, 0, -12100, {13, 7, 255, 255}},
+      {0, 6, 4, 1, 20032, {13, 7, 255, 255}},
+      {0, 6, 4, 2, 21477, {13, 7, 255, 255}},
+      {0, 3, 1, 0, 0, {6, 6, 255, 255}},
+      {0, 3, 1, 1, 64264, {6, 6, 255, 255}},
+      {0, 3, 1, 2, 65709, {6, 6, 255, 255}},
+      {0, 2, 2, 0, 40540, {24, 24, 22, 22}},
+      {0, 2, 2, 1, 67424, {24, 6, 6, 5}},
+      {0, 2, 2, 2, 68869, {24, 6, 6, 5}},
+      {1, 6, 4, 0, 32650, {24, 18, 255, 255}},
+      {1, 6, 4, 1, 32650, {24, 18, 255, 255}},
+      {1, 6, 4, 2, 32650, {24, 18, 255, 255}},
+      {1, 3, 1, 0, 5490, {24, 8, 255, 255}},
+      {1, 3, 1, 1, 5490, {24, 8, 255, 255}},
+      {1, 3, 1, 2, 5490, {24, 8, 255, 255}},
+      {1, 2, 2, 0, 15660, {24, 13, 13, 13}},
+      {1, 2, 2, 1, 147193, {24, 13, 6, 4}},
+      {1, 2, 2, 2, 147193, {24, 13, 6, 4}},
+      {2, 6, 4, 0, -5700, {25, 21, 255, 255}},
+      {2, 6, 4, 1, -5700, {25, 21, 255, 255}},
+      {2, 6, 4, 2, -5700, {25, 21, 255, 255}},
+      {2, 3, 1, 0, -13200, {25, 22, 255, 255}},
+      {2, 3, 1, 1, -13200, {25, 22, 255, 255}},
+      {2, 3, 1, 2, -13200, {25, 22, 255, 255}},
+      {2, 2, 2, 0, -9200, {25, 13, 13, 13}},
+      {2, 2, 2, 1, 2066, {25, 8, 6, 6}},
+      {2, 2, 2, 2, 3511, {25, 8, 6, 6}},
+      {3, 4, 3, 1, 8033, {13, 12, 255, 255}},
+      {3, 4, 3, 2, 49478, {13, 12, 255, 255}},
+  };
+  for (const auto& g : kGolden) {
+    SCOPED_TRACE(::testing::Message() << g.position << ": " << g.d0 << "-" << g.d1 << " level " << g.level);
+    auto b = position(g.position);
+    g_LevelOfPlay = g.level;
+    Engine e(b->get(), &dice);
+    if (g.d0 == g.d1)
+      SetDice({g.d0, g.d0, g.d0, g.d0});
+    else
+      SetDice({g.d0, g.d1});
+    e.ChooseMove(false);
+    EXPECT_EQ(e.bestScore, g.score);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(e.bestFrom[i], g.from[i]) << i;
   }
 }
 

@@ -32,14 +32,8 @@ prefix=$tmp/root/opt/kolvar
 id=de.kolvar.tremaw
 [ -x "$prefix/bin/tremaw" ] || fail "no launcher command"
 [ -x "$prefix/libexec/tremaw/tremaw" ] || fail "no program"
-for f in tremaw.htb Documentation.htm; do
+for f in tremaw.htb Documentation.htm dice.wav piece.wav hit.wav youwin.wav youlose.wav; do
   [ -f "$prefix/share/tremaw/$f" ] || fail "$f not installed"
-done
-# The default sounds are installed whenever the build made them.
-for s in dice piece hit youwin youlose; do
-  if [ -f "$build/bin/$s.wav" ]; then
-    [ -f "$prefix/share/tremaw/$s.wav" ] || fail "$s.wav built but not installed"
-  fi
 done
 [ -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
 for size in 48 64 128 256; do

@@ -1,5 +1,6 @@
 #include "platform/sound_sdl.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -7,7 +8,10 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "tests/platform/temp_dir.h"
 
@@ -126,4 +130,46 @@ TEST_F(SdlSound, SyncWaitsForTheSoundAsyncReturnsAtOnce) {
   again.Play(wave, false);
   EXPECT_TRUE(again.DeviceOpen());
   EXPECT_GE(MsSince(t), 45.0);
+}
+
+// The default sounds the build writes beside the programs: each decodes, is
+// heard (not all near silence), has a sensible length, and plays through the
+// player for about that long. The dice sound is played synchronously, so it
+// must stay short.
+TEST_F(SdlSound, DefaultSoundsAreHeardAndShort) {
+  const struct {
+    const char* name;
+    int minMs, maxMs;
+  } kSounds[] = {{"dice.wav", 150, 600},   {"piece.wav", 20, 300},    {"hit.wav", 50, 500},
+                 {"youwin.wav", 300, 2500}, {"youlose.wav", 300, 2500}};
+  const auto folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+  SdlSoundPlayer player;
+  for (const auto& sound : kSounds) {
+    SCOPED_TRACE(sound.name);
+    const std::string file = (folder / sound.name).string();
+    SDL_AudioSpec spec{};
+    Uint8* data = nullptr;
+    Uint32 bytes = 0;
+    ASSERT_NE(SDL_LoadWAV(file.c_str(), &spec, &data, &bytes), nullptr) << SDL_GetError();
+    ASSERT_EQ(spec.format, AUDIO_S16LSB);
+    std::vector<int16_t> samples(bytes / 2);
+    std::memcpy(samples.data(), data, samples.size() * 2);
+    SDL_FreeWAV(data);
+    const double ms = 1000.0 * static_cast<double>(samples.size()) / (spec.freq * spec.channels);
+    EXPECT_GE(ms, sound.minMs);
+    EXPECT_LE(ms, sound.maxMs);
+    int peak = 0;
+    size_t loud = 0;
+    for (int16_t s : samples) {
+      peak = std::max(peak, std::abs(static_cast<int>(s)));
+      if (std::abs(static_cast<int>(s)) > 1000) ++loud;
+    }
+    EXPECT_GT(peak, 8000);
+    EXPECT_GT(loud, samples.size() / 20);
+
+    const auto t = Clock::now();
+    player.Play(file, false);
+    EXPECT_TRUE(player.DeviceOpen());
+    EXPECT_GE(MsSince(t), ms - 20);
+  }
 }

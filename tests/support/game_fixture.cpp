@@ -9,7 +9,7 @@
 #include <fstream>
 #include <vector>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "board/position.h"
 #include "resources/ids.h"
 #include "settings/options.h"
@@ -158,7 +158,6 @@ void GameFixture::HumanTurnWith(int d0, int d1) {
     d.count = 4;
   }
   wnd->m_engine->UpdateRace();
-  g_UndoneThisTurn = 0;
   wnd->Queue().Clear();
   wnd->PromptStep(false);
   Pump();

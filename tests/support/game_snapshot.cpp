@@ -1,6 +1,6 @@
 #include "tests/support/game_snapshot.h"
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/tremawnd.h"
 #include "settings/options.h"
 #include "tests/support/game_fakes.h"

@@ -2,28 +2,14 @@
 
 #include <cstring>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/tremawnd.h"
 #include "board/position.h"
 #include "settings/options.h"
 
 void ResetGameGlobals() {
   ResetOptionsToBuiltIn();
-  g_turn = SideNone;
-  for (int s = 0; s < 3; ++s) {
-    g_HitCount[s] = 0;
-    g_ThinkTime[s] = 0;
-    g_ThinkRunning[s] = false;
-    g_ThinkStart[s] = 0;
-    g_DiceSum[s] = 0;
-    g_DoublesCount[s] = 0;
-    g_RunScore[s] = 0;
-  }
-  g_UndoneThisTurn = 0;
-  g_HoverPoint = 0;
-  g_AutoFinishActive = 0;
-  g_AutoFinishFast = 0;
-  std::memset(g_BoardRecord, 0, sizeof g_BoardRecord);
+  ResetRunState();
 }
 
 void PutUpBoard(TremaWnd& w, const std::vector<Checkers>& entries) {

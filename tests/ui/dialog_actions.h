@@ -59,7 +59,7 @@ inline void SetCheck(wxCheckBox* c, bool on) {
 inline void ExpectNoControlOverlaps(wxWindow* parent) {
   std::vector<wxWindow*> solid;
   for (wxWindow* c : parent->GetChildren())
-    if (!wxDynamicCast(c, wxStaticBox)) solid.push_back(c);
+    if (!dynamic_cast<wxStaticBox*>(c)) solid.push_back(c);
   const wxRect client(wxPoint(0, 0), parent->GetClientSize());
   for (size_t i = 0; i < solid.size(); ++i) {
     const wxRect a = solid[i]->GetRect();

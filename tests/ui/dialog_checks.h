@@ -15,7 +15,7 @@ inline std::string Label(wxWindow* w) { return w ? w->GetLabel().utf8_string() :
 inline void ExpectNoOverlaps(wxWindow* dlg) {
   std::vector<wxWindow*> solid;
   for (wxWindow* c : dlg->GetChildren())
-    if (!wxDynamicCast(c, wxStaticLine) && !wxDynamicCast(c, wxStaticBox)) solid.push_back(c);
+    if (!dynamic_cast<wxStaticLine*>(c) && !dynamic_cast<wxStaticBox*>(c)) solid.push_back(c);
   const wxRect client(wxPoint(0, 0), dlg->GetClientSize());
   for (size_t i = 0; i < solid.size(); ++i) {
     const wxRect a = solid[i]->GetRect();

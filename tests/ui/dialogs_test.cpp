@@ -17,10 +17,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 #include <vector>
 
 #include "app/dice.h"
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "board/types.h"
 #include "dialogs/dice_entry.h"
 #include "dialogs/statistics.h"
@@ -91,7 +92,7 @@ TEST_F(DialogsTest, StatisticsDialogShowsTheGameAndAnswers) {
     EXPECT_EQ(Label(dlg.Control(IDC_STAT_AGAIN)), "Noch&mal");
     EXPECT_EQ(Label(dlg.Control(IDC_STAT_QUIT)), "&Beenden");
     EXPECT_EQ(Label(dlg.Control(IDC_STAT_SAME)), "&Gleiches Würfelschema");
-    auto* first = wxDynamicCast(dlg.Control(IDC_STAT_NEW), wxRadioButton);
+    auto* first = dynamic_cast<wxRadioButton*>(dlg.Control(IDC_STAT_NEW));
     if (first == nullptr) {
       ADD_FAILURE() << "no first radio button";
       return wxID_CANCEL;
@@ -99,7 +100,7 @@ TEST_F(DialogsTest, StatisticsDialogShowsTheGameAndAnswers) {
     EXPECT_TRUE(first->GetValue());
     EXPECT_EQ(dlg.GetBackgroundColour(), wxColour(0xD2, 0xB6, 0x55));
     EXPECT_EQ(dlg.Control(IDC_STAT_TIME_HUMAN)->GetBackgroundColour(), wxColour(0xD2, 0xB6, 0x55));
-    auto* again = wxDynamicCast(dlg.Control(IDC_STAT_AGAIN), wxButton);
+    auto* again = dynamic_cast<wxButton*>(dlg.Control(IDC_STAT_AGAIN));
     EXPECT_EQ(dlg.GetDefaultItem(), again);
     // The sound and the trend are done by the time the dialog shows.
     EXPECT_EQ(host.sounds.size(), 1u);
@@ -133,7 +134,7 @@ TEST_F(DialogsTest, StatisticsDialogShowsTheGameAndAnswers) {
     const int x = (a.x + b.x) / 2, y = a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
     EXPECT_TRUE(near(x, y, [](int, int gr) { return gr > 150; }));
     EXPECT_FALSE(near(x, y + 8, [](int, int gr) { return gr > 150; }));
-    wxDynamicCast(dlg.Control(IDC_STAT_SWAPPED), wxRadioButton)->SetValue(true);
+    dynamic_cast<wxRadioButton*>(dlg.Control(IDC_STAT_SWAPPED))->SetValue(true);
     return wxID_OK;
   };
   StatisticsResult r = dialogs.Statistics(SideHuman);
@@ -147,7 +148,7 @@ TEST_F(DialogsTest, StatisticsDialogShowsTheGameAndAnswers) {
   // Beenden (Esc and the close box end the dialog the same way): the choice
   // is not read back, and the lose sound is off.
   dialogs.answer = [](wxDialog& d) -> int {
-    wxDynamicCast(dynamic_cast<StatDlg&>(d).Control(IDC_STAT_SAME), wxRadioButton)->SetValue(true);
+    dynamic_cast<wxRadioButton*>(dynamic_cast<StatDlg&>(d).Control(IDC_STAT_SAME))->SetValue(true);
     return wxID_CANCEL;
   };
   r = dialogs.Statistics(SideComputer);
@@ -167,7 +168,7 @@ TEST_F(DialogsTest, ModalLoopsEndLikeThePlayersAnswer) {
   auto whenOpen = [](std::function<void(wxDialog&)> act) {
     wxTheApp->CallAfter([act] {
       for (wxWindow* w : wxTopLevelWindows)
-        if (auto* d = wxDynamicCast(w, wxDialog); d && d->IsModal()) {
+        if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) {
           act(*d);
           return;
         }
@@ -177,7 +178,7 @@ TEST_F(DialogsTest, ModalLoopsEndLikeThePlayersAnswer) {
   wxTimer guard;
   guard.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
     for (wxWindow* w : wxTopLevelWindows)
-      if (auto* d = wxDynamicCast(w, wxDialog); d && d->IsModal()) d->EndModal(wxID_ABORT);
+      if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) d->EndModal(wxID_ABORT);
   });
   guard.StartOnce(10000);
 
@@ -194,8 +195,8 @@ TEST_F(DialogsTest, ModalLoopsEndLikeThePlayersAnswer) {
   EXPECT_EQ(r.result, IDCANCEL);
 
   whenOpen([](wxDialog& d) {
-    wxDynamicCast(dynamic_cast<StatDlg&>(d).Control(IDC_STAT_SAME), wxRadioButton)->SetValue(true);
-    auto* def = wxDynamicCast(d.GetDefaultItem(), wxButton);
+    dynamic_cast<wxRadioButton*>(dynamic_cast<StatDlg&>(d).Control(IDC_STAT_SAME))->SetValue(true);
+    auto* def = dynamic_cast<wxButton*>(d.GetDefaultItem());
     ASSERT_NE(def, nullptr);
     wxCommandEvent click(wxEVT_BUTTON, def->GetId());
     click.SetEventObject(def);
@@ -314,6 +315,26 @@ TEST_F(DialogsTest, ManualDiceDialogValidatesEveryEntry) {
   dialogs.Run(dice);
 }
 
+// Every label of the dialogs has the room GTK needs for it: no text is cut.
+TEST_F(DialogsTest, LabelsFitTheirControls) {
+  DiceRoller dice;
+  DiceDlg diceDlg(nullptr, dice, nullptr);
+  StatDlg statDlg(nullptr, SideHuman, nullptr);
+  for (wxDialog* dlg : {static_cast<wxDialog*>(&diceDlg), static_cast<wxDialog*>(&statDlg)}) {
+    const wxSize client = dlg->GetClientSize();
+    for (wxWindow* child : dlg->GetChildren()) {
+      if (child->GetLabel().empty() || dynamic_cast<wxStaticBox*>(child) != nullptr) continue;
+      SCOPED_TRACE(child->GetLabel().utf8_string());
+      const wxSize best = child->GetBestSize(), size = child->GetSize();
+      EXPECT_GE(size.x, best.x);
+      EXPECT_GE(size.y, best.y);
+      const wxRect r = child->GetRect();
+      EXPECT_LE(r.GetRight(), client.x) << "inside the dialog";
+      EXPECT_LE(r.GetBottom(), client.y) << "inside the dialog";
+    }
+  }
+}
+
 // F1 and the Help button of every dialog ask for the topic of that dialog.
 TEST_F(DialogsTest, F1AndHelpButtonsOpenTheDialogsTopic) {
   std::vector<int> asked;
@@ -376,13 +397,20 @@ TEST(Help, BookTopicsAndDocumentation) {
   const std::string book = (fs::current_path() / "tremaw.htb").string();
   ASSERT_TRUE(fs::exists(book)) << book;
   SetHelpBookPath(book);
-  const std::pair<int, const char*> topics[] = {
-      {155, "settings.htm"}, {105, "colors.htm"}, {115, "giveup.htm"}, {120, "finish.htm"}, {0, "index.htm"},
-      {4711, "index.htm"}};
-  for (const auto& [context, page] : topics) {
+  // Each page is rendered as HTML, whatever the system's MIME database says
+  // of ".htm": the reader sees the heading, never the tags.
+  const std::tuple<int, const char*, const char*> topics[] = {
+      {155, "settings.htm", "Settings"},        {105, "colors.htm", "Colour schemes"},
+      {115, "giveup.htm", "Giving up"},         {120, "finish.htm", "Automatic finish"},
+      {0, "index.htm", "Kolvar Backgammon"},    {4711, "index.htm", "Kolvar Backgammon"}};
+  for (const auto& [context, page, heading] : topics) {
     ShowHelpContext(nullptr, context);
     const std::string shown = CurrentHelpPage();
     EXPECT_NE(shown.find(page), std::string::npos) << context << ": " << shown;
+    std::string text = CurrentHelpText();
+    text.erase(0, text.find_first_not_of(" \n"));
+    EXPECT_EQ(text.find('<'), std::string::npos) << context << ": " << text.substr(0, 80);
+    EXPECT_EQ(text.rfind(heading, 0), 0u) << context << ": " << text.substr(0, 80);
   }
   EXPECT_EQ(told.size(), 1u);
   CloseHelp();

@@ -5,13 +5,16 @@
 #include <wx/button.h>
 #include <wx/menu.h>
 #include <wx/statbmp.h>
+#include <wx/statusbr.h>
 #include <wx/uiaction.h>
 #include <wx/weakref.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/layout_rules.h"
@@ -22,9 +25,11 @@
 #include "platform/sound.h"
 #include "resources/ids.h"
 #include "resources/menu_table.h"
+#include "resources/strings.h"
 #include "settings/colors.h"
 #include "settings/options.h"
 #include "tests/support/game_fakes.h"
+#include "tests/support/game_state.h"
 #include "tests/ui/gui_support.h"
 #include "ui/input.h"
 #include "ui/main_frame.h"
@@ -87,6 +92,7 @@ class FrameTest : public ::testing::Test {
     };
     s.sound = std::make_unique<RecordingSound>(&sounds);
     s.onHelp = [this]() { ++helpCalls; };
+    s.screen = screen;
     frame = new MainFrame(std::move(s));
     weak = frame;
     frame->GameHost().SetAnswerFunction([this](const std::string& text, unsigned type) {
@@ -135,6 +141,7 @@ class FrameTest : public ::testing::Test {
   std::function<void()> onBox;
   std::vector<std::pair<int, int>> manualDice;
   int helpCalls = 0;
+  Size screen{0, 0};
 };
 
 TEST_F(FrameTest, StartsSizedByTheRuleAndDrawsTheStartingPosition) {
@@ -187,6 +194,151 @@ TEST_F(FrameTest, StartsSizedByTheRuleAndDrawsTheStartingPosition) {
   ASSERT_NE(frame->DieStatic(DiceRow::Human, 0), nullptr);
   EXPECT_TRUE(frame->DieStatic(DiceRow::Human, 0)->IsShown());
   EXPECT_FALSE(frame->DieStatic(DiceRow::Computer, 0)->IsShown());
+}
+
+// The cube button and the tray counts line up with the die faces, and stand
+// in the same place in every game.
+TEST_F(FrameTest, ControlsStayPutFromGameToGame) {
+  Start();
+  RunEvents(200);
+  auto places = [this] {
+    std::vector<std::tuple<int, int, int, int>> out;
+    for (wxWindow* child : frame->Canvas()->GetChildren()) {
+      const wxRect r = child->GetRect();
+      out.emplace_back(r.x, r.y, r.width, r.height);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+  };
+  const auto first = places();
+  const int dieTop = frame->DieStatic(DiceRow::Human, 0)->GetPosition().y;
+  EXPECT_EQ(frame->CubeButton()->GetPosition().y, dieTop);
+  for (int game = 2; game <= 3; ++game) {
+    // The client area changes after the start, as when a window manager adds
+    // its frame once the window shows.
+    frame->GetMenuBar()->Show(game != 2);
+    frame->SendSizeEvent();
+    RunEvents(100);
+    answers = {IDYES};
+    Menu(ID_FILE_NEW);
+    RunEvents(200);
+    EXPECT_EQ(places(), first) << "game " << game;
+    EXPECT_EQ(frame->CubeButton()->GetPosition().y, dieTop) << "game " << game;
+  }
+}
+
+// Clicks on the status bar, a shown die face and the log, sent to those
+// windows as GTK sends them: a right click on any of them takes the step back,
+// a left click on the status bar ends the confirmation wait.
+TEST_F(FrameTest, ClicksOnChildControlsReachTheGame) {
+  std::ofstream(dir + "/tremaw.ini") << "[Options]\nFirstMoveBy=2\nDiceMode=1\nAutoChangeTurn=0\nSpeed=50\n";
+  manualDice = {{6, 4}, {1, 2}};
+  Start();
+  RunEvents(300);
+  TremaWnd* core = frame->Core();
+  wxWindow* die = frame->DieStatic(DiceRow::Human, 0);
+  ASSERT_TRUE(die->IsShown());
+  auto click = [](wxWindow* w, wxEventType type) {
+    wxMouseEvent e(type);
+    e.m_x = w->GetSize().x / 2;
+    e.m_y = w->GetSize().y / 2;
+    e.m_leftDown = type == wxEVT_LEFT_DOWN;
+    e.m_rightDown = type == wxEVT_RIGHT_DOWN;
+    e.SetEventObject(w);
+    w->GetEventHandler()->ProcessEvent(e);
+    RunEvents(50);
+  };
+  // Waits, at most two seconds, for the game to get there (slower under the
+  // sanitizers).
+  auto until = [](const std::function<bool()>& done) {
+    for (int i = 0; i < 100 && !done(); ++i) RunEvents(20);
+  };
+  auto step = [&](char from, char to) {
+    const int steps = core->m_stepCount;
+    SendKey(wxEVT_KEY_DOWN, from);
+    until([&] { return frame->LogLinesShown().back().find("nach") != std::string::npos; });
+    const std::string last = frame->LogLinesShown().back();
+    if (last.size() >= 6 && last.compare(last.size() - 6, 6, "nach  ") == 0) SendKey(wxEVT_KEY_DOWN, to);
+    until([&] { return core->m_stepCount > steps || core->m_awaitConfirm; });
+  };
+  wxWindow* log = frame->Canvas()->FindWindowByName(kLogWindowName);
+  for (wxWindow* w : {die, static_cast<wxWindow*>(frame->GetStatusBar()), log}) {
+    SCOPED_TRACE(Utf8(w->GetName()));
+    step('A', 'G');
+    ASSERT_EQ(core->m_stepCount, 1);
+    click(w, wxEVT_RIGHT_DOWN);
+    until([&] { return core->m_stepCount == 0; });
+    EXPECT_EQ(core->m_stepCount, 0);
+    EXPECT_EQ(core->m_board[1]->count, 2);
+  }
+  step('A', 'G');
+  step('A', 'E');
+  ASSERT_EQ(core->m_awaitConfirm, 1);
+  click(frame->GetStatusBar(), wxEVT_LEFT_DOWN);
+  until([&] { return core->m_awaitConfirm == 0; });
+  EXPECT_EQ(core->m_awaitConfirm, 0);
+}
+
+// A point chosen while a checker waits on the bar: the checker there jumps as
+// if hit, with the hit sound, and the hint shows in pane 2.
+TEST_F(FrameTest, BarReminderJumpsWithTheHitSound) {
+  std::ofstream(dir + "/tremaw.ini") << "[Options]\nFirstMoveBy=2\nDiceMode=1\nSpeed=50\n"
+                                     << "[Sounds]\nHitSoundActive=1\nHit=hit.wav\n";
+  manualDice = {{6, 4}};
+  Start();
+  RunEvents(200);
+  PutUpBoard(*frame->Core(), {{0, 1, SideHuman}, {19, 14, SideHuman}, {6, 5, SideComputer}, {8, 10, SideComputer}});
+  frame->Core()->m_engine->UpdateRace();
+  frame->Invalidate(true);
+  frame->UpdateNow();
+  RunEvents(100);
+  sounds.clear();
+  SendKey(wxEVT_KEY_DOWN, 'S');
+  RunEvents(300);
+  EXPECT_EQ(std::count(sounds.begin(), sounds.end(), g_SoundFiles[SoundHit]), 1);
+  EXPECT_EQ(frame->StatusText(2), "");  // the new prompt clears the hint again
+  EXPECT_EQ(frame->Core()->m_board[0]->count, 1);
+}
+
+// Every text the game writes fits its place, on the windows the size rule
+// gives for small and large screens: the log's lines, the status texts of
+// panes 0 and 2, the tray counts.
+TEST_F(FrameTest, TextsFitTheirPlaces) {
+  const Size kScreens[] = {{800, 600}, {1024, 768}, {1920, 1080}, {3840, 2160}};
+  const struct {
+    int pane, id;
+  } kStatusTexts[] = {{0, 117}, {0, 118}, {0, 114}, {0, 115}, {0, 236}, {0, 57345}, {2, 231}, {2, 232}};
+  for (const Size& area : kScreens) {
+    SCOPED_TRACE(std::to_string(area.cx) + "x" + std::to_string(area.cy));
+    if (weak) weak->Close(true);
+    RunEvents(30);
+    screen = area;
+    Start();
+    RunEvents(200);
+    auto width = [](wxWindow* w, const wxString& text) {
+      int x = 0, y = 0;
+      w->GetTextExtent(text, &x, &y);
+      return x;
+    };
+    wxWindow* log = frame->Canvas()->FindWindowByName(kLogWindowName);
+    ASSERT_GE(frame->LogLinesShown().size(), 5u);
+    for (const std::string& line : frame->LogLinesShown())
+      EXPECT_LE(width(log, Wx(line)), log->GetClientSize().x - 2) << line;
+
+    wxStatusBar* status = frame->GetStatusBar();
+    for (const auto& t : kStatusTexts) {
+      const std::string text = StringTableEntry(t.id);
+      frame->SetStatusText(t.pane, text);
+      wxRect field;
+      ASSERT_TRUE(status->GetFieldRect(t.pane, field));
+      EXPECT_LE(width(status, Wx(text)), field.width - 4) << text;
+    }
+    for (wxWindow* child : frame->Canvas()->GetChildren()) {
+      if (child->GetName() == kBoardWindowName && dynamic_cast<wxStaticBitmap*>(child) == nullptr) {
+        EXPECT_LE(width(child, "15"), child->GetClientSize().x) << "tray count";
+      }
+    }
+  }
 }
 
 TEST_F(FrameTest, SpritesSaveAndRestoreTheSurface) {

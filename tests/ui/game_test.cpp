@@ -24,7 +24,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/stats.h"
+#include "app/game_state.h"
 #include "app/tremawnd.h"
 #include "board/position.h"
 #include "board/types.h"

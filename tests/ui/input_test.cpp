@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/frame.h>
+#include <wx/statusbr.h>
 
 #include <vector>
 
@@ -96,6 +97,7 @@ class RouterTest : public ::testing::Test {
     label = new wxWindow(canvas, wxID_ANY, wxPoint(100, 50), wxSize(20, 20), 0, kBoardWindowName);
     log = new wxWindow(canvas, wxID_ANY, wxPoint(200, 10), wxSize(100, 200), 0, kLogWindowName);
     button = new wxButton(canvas, wxID_ANY, "1", wxPoint(200, 250), wxSize(40, 30));
+    status = frame->CreateStatusBar(3);
     frame->SetClientSize(400, 300);
     frame->Show();
     RunEvents(50);
@@ -117,6 +119,7 @@ class RouterTest : public ::testing::Test {
   wxWindow* label = nullptr;
   wxWindow* log = nullptr;
   wxButton* button = nullptr;
+  wxStatusBar* status = nullptr;
   std::unique_ptr<InputRouter> router;
   std::vector<Message> messages;
   int pumps = 0;
@@ -156,20 +159,24 @@ TEST_F(RouterTest, BoardInputIsQueuedAndPumped) {
   EXPECT_EQ(messages[1].x, 105);
   EXPECT_EQ(messages[1].y, 56);
 
-  // The log passes on its press only (for the confirmation wait), never its
-  // release or a right click; the button's own clicks stay with the button.
+  // The log and the status bar pass on their presses only (the left one ends
+  // the confirmation wait, the right one takes a step back), never a release;
+  // the button's own clicks stay with the button.
   messages.clear();
-  wxMouseEvent logDown = Mouse(wxEVT_LEFT_DOWN, 1, 1);
-  Send(log, logDown);
-  wxMouseEvent logUp = Mouse(wxEVT_LEFT_UP, 1, 1);
-  Send(log, logUp);
-  wxMouseEvent logRight = Mouse(wxEVT_RIGHT_DOWN, 1, 1);
-  Send(log, logRight);
+  for (wxWindow* w : {log, static_cast<wxWindow*>(status)})
+    for (wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_RIGHT_DOWN, wxEVT_MOTION}) {
+      wxMouseEvent e = Mouse(type, 1, 1);
+      Send(w, e);
+    }
   wxMouseEvent buttonDown = Mouse(wxEVT_LEFT_DOWN, 1, 1);
   Send(button, buttonDown);
-  ASSERT_EQ(messages.size(), 1u);
+  ASSERT_EQ(messages.size(), 4u);
   EXPECT_EQ(messages[0].message, WM_LBUTTONDOWN);
   EXPECT_EQ(messages[0].x, 201);
+  EXPECT_EQ(messages[1].message, WM_RBUTTONDOWN);
+  EXPECT_EQ(messages[2].message, WM_LBUTTONDOWN);
+  EXPECT_GE(messages[2].y, 300) << "below the board, in its coordinates";
+  EXPECT_EQ(messages[3].message, WM_RBUTTONDOWN);
 
   // Events of other windows are not ours.
   messages.clear();

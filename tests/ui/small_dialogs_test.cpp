@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "app/game_dialogs.h"
+#include "app/game_state.h"
 #include "app/position_file.h"
-#include "app/stats.h"
 #include "app/tremawnd.h"
 #include "dialogs/small_dialogs.h"
 #include "platform/sound.h"
@@ -43,7 +43,7 @@ std::string LabelOf(wxWindow& dlg, int id) { return Label(dlg.FindWindow(id)); }
 
 bool HasGroupBox(wxWindow& dlg, const char* label) {
   for (wxWindow* c : dlg.GetChildren())
-    if (wxDynamicCast(c, wxStaticBox) && Utf8(c->GetLabel()) == label) return true;
+    if (dynamic_cast<wxStaticBox*>(c) && Utf8(c->GetLabel()) == label) return true;
   return false;
 }
 
@@ -122,7 +122,7 @@ TEST(SmallDialogs, ModalLoopsEndLikeThePlayersAnswer) {
   auto whenOpen = [](std::function<void(wxDialog&)> act) {
     wxTheApp->CallAfter([act] {
       for (wxWindow* w : wxTopLevelWindows)
-        if (auto* d = wxDynamicCast(w, wxDialog); d && d->IsModal()) {
+        if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) {
           act(*d);
           return;
         }
@@ -148,7 +148,7 @@ TEST(SmallDialogs, ModalLoopsEndLikeThePlayersAnswer) {
   wxTimer guard;
   guard.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
     for (wxWindow* w : wxTopLevelWindows)
-      if (auto* d = wxDynamicCast(w, wxDialog); d && d->IsModal()) d->EndModal(wxID_ABORT);
+      if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) d->EndModal(wxID_ABORT);
   });
   guard.StartOnce(20000);
 

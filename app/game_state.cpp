@@ -1,6 +1,9 @@
-#include "app/stats.h"
+#include "app/game_state.h"
 
 #include <cstdint>
+#include <cstring>
+
+#include "board/position.h"
 
 int32_t g_ThinkTime[3] = {0, 0, 0};
 bool g_ThinkRunning[3] = {false, false, false};
@@ -10,6 +13,42 @@ int g_DoublesCount[3] = {0, 0, 0};
 int g_RunScore[3] = {0, 0, 0};
 int g_UndoneThisTurn = 0;
 int g_HoverPoint = 0;
+
+void ResetGameState() {
+  for (int side = 0; side < 3; ++side) {
+    g_HitCount[side] = 0;
+    g_DoublesCount[side] = 0;
+    g_DiceSum[side] = 0;
+    g_ThinkTime[side] = 0;
+    g_ThinkRunning[side] = false;
+    g_ThinkStart[side] = 0;
+  }
+  g_UndoneThisTurn = 0;
+  g_AutoFinishActive = 0;
+  g_AutoFinishFast = 0;
+}
+
+void ResetRunState() {
+  ResetGameState();
+  g_turn = SideNone;
+  for (int& score : g_RunScore) score = 0;
+  g_HoverPoint = 0;
+  std::memset(g_BoardRecord, 0, sizeof g_BoardRecord);
+}
+
+int FirstSide(int firstMoveBy, bool firstGame, int lastWinner, int computerDie, int humanDie) {
+  const int higher = computerDie > humanDie ? SideComputer : (humanDie > computerDie ? SideHuman : SideNone);
+  if (!firstGame && (lastWinner == SideHuman || lastWinner == SideComputer))
+    return higher != SideNone ? higher : lastWinner;
+  switch (firstMoveBy) {
+    case 1:
+      return SideComputer;
+    case 2:
+      return SideHuman;
+    default:
+      return higher != SideNone ? higher : SideComputer;
+  }
+}
 
 namespace {
 bool ValidSide(int side) { return side == 1 || side == 2; }
