@@ -303,6 +303,9 @@ TEST_F(StepEntryTest, TargetsOfTheHighlight) {
   wnd->HighlightPoint(0, true);
   EXPECT_EQ(labels(), (std::vector<int>{2}));
   wnd->HighlightPoint(0, false);
+  wnd->HighlightPoint(19, true);  // no other source while the bar holds checkers
+  EXPECT_EQ(labels(), (std::vector<int>{19}));
+  wnd->HighlightPoint(19, false);
 
   // The hover follows the mouse; with setting 2 it stays once a source is chosen.
   SetBoard({{1, 2, SideHuman}, {12, 5, SideHuman}, {17, 3, SideHuman}, {19, 5, SideHuman},
