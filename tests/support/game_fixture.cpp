@@ -18,11 +18,8 @@ void GameFixture::ResetGlobals() { ResetGameGlobals(); }
 
 void GameFixture::SetUp() {
   ResetGlobals();
-  std::string tmpl = (std::filesystem::temp_directory_path() / "tremaw-flow-XXXXXX").string();
-  std::vector<char> buf(tmpl.begin(), tmpl.end());
-  buf.push_back('\0');
-  ASSERT_NE(mkdtemp(buf.data()), nullptr);
-  dir = buf.data();
+  ASSERT_FALSE(tmp.path().empty());
+  dir = tmp.path().string();
   iniPath = dir + "/tremaw.ini";
   rollsPath = dir + "/rolls.txt";
   ini = std::make_unique<IniStore>(iniPath);
@@ -30,8 +27,6 @@ void GameFixture::SetUp() {
 
 void GameFixture::TearDown() {
   wnd.reset();
-  std::error_code ec;
-  std::filesystem::remove_all(dir, ec);
   ResetGlobals();
 }
 

@@ -13,6 +13,7 @@
 #include "tests/support/fake_host.h"
 #include "tests/support/game_fakes.h"
 #include "tests/support/game_state.h"
+#include "tests/support/temp_dir.h"
 
 
 class GameFixture : public ::testing::Test {
@@ -73,6 +74,7 @@ class GameFixture : public ::testing::Test {
   FakeView view;
   FakeFrame frame;
   FakeDialogs dialogs;
+  TempDir tmp;
   std::string dir;
   std::string iniPath;
   std::string rollsPath;
