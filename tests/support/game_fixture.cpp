@@ -135,6 +135,18 @@ void GameFixture::RightClickAt(int x, int y) {
 
 void GameFixture::SetBoard(std::initializer_list<Checkers> entries) { PutUpBoard(*wnd, entries); }
 
+void GameFixture::SetHumanShutOut(int restPoint) {
+  SetBoard({{kHumanBar, 1, SideHuman},
+            {1, 2, SideComputer},
+            {2, 2, SideComputer},
+            {3, 2, SideComputer},
+            {4, 2, SideComputer},
+            {5, 2, SideComputer},
+            {6, 2, SideComputer},
+            {restPoint, 3, SideComputer},
+            {19, 14, SideHuman}});
+}
+
 void GameFixture::HumanTurnWith(int d0, int d1) {
   g_turn = SideHuman;
   wnd->m_openingRoll = 0;

@@ -52,6 +52,9 @@ class GameFixture : public ::testing::Test {
   // Replaces the board by this image (the rest empty; trays by their counts)
   // and gives the game a new engine bound to it.
   void SetBoard(std::initializer_list<Checkers> entries);
+  // The human on the bar against the computer's six closed home points; the
+  // computer's other three checkers on restPoint, the human's 14 on 19.
+  void SetHumanShutOut(int restPoint);
   // Starts a human turn on the current board with these dice (0: none).
   void HumanTurnWith(int d0, int d1);
 
