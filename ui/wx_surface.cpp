@@ -1,13 +1,13 @@
 #include "ui/wx_surface.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 #include <wx/dc.h>
 #include <wx/graphics.h>
 #include <wx/window.h>
 
+#include "platform/line_raster.h"
 #include "ui/wx_text.h"
 
 namespace {
@@ -99,61 +99,13 @@ void WxSurface::Rectangle(const Rect& r, Color fill, Color pen) {
 void WxSurface::PlotLine(Point a, Point b, Color pen, bool includeEnd) {
   m_dc.SetPen(*wxTRANSPARENT_PEN);
   m_dc.SetBrush(wxBrush(Wxc(pen)));
-  // Straight lines are one rectangle each.
-  if (a.y == b.y || a.x == b.x) {
-    int x0 = a.x, y0 = a.y, x1 = b.x, y1 = b.y;
-    if (!includeEnd) {
-      if (a.x == b.x && a.y == b.y) return;
-      if (a.y == b.y)
-        x1 += (x1 > x0) ? -1 : 1;
-      else
-        y1 += (y1 > y0) ? -1 : 1;
-    }
-    const int l = std::min(x0, x1), r = std::max(x0, x1) + 1;
-    const int t = std::min(y0, y1), btm = std::max(y0, y1) + 1;
-    m_dc.DrawRectangle(l, t, r - l, btm - t);
-    Mark(l, t, r, btm);
-    return;
-  }
-  // Bresenham, with the pixels of one row drawn as one run.
-  const int dx = std::abs(b.x - a.x), sx = a.x < b.x ? 1 : -1;
-  const int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
-  int err = dx + dy;
-  int x = a.x, y = a.y;
-  int runStart = x, runEnd = x, runY = y;
-  auto flush = [&]() {
-    const int l = std::min(runStart, runEnd);
-    const int w = std::abs(runEnd - runStart) + 1;
-    m_dc.DrawRectangle(l, runY, w, 1);
-  };
-  bool first = true;
-  for (;;) {
-    const bool atEnd = x == b.x && y == b.y;
-    if (atEnd && !includeEnd) break;
-    if (first) {
-      runStart = runEnd = x;
-      runY = y;
-      first = false;
-    } else if (y == runY) {
-      runEnd = x;
-    } else {
-      flush();
-      runStart = runEnd = x;
-      runY = y;
-    }
-    if (atEnd) break;
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y += sy;
-    }
-  }
-  if (!first) flush();
-  Mark(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1);
+  RasterLine(a, b, includeEnd, [this](const Rect& run) {
+    m_dc.DrawRectangle(run.left, run.top, run.Width(), run.Height());
+    Mark(run.left, run.top, run.right, run.bottom);
+  });
+  // A slanting line refreshes its whole box, end point included.
+  if (a.x != b.x && a.y != b.y)
+    Mark(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1);
 }
 
 void WxSurface::Line(Point a, Point b, Color pen) { PlotLine(a, b, pen, false); }

@@ -154,15 +154,7 @@ TEST_F(AssistsTest, BestMoveWithNothingToPlayAndOutsideTheTurn) {
   UseRolls("3 4  2 1");
   Start();
   Pump();
-  SetBoard({{kHumanBar, 1, SideHuman},
-            {1, 2, SideComputer},
-            {2, 2, SideComputer},
-            {3, 2, SideComputer},
-            {4, 2, SideComputer},
-            {5, 2, SideComputer},
-            {6, 2, SideComputer},
-            {13, 3, SideComputer},
-            {19, 14, SideHuman}});
+  SetHumanShutOut(13);
   HumanTurnWith(3, 4);
   const std::vector<int> board = BoardOf(*wnd);
   const std::vector<std::string> log = wnd->LogLines();

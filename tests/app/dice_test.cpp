@@ -18,6 +18,7 @@
 #include "platform/random.h"
 #include "settings/options.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/temp_dir.h"
 #include "tests/support/test_board.h"
 
 namespace {
@@ -58,9 +59,8 @@ class DiceTest : public ::testing::Test {
     savedRollsFile = g_RollsFile;
     savedAutoFinish = g_AutoFinishActive;
     g_AutoFinishActive = 0;
-    std::string tmpl = ::testing::TempDir() + "dice_test_XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    dir = tmpl;
+    ASSERT_FALSE(tmp.path().empty());
+    dir = tmp.path().string();
     engine = std::make_unique<Engine>(board.get(), &dice);
     dice.host = &host;
   }
@@ -68,8 +68,6 @@ class DiceTest : public ::testing::Test {
     g_RollsFile = savedRollsFile;
     g_AutoFinishActive = savedAutoFinish;
     dice.CloseListFile();
-    std::string cmd = "rm -rf '" + dir + "'";
-    (void)std::system(cmd.c_str());
   }
 
   // Writes a roll list and makes it the current file.
@@ -118,6 +116,7 @@ class DiceTest : public ::testing::Test {
 
   std::string savedRollsFile;
   int savedAutoFinish = 0;
+  TempDir tmp;
   std::string dir;
   TestBoard board;
   DiceRoller dice;

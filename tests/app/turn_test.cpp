@@ -180,16 +180,7 @@ TEST_F(TurnTest, ClosedOutSidesAreNeitherShownNorCounted) {
   UseRolls("3 4");
   Start();
   Pump();
-  // The human on the bar against six closed points.
-  SetBoard({{0, 1, SideHuman},
-            {1, 2, SideComputer},
-            {2, 2, SideComputer},
-            {3, 2, SideComputer},
-            {4, 2, SideComputer},
-            {5, 2, SideComputer},
-            {6, 2, SideComputer},
-            {24, 3, SideComputer},
-            {19, 14, SideHuman}});
+  SetHumanShutOut(24);
   g_turn = SideComputer;
   wnd->m_openingRoll = 0;
   const int sum = g_DiceSum[SideHuman];
@@ -331,15 +322,7 @@ TEST_F(TurnTest, PostedCommandsComeBeforeQueuedInput) {
 
   // Handlers called directly once the turn is handed over do nothing, so a
   // second pass can never post a second hand-over.
-  SetBoard({{0, 1, SideHuman},
-            {1, 2, SideComputer},
-            {2, 2, SideComputer},
-            {3, 2, SideComputer},
-            {4, 2, SideComputer},
-            {5, 2, SideComputer},
-            {6, 2, SideComputer},
-            {24, 3, SideComputer},
-            {19, 14, SideHuman}});
+  SetHumanShutOut(24);
   HumanTurnWith(3, 4);
   wnd->Queue().Clear();
   wnd->OnPass();
@@ -385,15 +368,7 @@ TEST_F(TurnTest, ClocksRunOnlyWhileTheSideThinks) {
   EXPECT_FALSE(g_ThinkRunning[SideComputer]);
 
   // A pass stops the human's clock, which would otherwise count the computer's turn.
-  SetBoard({{0, 1, SideHuman},
-            {1, 2, SideComputer},
-            {2, 2, SideComputer},
-            {3, 2, SideComputer},
-            {4, 2, SideComputer},
-            {5, 2, SideComputer},
-            {6, 2, SideComputer},
-            {24, 3, SideComputer},
-            {19, 14, SideHuman}});
+  SetHumanShutOut(24);
   HumanTurnWith(3, 4);
   const int32_t before = g_ThinkTime[SideHuman];
   host.tick += 700;

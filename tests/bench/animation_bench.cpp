@@ -25,6 +25,7 @@
 #include "board/board_window.h"
 #include "board/position.h"
 #include "settings/options.h"
+#include "tests/support/temp_dir.h"
 #include "ui/main_frame.h"
 #include "ui/wx_dialogs.h"
 
@@ -116,9 +117,9 @@ int main(int argc, char** argv) {
   }
   wxTheApp->CallOnInit();
   delete wxLog::SetActiveTarget(new wxLogStderr);
-  char tmpl[] = "/tmp/tremaw-anim-XXXXXX";
-  if (mkdtemp(tmpl) == nullptr) return 1;
-  const std::string dir = tmpl;
+  const TempDir tmp;
+  if (tmp.path().empty()) return 1;
+  const std::string dir = tmp.path().string();
   // The player begins, so nothing moves but what the bench moves; no sounds.
   std::ofstream(dir + "/tremaw.ini") << "[Options]\nFirstMoveBy=2\nDiceMode=0\n"
                                      << "[Sounds]\nDiceSoundActive=0\nMoveSoundActive=0\nHitSoundActive=0\n";
@@ -163,6 +164,5 @@ int main(int argc, char** argv) {
   }
   wxTheApp->OnExit();
   wxEntryCleanup();
-  fs::remove_all(dir);
   return rc;
 }

@@ -22,6 +22,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/temp_dir.h"
+
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
@@ -127,14 +129,6 @@ void Memory(pid_t pid, long* rss, long* peak) {
   }
 }
 
-fs::path FreshDir(const std::string& ini) {
-  char name[] = "/tmp/tremaw-bench-XXXXXX";
-  const char* made = mkdtemp(name);
-  if (made == nullptr) return {};
-  if (!ini.empty()) std::ofstream(fs::path(made) / "tremaw.ini") << ini;
-  return made;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -152,11 +146,13 @@ int main(int argc, char** argv) {
   std::vector<double> times;
   double first = -1;
   for (int i = 0; i <= runs; ++i) {
-    const fs::path dir = FreshDir("");
     pid_t pid = -1;
-    const double ms = TimeToBoard(dpy, program, dir, &pid);
-    if (pid > 0) Stop(pid);
-    fs::remove_all(dir);
+    double ms = -1;
+    {
+      const TempDir dir;
+      ms = TimeToBoard(dpy, program, dir.path(), &pid);
+      if (pid > 0) Stop(pid);
+    }
     if (ms < 0) {
       std::fprintf(stderr, "startup_bench: %s showed no board\n", program.c_str());
       return 1;
@@ -172,9 +168,10 @@ int main(int argc, char** argv) {
               times.front(), times.back(), first);
 
   // Footprint: the computer begins and plays its first turn at full speed.
-  const fs::path dir = FreshDir("[Options]\nFirstMoveBy=1\nSpeed=50\n");
+  const TempDir dir;
+  std::ofstream(dir.path() / "tremaw.ini") << "[Options]\nFirstMoveBy=1\nSpeed=50\n";
   pid_t pid = -1;
-  if (TimeToBoard(dpy, program, dir, &pid) < 0) {
+  if (TimeToBoard(dpy, program, dir.path(), &pid) < 0) {
     std::fprintf(stderr, "startup_bench: %s showed no board\n", program.c_str());
     return 1;
   }
@@ -182,7 +179,6 @@ int main(int argc, char** argv) {
   long rss = 0, peak = 0;
   Memory(pid, &rss, &peak);
   Stop(pid);
-  fs::remove_all(dir);
   std::printf("Resident memory of the running game after the computer's first turn:\n");
   std::printf("  %.1f MB (peak %.1f MB)\n", rss / 1024.0, peak / 1024.0);
   XCloseDisplay(dpy);

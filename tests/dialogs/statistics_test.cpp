@@ -8,6 +8,7 @@
 #include "dialogs/statistics.h"
 #include "settings/options.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -62,9 +63,9 @@ TEST(StatisticsGraph, PointsFollowTheAxes) {
 }
 
 TEST(StatisticsModelTest, OpeningFillsTextsPlaysTheEndSoundAndAddsTheGame) {
-  char tmpl[] = "/tmp/tremaw_stat_XXXXXX";
-  ASSERT_NE(::mkdtemp(tmpl), nullptr);
-  const std::string dir = tmpl;
+  TempDir tmp;
+  ASSERT_FALSE(tmp.path().empty());
+  const std::string dir = tmp.path().string();
   g_GraphFile = dir + "/tremaw32.gph";
 
   GameStatistics s;
@@ -121,7 +122,6 @@ TEST(StatisticsModelTest, OpeningFillsTextsPlaysTheEndSoundAndAddsTheGame) {
   EXPECT_EQ(g_Trend.games, 6);
 
   ResetOptionsToBuiltIn();
-  std::filesystem::remove_all(dir);
 }
 
 TEST(DiceEntry, FieldTexts) {

@@ -13,6 +13,7 @@
 #include "board/types.h"
 #include "dialogs/trend.h"
 #include "tests/support/other_user.h"
+#include "tests/support/temp_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -21,17 +22,11 @@ namespace {
 class TrendFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/tremaw_trend_XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    dir = tmpl;
+    ASSERT_FALSE(tmp.path().empty());
+    dir = tmp.path().string();
     path = dir + "/tremaw32.gph";
     g_GraphFile = path;
     g_Trend = TrendRecord{};
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::permissions(dir, fs::perms::owner_all, ec);
-    fs::remove_all(dir, ec);
   }
 
   void WriteBytes(const std::vector<unsigned char>& bytes) {
@@ -59,6 +54,7 @@ class TrendFileTest : public ::testing::Test {
     return names;
   }
 
+  TempDir tmp;
   std::string dir, path;
 };
 
@@ -103,41 +99,27 @@ TEST_F(TrendFileTest, SlotsShiftHalvingAndZeroEntries) {
   for (int i = 0; i < 49; ++i) EXPECT_EQ(r.trend[i], i + 2);
   EXPECT_EQ(r.trend[49], 50);
 
-  // 15/8 and a loss: 16/8, halved to 8/4.
-  r = TrendRecord{};
-  r.games = 15;
-  r.wins = 8;
-  r.trend[0] = 53;
-  EXPECT_EQ(AddGameToTrend(r, false), 1);
-  EXPECT_EQ(r.games, 8);
-  EXPECT_EQ(r.wins, 4);
-  EXPECT_EQ(r.trend[1], 50);
-
-  // 16/9 and a win: 17/10, odd games, not halved.
-  r = TrendRecord{};
-  r.games = 16;
-  r.wins = 9;
-  r.trend[0] = 56;
-  AddGameToTrend(r, true);
-  EXPECT_EQ(r.games, 17);
-  EXPECT_EQ(r.wins, 10);
-  EXPECT_EQ(r.trend[1], 58);
-
-  // Even games with odd wins are not halved; below 16 nothing is.
-  r = TrendRecord{};
-  r.games = 17;
-  r.wins = 9;
-  r.trend[0] = 52;
-  AddGameToTrend(r, false);
-  EXPECT_EQ(r.games, 18);
-  EXPECT_EQ(r.wins, 9);
-  r = TrendRecord{};
-  r.games = 13;
-  r.wins = 4;
-  r.trend[0] = 30;
-  AddGameToTrend(r, true);
-  EXPECT_EQ(r.games, 14);
-  EXPECT_EQ(r.wins, 5);
+  struct Halving {
+    int games, wins, share;
+    bool won;
+    int gamesAfter, winsAfter, newShare;
+  };
+  const Halving halvings[] = {
+      {15, 8, 53, false, 8, 4, 50},    // 16/8, halved to 8/4
+      {16, 9, 56, true, 17, 10, 58},   // 17/10: odd games, not halved
+      {17, 9, 52, false, 18, 9, 50},   // even games with odd wins are not halved
+      {13, 4, 30, true, 14, 5, 35},    // below 16 nothing is
+  };
+  for (const Halving& h : halvings) {
+    r = TrendRecord{};
+    r.games = h.games;
+    r.wins = h.wins;
+    r.trend[0] = h.share;
+    EXPECT_EQ(AddGameToTrend(r, h.won), 1) << h.games << "/" << h.wins;
+    EXPECT_EQ(r.games, h.gamesAfter);
+    EXPECT_EQ(r.wins, h.winsAfter);
+    EXPECT_EQ(r.trend[1], h.newShare);
+  }
 
   // A game at 0 % stores 0, so the next game takes the same slot.
   r = TrendRecord{};
@@ -183,37 +165,27 @@ TEST_F(TrendFileTest, DamagedOrForeignFilesStartAnew) {
   EXPECT_EQ(g_Trend.games, 3);
   EXPECT_EQ(g_Trend.trend[1], 66);
 
-  auto damaged = [&](TrendRecord r) {
-    WriteBytes(Bytes(r));
-    return ReadTrendFile(path);
+  // Counts and shares out of range.
+  void (*const damages[])(TrendRecord&) = {
+      [](TrendRecord& r) { r.games = -5; }, [](TrendRecord& r) { r.wins = 8; },
+      [](TrendRecord& r) { r.wins = -1; },  [](TrendRecord& r) { r.trend[3] = 101; },
+      [](TrendRecord& r) { r.trend[49] = -1; },
   };
-  TrendRecord r = good;
-  r.games = -5;
-  EXPECT_EQ(damaged(r), initial);
-  r = good;
-  r.wins = 8;
-  EXPECT_EQ(damaged(r), initial);
-  r = good;
-  r.wins = -1;
-  EXPECT_EQ(damaged(r), initial);
-  r = good;
-  r.trend[3] = 101;
-  EXPECT_EQ(damaged(r), initial);
-  r = good;
-  r.trend[49] = -1;
-  EXPECT_EQ(damaged(r), initial);
+  for (auto damage : damages) {
+    TrendRecord r = good;
+    damage(r);
+    WriteBytes(Bytes(r));
+    EXPECT_EQ(ReadTrendFile(path), initial) << r.games << "/" << r.wins;
+  }
 
   // Short, long and empty files.
-  auto bytes = Bytes(good);
-  bytes.resize(100);
-  WriteBytes(bytes);
-  EXPECT_EQ(ReadTrendFile(path), initial);
-  bytes = Bytes(good);
-  bytes.push_back(0);
-  WriteBytes(bytes);
-  EXPECT_EQ(ReadTrendFile(path), initial);
-  WriteBytes({});
-  EXPECT_EQ(ReadTrendFile(path), initial);
+  auto shorter = Bytes(good), longer = Bytes(good);
+  shorter.resize(100);
+  longer.push_back(0);
+  for (const auto& bytes : {shorter, longer, std::vector<unsigned char>{}}) {
+    WriteBytes(bytes);
+    EXPECT_EQ(ReadTrendFile(path), initial) << bytes.size();
+  }
 
   // A damaged file is replaced by a sound record after the game.
   WriteBytes(std::vector<unsigned char>(208, 0xFF));

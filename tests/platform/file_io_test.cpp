@@ -8,7 +8,7 @@
 
 #include "platform/file_io.h"
 #include "platform/ini_store.h"
-#include "tests/platform/temp_dir.h"
+#include "tests/support/temp_dir.h"
 #include "tests/support/other_user.h"
 
 namespace fs = std::filesystem;

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <random>
 
-#include "tests/platform/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace fs = std::filesystem;
 

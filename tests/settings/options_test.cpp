@@ -9,7 +9,7 @@
 #include "board/types.h"
 #include "platform/ini_store.h"
 #include "settings/colors.h"
-#include "tests/platform/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "platform/ini_store.h"
 #include "settings/options.h"
 #include "settings/settings_pages.h"
-#include "tests/platform/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 class RecordingGame : public RunningGame {
  public:

@@ -18,11 +18,8 @@ void GameFixture::ResetGlobals() { ResetGameGlobals(); }
 
 void GameFixture::SetUp() {
   ResetGlobals();
-  std::string tmpl = (std::filesystem::temp_directory_path() / "tremaw-flow-XXXXXX").string();
-  std::vector<char> buf(tmpl.begin(), tmpl.end());
-  buf.push_back('\0');
-  ASSERT_NE(mkdtemp(buf.data()), nullptr);
-  dir = buf.data();
+  ASSERT_FALSE(tmp.path().empty());
+  dir = tmp.path().string();
   iniPath = dir + "/tremaw.ini";
   rollsPath = dir + "/rolls.txt";
   ini = std::make_unique<IniStore>(iniPath);
@@ -30,8 +27,6 @@ void GameFixture::SetUp() {
 
 void GameFixture::TearDown() {
   wnd.reset();
-  std::error_code ec;
-  std::filesystem::remove_all(dir, ec);
   ResetGlobals();
 }
 
@@ -139,6 +134,18 @@ void GameFixture::RightClickAt(int x, int y) {
 }
 
 void GameFixture::SetBoard(std::initializer_list<Checkers> entries) { PutUpBoard(*wnd, entries); }
+
+void GameFixture::SetHumanShutOut(int restPoint) {
+  SetBoard({{kHumanBar, 1, SideHuman},
+            {1, 2, SideComputer},
+            {2, 2, SideComputer},
+            {3, 2, SideComputer},
+            {4, 2, SideComputer},
+            {5, 2, SideComputer},
+            {6, 2, SideComputer},
+            {restPoint, 3, SideComputer},
+            {19, 14, SideHuman}});
+}
 
 void GameFixture::HumanTurnWith(int d0, int d1) {
   g_turn = SideHuman;

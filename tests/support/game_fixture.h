@@ -13,6 +13,7 @@
 #include "tests/support/fake_host.h"
 #include "tests/support/game_fakes.h"
 #include "tests/support/game_state.h"
+#include "tests/support/temp_dir.h"
 
 
 class GameFixture : public ::testing::Test {
@@ -51,6 +52,9 @@ class GameFixture : public ::testing::Test {
   // Replaces the board by this image (the rest empty; trays by their counts)
   // and gives the game a new engine bound to it.
   void SetBoard(std::initializer_list<Checkers> entries);
+  // The human on the bar against the computer's six closed home points; the
+  // computer's other three checkers on restPoint, the human's 14 on 19.
+  void SetHumanShutOut(int restPoint);
   // Starts a human turn on the current board with these dice (0: none).
   void HumanTurnWith(int d0, int d1);
 
@@ -73,6 +77,7 @@ class GameFixture : public ::testing::Test {
   FakeView view;
   FakeFrame frame;
   FakeDialogs dialogs;
+  TempDir tmp;
   std::string dir;
   std::string iniPath;
   std::string rollsPath;

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
+
+#include "platform/line_raster.h"
 
 namespace {
 class RasterSquare : public SavedSquare {
@@ -52,37 +53,17 @@ std::vector<RasterSurface::Call> RasterSurface::CallsOf(Op op) const {
 
 void RasterSurface::FillRect(const Rect& r, Color fill) {
   calls.push_back({Op::FillRect, r, {}, fill});
+  PlotRect(r, fill);
+}
+
+void RasterSurface::PlotRect(const Rect& r, Color fill) {
   for (int y = std::max(0, r.top); y < std::min(height_, r.bottom); ++y)
     for (int x = std::max(0, r.left); x < std::min(width_, r.right); ++x) Plot(x, y, fill);
 }
 
-void RasterSurface::Bresenham(Point a, Point b, Color c, bool withEnd) {
-  int x = a.x, y = a.y;
-  const int dx = std::abs(b.x - a.x), dy = -std::abs(b.y - a.y);
-  const int sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
-  int err = dx + dy;
-  // Bounded by the line's length, whatever the coordinates.
-  for (long steps = 0; steps <= static_cast<long>(dx) - dy + 1; ++steps) {
-    if (x == b.x && y == b.y) {
-      if (withEnd) Plot(x, y, c);
-      return;
-    }
-    Plot(x, y, c);
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y += sy;
-    }
-  }
-}
-
 void RasterSurface::Line(Point a, Point b, Color pen) {
   calls.push_back({Op::Line, {}, {a, b}, pen});
-  Bresenham(a, b, pen, false);
+  RasterLine(a, b, false, [&](const Rect& run) { PlotRect(run, pen); });
 }
 
 void RasterSurface::FillPolygon(const Point* points, int n, Color fill, Color outline) {
@@ -113,7 +94,8 @@ void RasterSurface::FillPolygon(const Point* points, int n, Color fill, Color ou
       for (int x = std::max(from, 0); x < std::min(to, width_); ++x) Plot(x, y, fill);
     }
   }
-  for (int i = 0; i < n; ++i) Bresenham(points[i], points[(i + 1) % n], outline, true);
+  for (int i = 0; i < n; ++i)
+    RasterLine(points[i], points[(i + 1) % n], true, [&](const Rect& run) { PlotRect(run, outline); });
 }
 
 void RasterSurface::FillEllipse(const Rect& box, Color fill) {

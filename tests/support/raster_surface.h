@@ -68,6 +68,6 @@ class RasterSurface : public Surface {
   int height_;
   std::vector<Color> pixels_;
   void Plot(int x, int y, Color c);
-  // Bresenham from a to b; withEnd: b is drawn too.
-  void Bresenham(Point a, Point b, Color c, bool withEnd);
+  // The pixels of r that lie on the surface.
+  void PlotRect(const Rect& r, Color c);
 };

@@ -28,6 +28,7 @@
 #include "settings/colors.h"
 #include "settings/options.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/temp_dir.h"
 #include "tests/ui/dialog_checks.h"
 #include "ui/dialogs_dice.h"
 #include "ui/dialog_help.h"
@@ -43,9 +44,8 @@ namespace {
 class DialogsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/tremaw_gui_dlg_XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    dir = tmpl;
+    ASSERT_FALSE(tmp.path().empty());
+    dir = tmp.path().string();
     g_GraphFile = dir + "/tremaw32.gph";
     g_Trend = TrendRecord{};
     ResetOptionsToBuiltIn();
@@ -53,9 +53,8 @@ class DialogsTest : public ::testing::Test {
   }
   void TearDown() override {
     ResetOptionsToBuiltIn();
-    std::error_code ec;
-    fs::remove_all(dir, ec);
   }
+  TempDir tmp;
   std::string dir;
 };
 

@@ -30,6 +30,7 @@
 #include "settings/options.h"
 #include "tests/support/game_fakes.h"
 #include "tests/support/game_state.h"
+#include "tests/support/temp_dir.h"
 #include "tests/ui/gui_support.h"
 #include "ui/input.h"
 #include "ui/main_frame.h"
@@ -59,9 +60,8 @@ struct Box {
 class FrameTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/tremaw_gui_frame_XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    dir = tmpl;
+    ASSERT_FALSE(tmp.path().empty());
+    dir = tmp.path().string();
     ResetOptionsToBuiltIn();
     g_SchemeFile = dir + "/tremaw32.clr";
     g_GraphFile = dir + "/tremaw32.gph";
@@ -75,8 +75,6 @@ class FrameTest : public ::testing::Test {
     EXPECT_FALSE(weak) << "the frame is gone once closed";
     EXPECT_EQ(g_MainWnd, nullptr);
     ResetOptionsToBuiltIn();
-    std::error_code ec;
-    fs::remove_all(dir, ec);
   }
 
   MainFrame* Start() {
@@ -131,6 +129,7 @@ class FrameTest : public ::testing::Test {
     return out;
   }
 
+  TempDir tmp;
   std::string dir;
   MainFrame* frame = nullptr;
   wxWeakRef<MainFrame> weak;

@@ -35,6 +35,7 @@
 #include "settings/colors.h"
 #include "settings/options.h"
 #include "tests/support/game_state.h"
+#include "tests/support/temp_dir.h"
 #include "tests/ui/gui_support.h"
 #include "ui/dialogs_stat.h"
 #include "ui/main_frame.h"
@@ -130,9 +131,8 @@ TrendRecord ReadTrendBytes(const std::string& path) {
 class GameTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/tremaw_gui_game_XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    dir = tmpl;
+    ASSERT_FALSE(tmp.path().empty());
+    dir = tmp.path().string();
     ResetGlobals();
     g_SchemeFile = dir + "/tremaw32.clr";
     g_GraphFile = dir + "/tremaw32.gph";
@@ -159,8 +159,6 @@ class GameTest : public ::testing::Test {
     if (weak) weak->Close(true);
     RunEvents(30);
     ResetGlobals();
-    std::error_code ec;
-    fs::remove_all(dir, ec);
   }
 
   static void ResetGlobals() {
@@ -383,6 +381,7 @@ class GameTest : public ::testing::Test {
     RunEvents(20);
   }
 
+  TempDir tmp;
   std::string dir, iniPath, rollsPath;
   MainFrame* frame = nullptr;
   wxWeakRef<MainFrame> weak;

@@ -16,6 +16,7 @@
 #include "resources/ids.h"
 #include "settings/colors.h"
 #include "settings/options.h"
+#include "tests/support/temp_dir.h"
 #include "tests/ui/dialog_actions.h"
 #include "tests/ui/gui_support.h"
 #include "ui/color_dialog.h"
@@ -33,9 +34,8 @@ namespace {
 class SettingsWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/tremaw_gui_settings_XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    dir = tmpl;
+    ASSERT_FALSE(tmp.path().empty());
+    dir = tmp.path().string();
     ResetOptionsToBuiltIn();
     g_LastSettingsPage = 0;
     g_SchemeFile = dir + "/tremaw32.clr";
@@ -46,8 +46,6 @@ class SettingsWindowTest : public ::testing::Test {
     RunEvents(30);
     ResetOptionsToBuiltIn();
     g_LastSettingsPage = 0;
-    std::error_code ec;
-    fs::remove_all(dir, ec);
   }
   void Start() {
     MainFrameSetup s;
@@ -83,6 +81,7 @@ class SettingsWindowTest : public ::testing::Test {
     return frame->BoardSurface().PixelAt(p->x + static_cast<int>(0.4 * d) + d / 2, 2 * g_Unit + d / 2);
   }
 
+  TempDir tmp;
   std::string dir;
   MainFrame* frame = nullptr;
   wxWeakRef<MainFrame> weak;

@@ -24,6 +24,7 @@
 #include "resources/ids.h"
 #include "settings/colors.h"
 #include "settings/options.h"
+#include "tests/support/temp_dir.h"
 #include "tests/ui/dialog_checks.h"
 #include "tests/ui/gui_support.h"
 #include "ui/dialog_help.h"
@@ -231,9 +232,8 @@ class NullSound : public SoundPlayer {
 class FrameCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/tremaw_gui_cmd_XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    dir = tmpl;
+    ASSERT_FALSE(tmp.path().empty());
+    dir = tmp.path().string();
     ResetOptionsToBuiltIn();
     g_SchemeFile = dir + "/tremaw32.clr";
     g_GraphFile = dir + "/tremaw32.gph";
@@ -244,8 +244,6 @@ class FrameCommandsTest : public ::testing::Test {
     RunEvents(30);
     EXPECT_FALSE(weak);
     ResetOptionsToBuiltIn();
-    std::error_code ec;
-    fs::remove_all(dir, ec);
   }
   void Start() {
     MainFrameSetup s;
@@ -307,6 +305,7 @@ class FrameCommandsTest : public ::testing::Test {
     return b;
   }
 
+  TempDir tmp;
   std::string dir;
   MainFrame* frame = nullptr;
   wxWeakRef<MainFrame> weak;
