@@ -1,4 +1,4 @@
-#include "ui/dialogs_stat.h"
+#include "ui/statistics.h"
 
 #include <wx/button.h>
 #include <wx/dcclient.h>

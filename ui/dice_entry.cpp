@@ -1,4 +1,4 @@
-#include "ui/dialogs_dice.h"
+#include "ui/dice_entry.h"
 
 #include <wx/app.h>
 #include <wx/button.h>
