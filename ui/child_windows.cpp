@@ -113,10 +113,14 @@ OnParentBackground::OnParentBackground(wxWindow* parent, const wxPoint& pos, con
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
     wxPaintDC dc(this);
-    dc.SetBackground(wxBrush(GetParent()->GetBackgroundColour()));
-    dc.Clear();
-    Draw(dc);
+    Render(dc);
   });
+}
+
+void OnParentBackground::Render(wxDC& dc) {
+  dc.SetBackground(wxBrush(GetParent()->GetBackgroundColour()));
+  dc.Clear();
+  Draw(dc);
 }
 
 // ---- the trend bar -------------------------------------------------------------

@@ -57,6 +57,10 @@ class GameLogPanel : public wxWindow {
 // A window that stands on its parent: each paint clears it to the parent's
 // background colour before Draw adds what it shows.
 class OnParentBackground : public wxWindow {
+ public:
+  // Paints into dc what the paint handler paints on the screen.
+  void Render(wxDC& dc);
+
  protected:
   OnParentBackground(wxWindow* parent, const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
                      long style = 0, const wxString& name = wxASCII_STR(wxPanelNameStr));
