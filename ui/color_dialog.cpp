@@ -18,8 +18,8 @@
 #include "resources/strings.h"
 #include "ui/dialog_help.h"
 #include "ui/dialog_place.h"
+#include "ui/wx_convert.h"
 #include "ui/wx_dialogs.h"
-#include "ui/wx_text.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ void ColorSwatch::SetColour(Color c) {
 
 void ColorSwatch::Draw(wxDC& dc) {
   const wxSize size = GetClientSize();
-  const wxColour fill = ToWxColour(m_colour);
+  const wxColour fill = Wxc(m_colour);
   dc.SetPen(wxPen(fill));
   dc.SetBrush(wxBrush(fill));
   dc.DrawRectangle(0, 0, size.x, size.y);
@@ -140,7 +140,7 @@ void BackgClrDialog::PickColor(int slot) {
   } else {
     wxColourData data;
     data.SetChooseFull(true);
-    data.SetColour(ToWxColour(initial));
+    data.SetColour(Wxc(initial));
     wxColourDialog dialog(this, &data);
     if (dialog.ShowModal() == wxID_OK) {
       const wxColour c = dialog.GetColourData().GetColour();

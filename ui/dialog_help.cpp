@@ -4,7 +4,6 @@
 #include <wx/event.h>
 #include <wx/toplevel.h>
 
-#include "ui/app_help.h"
 #include "ui/help.h"
 
 namespace {

@@ -15,6 +15,3 @@ void PlaceInDialogUnits(wxWindow* dlg, wxWindow* ctrl, int x, int y, int w, int 
 // Sets the dialog's client size from the template's size in dialog units,
 // enlarged where grown controls would otherwise stick out.
 void SizeDialogInDialogUnits(wxWindow* dlg, int w, int h);
-
-// A game colour (0x00BBGGRR) as a wx colour.
-inline wxColour ToWxColour(Color c) { return wxColour(ColorR(c), ColorG(c), ColorB(c)); }

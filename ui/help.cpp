@@ -1,6 +1,7 @@
 #include "ui/help.h"
 
 #include <wx/app.h>
+#include <wx/dialog.h>
 #include <wx/filename.h>
 #include <wx/fs_zip.h>
 #include <wx/html/helpctrl.h>
@@ -11,12 +12,14 @@
 #include <wx/msgdlg.h>
 // After msgdlg.h, which it builds on.
 #include <wx/generic/msgdlgg.h>
+#include <wx/propdlg.h>
 #include <wx/sysopt.h>
+#include <wx/toplevel.h>
 #include <wx/utils.h>
 
 #include <memory>
 
-#include "ui/help_testing.h"
+#include "ui/wx_text.h"
 
 namespace {
 
@@ -25,15 +28,13 @@ std::function<void(const std::string&)> g_messageHook;
 // Never freed at exit: wx takes its window down with the others.
 wxHtmlHelpController* g_controller = nullptr;
 
-wxString U8(const std::string& s) { return wxString::FromUTF8(s.c_str()); }
-
 void Tell(wxWindow* parent, const std::string& text) {
   if (g_messageHook) {
     g_messageHook(text);
     return;
   }
   // The generic box: GTK 3's own shows no icon.
-  wxGenericMessageDialog box(parent, U8(text), wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(),
+  wxGenericMessageDialog box(parent, Wx(text), wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(),
                              wxOK | wxICON_EXCLAMATION);
   box.ShowModal();
 }
@@ -58,7 +59,7 @@ void SetHelpBookPath(const std::string& path) { g_helpBook = path; }
 void ShowHelpContext(wxWindow* parent, int context) {
   std::string book = g_helpBook;
   if (book.empty()) book = (wxGetCwd() + "/tremaw.htb").utf8_string();
-  if (!wxFileName::FileExists(U8(book))) {
+  if (!wxFileName::FileExists(Wx(book))) {
     Tell(parent, "Hilfedatei " + book + " nicht gefunden.");
     return;
   }
@@ -68,7 +69,7 @@ void ShowHelpContext(wxWindow* parent, int context) {
     bool added;
     {
       wxLogNull quiet;  // our own message below says it in German
-      added = controller->AddBook(wxFileName(U8(book)));
+      added = controller->AddBook(wxFileName(Wx(book)));
     }
     if (!added) {
       Tell(parent, "Hilfedatei " + book + " kann nicht gelesen werden.");
@@ -85,9 +86,32 @@ void ShowHelpContext(wxWindow* parent, int context) {
   }
 }
 
+int HelpContextFor(const wxWindow* active) {
+  if (active == nullptr) return 0;
+  if (dynamic_cast<const wxPropertySheetDialog*>(active) != nullptr) return 155;
+  const wxString name = active->GetName();
+  if (name == "BackgClr") return 105;
+  if (name == "GvUpDlg") return 115;
+  if (name == "FinishDlg") return 120;
+  return 0;
+}
+
+wxWindow* ActiveHelpWindow() {
+  wxWindow* found = nullptr;
+  for (wxWindow* w : wxTopLevelWindows) {
+    auto* dlg = dynamic_cast<wxDialog*>(w);
+    if (dlg != nullptr && dlg->IsShown() && dlg->IsModal()) found = dlg;  // the last one opened is innermost
+  }
+  if (found != nullptr) return found;
+  if (wxWindow* focus = wxWindow::FindFocus()) return wxGetTopLevelParent(focus);
+  return nullptr;
+}
+
+void ShowHelpForActiveWindow(wxWindow* parent) { ShowHelpContext(parent, HelpContextFor(ActiveHelpWindow())); }
+
 bool OpenDocumentFile(const std::string& path) {
-  if (!wxFileName::FileExists(U8(path))) return false;
-  (void)wxLaunchDefaultApplication(U8(path));
+  if (!wxFileName::FileExists(Wx(path))) return false;
+  (void)wxLaunchDefaultApplication(Wx(path));
   return true;
 }
 

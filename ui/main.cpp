@@ -10,7 +10,6 @@
 #include "app/stored_texts.h"
 #include "dialogs/trend.h"
 #include "settings/colors.h"
-#include "ui/app_help.h"
 #include "ui/app_paths.h"
 #include "ui/help.h"
 #include "ui/main_frame.h"

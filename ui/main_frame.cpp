@@ -15,259 +15,20 @@
 #include "resources/ids.h"
 #include "resources/menu_table.h"
 #include "resources/strings.h"
-#include "ui/app_help.h"
+#include "ui/child_windows.h"
 #include "ui/help.h"
-#include "ui/help_testing.h"
 #include "ui/images.h"
 #include "ui/input.h"
 #include "ui/menus.h"
+#include "ui/wx_convert.h"
 #include "ui/wx_host.h"
 #include "ui/wx_ids.h"
 #include "ui/wx_surface.h"
-#include "ui/wx_text.h"
 
 namespace {
-wxColour Wxc(Color c) { return wxColour(ColorR(c), ColorG(c), ColorB(c)); }
-// Makes font smaller, in half points down to kMinFontPoints, until each of
-// texts is at most width pixels wide in it on window's screen. True when the
-// font was changed.
-constexpr double kMinFontPoints = 5.0;
 // What the status bar keeps of a pane's width beside the text (its borders
 // and the text's indent on either side).
 constexpr int kStatusTextMargin = 8;
-bool FitFont(wxWindow* window, wxFont& font, const std::vector<wxString>& texts, int width) {
-  auto widest = [&](const wxFont& f) {
-    int most = 0;
-    for (const wxString& t : texts) {
-      int w = 0, h = 0;
-      window->GetTextExtent(t, &w, &h, nullptr, nullptr, &f);
-      most = std::max(most, w);
-    }
-    return most;
-  };
-  bool changed = false;
-  while (font.GetFractionalPointSize() > kMinFontPoints && widest(font) > width) {
-    font.SetFractionalPointSize(font.GetFractionalPointSize() - 0.5);
-    changed = true;
-  }
-  return changed;
-}
-
-wxRect WxRect(const Rect& r) { return wxRect(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height())); }
-}  // namespace
-
-// ---- the child windows ------------------------------------------------------
-
-// The board: shows the kept surface. Named so that the input router takes its
-// mouse events as clicks on the board.
-class BoardCanvas : public wxWindow {
- public:
-  explicit BoardCanvas(MainFrame* frame)
-      : wxWindow(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS | wxBORDER_NONE,
-                 kBoardWindowName),
-        m_frame(frame) {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
-    Bind(wxEVT_PAINT, [this](wxPaintEvent&) { m_frame->PaintCanvas(); });
-  }
-
- private:
-  MainFrame* m_frame;
-};
-
-// The game log: the lines the game keeps, drawn in the game's font, and the
-// blinking input cursor after the last one. It never keeps the focus.
-class GameLogPanel : public wxWindow {
- public:
-  GameLogPanel(wxWindow* parent, const wxRect& r)
-      : wxWindow(parent, wxID_ANY, r.GetPosition(), r.GetSize(), wxBORDER_NONE, kLogWindowName) {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
-    SetFont(WxSurface::GameFont());
-    SetCanFocus(false);
-    Bind(wxEVT_PAINT, [this](wxPaintEvent&) { Paint(); });
-    MeasureLineHeight();
-  }
-  bool AcceptsFocus() const override { return false; }
-  bool AcceptsFocusFromKeyboard() const override { return false; }
-
-  int LineHeight() const { return m_lineHeight; }
-  int LinesPerPage() const { return GetClientSize().y / m_lineHeight; }
-  static constexpr int kTextIndent = 2;
-
-  void SetLines(const std::vector<std::string>& lines) {
-    m_lines.clear();
-    for (const std::string& l : lines) m_lines.push_back(Wx(l));
-    // On a small screen the log is narrow: the font gets smaller until every
-    // line fits, and stays so, so that it does not change to and fro.
-    wxFont font = GetFont();
-    if (FitFont(this, font, m_lines, GetClientSize().x - 2 * kTextIndent)) {
-      SetFont(font);
-      MeasureLineHeight();
-    }
-    // A repaint of the log takes the cursor away, as a redrawn list would.
-    m_cursorShown = false;
-    Refresh(false);
-    Update();
-  }
-  void SetColour(const wxColour& c) {
-    m_bg = c;
-    Refresh(false);
-  }
-  void SetCursorText(const wxPoint& at, const wxString& text) {
-    m_cursorAt = at;
-    m_cursorText = text;
-    m_cursorShown = true;
-    int w = 0, h = 0;
-    GetTextExtent(text, &w, &h);
-    RefreshRect(wxRect(at.x, at.y, w + 1, h + 1), false);
-    Update();
-  }
-
- private:
-  void MeasureLineHeight() {
-    int w = 0, h = 0;
-    GetTextExtent("Xg", &w, &h);
-    m_lineHeight = std::max(1, h + 2);
-  }
-  void Paint() {
-    wxPaintDC dc(this);
-    dc.SetBackground(wxBrush(m_bg));
-    dc.Clear();
-    dc.SetFont(GetFont());
-    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    dc.SetTextForeground(*wxBLACK);
-    for (size_t i = 0; i < m_lines.size(); ++i)
-      dc.DrawText(m_lines[i], kTextIndent, static_cast<int>(i) * m_lineHeight + 1);
-    if (m_cursorShown && !m_cursorText.empty()) {
-      int w = 0, h = 0;
-      dc.GetTextExtent(m_cursorText, &w, &h);
-      dc.SetPen(*wxTRANSPARENT_PEN);
-      dc.SetBrush(wxBrush(m_bg));
-      dc.DrawRectangle(m_cursorAt.x, m_cursorAt.y, w, h);
-      dc.DrawText(m_cursorText, m_cursorAt.x, m_cursorAt.y);
-    }
-  }
-
-  std::vector<wxString> m_lines;
-  wxColour m_bg = *wxWHITE;
-  int m_lineHeight = 14;
-  wxPoint m_cursorAt;
-  wxString m_cursorText;
-  bool m_cursorShown = false;
-};
-
-// The trend bar over pane 1 of the status bar: two filled rectangles with a
-// one-pixel outline, or nothing.
-class TrendBarWindow : public wxWindow {
- public:
-  explicit TrendBarWindow(wxWindow* parent) : wxWindow(parent, wxID_ANY) {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
-    Bind(wxEVT_PAINT, [this](wxPaintEvent&) { Paint(); });
-  }
-  void Set(const wxRect& c, const wxColour& cc, const wxRect& h, const wxColour& hc) {
-    m_c = c;
-    m_h = h;
-    m_cc = cc;
-    m_hc = hc;
-    m_shown = true;
-    Refresh(false);
-    Update();
-  }
-  void Clear() {
-    m_shown = false;
-    Refresh(false);
-  }
-  bool Shown() const { return m_shown; }
-  wxRect ComputerRect() const { return m_c; }
-  wxRect HumanRect() const { return m_h; }
-
- private:
-  void Paint() {
-    wxPaintDC dc(this);
-    dc.SetBackground(wxBrush(GetParent()->GetBackgroundColour()));
-    dc.Clear();
-    if (!m_shown) return;
-    dc.SetPen(*wxBLACK_PEN);
-    if (m_c.width > 0 && m_c.height > 0) {
-      dc.SetBrush(wxBrush(m_cc));
-      dc.DrawRectangle(m_c);
-    }
-    if (m_h.width > 0 && m_h.height > 0) {
-      dc.SetBrush(wxBrush(m_hc));
-      dc.DrawRectangle(m_h);
-    }
-  }
-  wxRect m_c, m_h;
-  wxColour m_cc, m_hc;
-  bool m_shown = false;
-};
-
-// The count of a bear-off tray: text on the board's background, black, or
-// yellow while the tray is a target. Clicks go through to the board.
-class TrayLabelCtrl : public wxWindow {
- public:
-  TrayLabelCtrl(wxWindow* parent, const wxRect& r, bool alignRight, const wxString& text)
-      : wxWindow(parent, wxID_ANY, r.GetPosition(), r.GetSize(), wxBORDER_NONE, kBoardWindowName),
-        m_alignRight(alignRight),
-        m_text(text) {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
-    SetFont(WxSurface::GameFont());
-    SetCanFocus(false);
-    Bind(wxEVT_PAINT, [this](wxPaintEvent&) { Paint(); });
-  }
-  bool AcceptsFocus() const override { return false; }
-  void Set(const wxString& text, bool yellow) {
-    if (text == m_text && yellow == m_yellow) return;
-    m_text = text;
-    m_yellow = yellow;
-    Refresh(false);
-  }
-  const wxString& Text() const { return m_text; }
-  bool Yellow() const { return m_yellow; }
-
- private:
-  void Paint() {
-    wxPaintDC dc(this);
-    dc.SetBackground(wxBrush(GetParent()->GetBackgroundColour()));
-    dc.Clear();
-    dc.SetFont(GetFont());
-    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    dc.SetTextForeground(m_yellow ? wxColour(255, 255, 0) : *wxBLACK);
-    int w = 0, h = 0;
-    dc.GetTextExtent(m_text, &w, &h);
-    const int x = m_alignRight ? GetClientSize().x - w : 0;
-    dc.DrawText(m_text, x, 0);
-  }
-  bool m_alignRight;
-  wxString m_text;
-  bool m_yellow = false;
-};
-
-namespace {
-// The core's handle of a tray label; the control goes with it.
-class WxTrayLabel : public TrayLabel {
- public:
-  explicit WxTrayLabel(TrayLabelCtrl* ctrl) : m_ctrl(ctrl) {}
-  ~WxTrayLabel() override {
-    if (m_ctrl) m_ctrl->Destroy();
-  }
-  void SetText(const std::string& text, bool yellow) override {
-    if (m_ctrl) m_ctrl->Set(Wx(text), yellow);
-  }
-
- private:
-  wxWeakRef<TrayLabelCtrl> m_ctrl;
-};
-
-// The doubling cube: a push button that never keeps the keyboard focus.
-class CubeButtonCtrl : public wxButton {
- public:
-  CubeButtonCtrl(wxWindow* parent, const wxRect& r)
-      : wxButton(parent, wxID_ANY, wxString(), r.GetPosition(), r.GetSize()) {
-    SetCanFocus(false);
-  }
-  bool AcceptsFocus() const override { return false; }
-  bool AcceptsFocusFromKeyboard() const override { return false; }
-};
 }  // namespace
 
 // ---- the frame ----------------------------------------------------------------
@@ -276,7 +37,7 @@ MainFrame::MainFrame(MainFrameSetup setup)
     : wxFrame(nullptr, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, kMainFrameStyle),
       m_setup(std::move(setup)),
       m_timer(this) {
-  m_canvas = new BoardCanvas(this);
+  m_canvas = new BoardCanvas(this, [this]() { PaintCanvas(); });
   m_surface = std::make_unique<WxSurface>(m_canvas);
   m_sound = m_setup.sound ? std::move(m_setup.sound) : std::make_unique<SdlSoundPlayer>();
   m_input = std::make_unique<InputRouter>(
@@ -517,8 +278,7 @@ Size MainFrame::ScreenArea() {
 }
 
 Rect MainFrame::WindowRect() {
-  const wxRect r = GetRect();
-  return Rect{r.x, r.y, r.x + r.width, r.y + r.height};
+  return FromWx(GetRect());
 }
 
 Size MainFrame::ClientSize() {
@@ -698,7 +458,9 @@ void MainFrame::DrawTrendBar(const Rect& computer, Color computerColor, const Re
   // The rectangles come in client coordinates; the bar lies over pane 1.
   const wxPoint origin = m_canvas->ScreenToClient(m_trend->ClientToScreen(wxPoint(0, 0)));
   auto local = [&origin](const Rect& r) {
-    return wxRect(r.left - origin.x, r.top - origin.y, std::max(0, r.Width()), std::max(0, r.Height()));
+    wxRect w = WxRect(r);
+    w.Offset(-origin.x, -origin.y);
+    return w;
   };
   m_trend->Set(local(computer), Wxc(computerColor), local(human), Wxc(humanColor));
 }
@@ -709,9 +471,8 @@ void MainFrame::ClearTrendBar() {
 
 bool MainFrame::TrendBarShown(Rect& computer, Rect& human) const {
   if (m_trend == nullptr || !m_trend->Shown()) return false;
-  const wxRect c = m_trend->ComputerRect(), h = m_trend->HumanRect();
-  computer = Rect{c.x, c.y, c.x + c.width, c.y + c.height};
-  human = Rect{h.x, h.y, h.x + h.width, h.y + h.height};
+  computer = FromWx(m_trend->ComputerRect());
+  human = FromWx(m_trend->HumanRect());
   return true;
 }
 

@@ -4,8 +4,8 @@
 #include <wx/filedlg.h>
 
 #include "platform/host.h"
-#include "ui/dialogs_dice.h"
-#include "ui/dialogs_stat.h"
+#include "ui/dice_entry.h"
+#include "ui/statistics.h"
 #include "ui/wx_text.h"
 
 int WxGameDialogs::RunModal(wxDialog& dialog) {

@@ -17,8 +17,8 @@
 
 #include "resources/ids.h"
 #include "resources/menu_table.h"
-#include "ui/app_help.h"
 #include "ui/app_paths.h"
+#include "ui/help.h"
 #include "ui/wx_host.h"
 #include "ui/wx_ids.h"
 

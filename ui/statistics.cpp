@@ -1,4 +1,4 @@
-#include "ui/dialogs_stat.h"
+#include "ui/statistics.h"
 
 #include <wx/button.h>
 #include <wx/dcclient.h>
@@ -9,26 +9,23 @@
 #include "settings/colors.h"
 #include "ui/dialog_help.h"
 #include "ui/dialog_place.h"
+#include "ui/wx_convert.h"
 
 namespace {
 
 constexpr int kWidthDu = 421;
 constexpr int kHeightDu = 162;
 
-wxString U8(const char* s) { return wxString::FromUTF8(s); }
-
-Rect ToRect(const wxRect& r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
-
 }  // namespace
 
 StatDlg::StatDlg(wxWindow* parent, int winner, Host* host)
-    : wxDialog(parent, wxID_ANY, U8("Statistik"), wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, Wx("Statistik"), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX) {
   Build();
   m_model.choice = m_choice = 0;
   m_model.Open(CurrentGameStatistics(), winner, host);
   for (const auto& [id, text] : m_model.Texts())
-    if (wxWindow* w = Control(id)) w->SetLabel(U8(text.c_str()));
+    if (wxWindow* w = Control(id)) w->SetLabel(Wx(text));
   m_radio[0]->SetValue(true);
   FindWindow(wxID_OK)->SetFocus();
   CentreOnParent();
@@ -38,7 +35,7 @@ StatDlg::StatDlg(wxWindow* parent, int winner, Host* host)
 
 void StatDlg::Build() {
   auto text = [this](int id, const char* label, long align, int x, int y, int w, int h) {
-    auto* t = new wxStaticText(this, wxID_ANY, U8(label), wxDefaultPosition, wxDefaultSize,
+    auto* t = new wxStaticText(this, wxID_ANY, Wx(label), wxDefaultPosition, wxDefaultSize,
                                align | wxST_NO_AUTORESIZE);
     PlaceInDialogUnits(this, t, x, y, w, h, Grow::Height);
     if (id != -1) m_controls[id] = t;
@@ -54,15 +51,15 @@ void StatDlg::Build() {
     if (id != -1) m_controls[id] = l;
   };
 
-  auto* again = new wxButton(this, wxID_OK, U8("Noch&mal"));
+  auto* again = new wxButton(this, wxID_OK, Wx("Noch&mal"));
   PlaceInDialogUnits(this, again, 349, 17, 50, 14, Grow::Both);
   again->SetDefault();
   m_controls[IDC_STAT_AGAIN] = again;
 
-  m_radio[0] = new wxRadioButton(this, wxID_ANY, U8("&Neues Würfelschema"), wxDefaultPosition, wxDefaultSize,
+  m_radio[0] = new wxRadioButton(this, wxID_ANY, Wx("&Neues Würfelschema"), wxDefaultPosition, wxDefaultSize,
                                  wxRB_GROUP);
-  m_radio[1] = new wxRadioButton(this, wxID_ANY, U8("&Gleiches Würfelschema"));
-  m_radio[2] = new wxRadioButton(this, wxID_ANY, U8("&Vertauschte Rollen"));
+  m_radio[1] = new wxRadioButton(this, wxID_ANY, Wx("&Gleiches Würfelschema"));
+  m_radio[2] = new wxRadioButton(this, wxID_ANY, Wx("&Vertauschte Rollen"));
   PlaceInDialogUnits(this, m_radio[0], 331, 47, 84, 10, Grow::Both);
   PlaceInDialogUnits(this, m_radio[1], 331, 64, 87, 10, Grow::Both);
   PlaceInDialogUnits(this, m_radio[2], 331, 81, 76, 10, Grow::Both);
@@ -70,7 +67,7 @@ void StatDlg::Build() {
   m_controls[IDC_STAT_SAME] = m_radio[1];
   m_controls[IDC_STAT_SWAPPED] = m_radio[2];
 
-  auto* quit = new wxButton(this, wxID_CANCEL, U8("&Beenden"));
+  auto* quit = new wxButton(this, wxID_CANCEL, Wx("&Beenden"));
   PlaceInDialogUnits(this, quit, 349, 121, 50, 14, Grow::Both);
   m_controls[IDC_STAT_QUIT] = quit;
 
@@ -108,7 +105,7 @@ void StatDlg::Build() {
 
   // The whole dialog takes the board's background; push buttons keep their
   // own face, as buttons do, and the etched lines their shading.
-  const wxColour bg = ToWxColour(g_Colors[ColorBackground]);
+  const wxColour bg = Wxc(g_Colors[ColorBackground]);
   SetBackgroundColour(bg);
   for (wxWindow* child : GetChildren())
     if (!dynamic_cast<wxButton*>(child) && !dynamic_cast<wxStaticLine*>(child)) child->SetBackgroundColour(bg);
@@ -128,8 +125,8 @@ int StatDlg::ReadChoice() {
 }
 
 void StatDlg::DrawGraph(wxDC& dc) {
-  m_rcYAxis = ToRect(Control(IDC_STAT_Y_AXIS)->GetRect());
-  m_rcXAxis = ToRect(Control(IDC_STAT_X_AXIS)->GetRect());
+  m_rcYAxis = FromWx(Control(IDC_STAT_Y_AXIS)->GetRect());
+  m_rcXAxis = FromWx(Control(IDC_STAT_X_AXIS)->GetRect());
   const TrendGraph g = ComputeTrendGraph(m_rcXAxis, m_rcYAxis, g_Trend);
   dc.SetPen(*wxBLACK_PEN);
   dc.DrawLine(g.fiftyFrom.x, g.fiftyFrom.y, g.fiftyTo.x, g.fiftyTo.y);

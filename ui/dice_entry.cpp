@@ -1,4 +1,4 @@
-#include "ui/dialogs_dice.h"
+#include "ui/dice_entry.h"
 
 #include <wx/app.h>
 #include <wx/button.h>
@@ -14,10 +14,9 @@
 #include "ui/dialog_help.h"
 #include "ui/dialog_place.h"
 #include "ui/images.h"
+#include "ui/wx_convert.h"
 
 namespace {
-
-wxString U8(const char* s) { return wxString::FromUTF8(s); }
 
 // The data exchange has no text of its own for a field that holds no number.
 constexpr const char* kNotANumber = "Bitte eine ganze Zahl eingeben.";
@@ -46,11 +45,11 @@ wxBitmap FaceBitmap(int value, const wxColour& bg) {
 }  // namespace
 
 DiceDlg::DiceDlg(wxWindow* parent, DiceRoller& dice, Host* host)
-    : wxDialog(parent, wxID_ANY, U8("Händisch würfeln"), wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, Wx("Händisch würfeln"), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
       m_dice(&dice),
       m_host(host) {
-  auto* group = new wxStaticBox(this, wxID_ANY, U8("Augenzahl eingeben:"));
+  auto* group = new wxStaticBox(this, wxID_ANY, Wx("Augenzahl eingeben:"));
   PlaceInDialogUnits(this, group, 5, 5, 120, 50, Grow::None);
   // Siblings of the box, created after it so they lie above it.
   m_edit[0] = new wxTextCtrl(this, wxID_ANY);
@@ -61,10 +60,10 @@ DiceDlg::DiceDlg(wxWindow* parent, DiceRoller& dice, Host* host)
   PlaceInDialogUnits(this, m_edit[1], 72, 26, 16, 12, Grow::Height);
   m_face[1] = new wxStaticBitmap(this, wxID_ANY, FaceBitmap(1, GetBackgroundColour()));
   PlaceInDialogUnits(this, m_face[1], 95, 23, 20, 20, Grow::None);
-  auto* ok = new wxButton(this, wxID_OK, U8("OK"));
+  auto* ok = new wxButton(this, wxID_OK, Wx("OK"));
   PlaceInDialogUnits(this, ok, 156, 11, 50, 14, Grow::Both);
   ok->SetDefault();
-  auto* cancel = new wxButton(this, wxID_CANCEL, U8("Abbrechen"));
+  auto* cancel = new wxButton(this, wxID_CANCEL, Wx("Abbrechen"));
   PlaceInDialogUnits(this, cancel, 156, 29, 50, 14, Grow::Both);
   SizeDialogInDialogUnits(this, 220, 61);
 
@@ -149,7 +148,7 @@ bool DiceDlg::PressOK() {
       if (m_host != nullptr)
         m_host->MessageBox(kNotANumber, MB_OK);
       else
-        wxMessageBox(U8(kNotANumber), wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(),
+        wxMessageBox(Wx(kNotANumber), wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(),
                      wxOK | wxICON_EXCLAMATION, this);
       Beep();
       Choose(i == 0 ? IDC_DICE_VALUE1 : IDC_DICE_VALUE2);
