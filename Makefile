@@ -35,7 +35,7 @@ test: build
 
 bench: build
 	@$(BUILD)/bin/engine_bench --benchmark_counters_tabular=true
-	@SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1920x1080x24" \
+	@SDL_AUDIODRIVER=dummy ./scripts/with-xvfb.sh 1920x1080 \
 	  sh -c '$(BUILD)/bin/startup_bench && $(BUILD)/bin/animation_bench'
 
 # A tree built before is only brought up to date (no new configure), so that
@@ -74,7 +74,7 @@ asan-gui: deps
 	@cmake -S . -B $(BUILD)-asan-gui -DCMAKE_BUILD_TYPE=Debug -DTREMAW_SANITIZE=ON -DTREMAW_GUI=ON -DTREMAW_BENCH=OFF > /dev/null
 	@cmake --build $(BUILD)-asan-gui -j $(JOBS) --target gui_tests
 	@cd $(BUILD)-asan-gui/bin && ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy \
-	  xvfb-run -a -s "-screen 0 1920x1080x24" ./gui_tests
+	  $(CURDIR)/scripts/with-xvfb.sh 1920x1080 ./gui_tests
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-asan-gui

@@ -4,12 +4,13 @@
 # player's desktop; JOBS sets ctest's parallel jobs, as it does the build's.
 set -euo pipefail
 build=${1:-build}
+here=$(cd "$(dirname "$0")" && pwd)
 jobs=${JOBS:-$(nproc)}
 cd "$build"
 export SDL_AUDIODRIVER=dummy
 ctest=(ctest --output-on-failure -j "$jobs")
-if command -v xvfb-run >/dev/null 2>&1; then
-  exec xvfb-run -a -s "-screen 0 1920x1080x24" "${ctest[@]}"
+if command -v Xvfb >/dev/null 2>&1; then
+  exec "$here/with-xvfb.sh" 1920x1080 "${ctest[@]}"
 fi
 if [ -z "${DISPLAY:-}" ]; then
   echo "Neither Xvfb nor a display: the window tests will fail (install xvfb)." >&2

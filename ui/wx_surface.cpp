@@ -8,10 +8,9 @@
 #include <wx/window.h>
 
 #include "platform/line_raster.h"
-#include "ui/wx_text.h"
+#include "ui/wx_convert.h"
 
 namespace {
-wxColour Wxc(Color c) { return wxColour(ColorR(c), ColorG(c), ColorB(c)); }
 
 class WxSquare : public SavedSquare {
  public:

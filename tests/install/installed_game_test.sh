@@ -11,7 +11,7 @@ src=$(cd "$(dirname "$0")/../.." && pwd)
 # A display of its own: the window tests give real input to theirs.
 if [ -z "${TREMAW_INSTALL_TEST_DISPLAY:-}" ]; then
   export TREMAW_INSTALL_TEST_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
+  exec "$src/scripts/with-xvfb.sh" 1280x1024 "$0" "$build"
 fi
 tmp=$(mktemp -d)
 pids=()

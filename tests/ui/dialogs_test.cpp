@@ -30,11 +30,10 @@
 #include "tests/support/fake_host.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/dialog_checks.h"
-#include "ui/dialogs_dice.h"
+#include "ui/dice_entry.h"
 #include "ui/dialog_help.h"
-#include "ui/dialogs_stat.h"
+#include "ui/statistics.h"
 #include "ui/help.h"
-#include "ui/help_testing.h"
 #include "ui/wx_dialogs.h"
 
 namespace fs = std::filesystem;

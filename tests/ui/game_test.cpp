@@ -37,7 +37,7 @@
 #include "tests/support/game_state.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/gui_support.h"
-#include "ui/dialogs_stat.h"
+#include "ui/statistics.h"
 #include "ui/main_frame.h"
 #include "ui/wx_dialogs.h"
 #include "ui/wx_host.h"

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   wxApp::SetInstance(new GuiTestApp);
   if (!wxEntryStart(argc, argv)) {
-    fprintf(stderr, "no display: the GUI tests need one (xvfb-run)\n");
+    fprintf(stderr, "no display: the GUI tests need one (Xvfb)\n");
     return 1;
   }
   wxTheApp->CallOnInit();

@@ -28,7 +28,7 @@
 #include "tests/ui/dialog_checks.h"
 #include "tests/ui/gui_support.h"
 #include "ui/dialog_help.h"
-#include "ui/dialogs_stat.h"
+#include "ui/statistics.h"
 #include "ui/main_frame.h"
 #include "ui/small_dialogs.h"
 #include "ui/wx_dialogs.h"
