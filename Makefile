@@ -14,7 +14,7 @@ PREFIX ?= /usr/local
 # No "Entering directory" lines from the makes that cmake runs.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps configure build run test bench clean asan asan-gui install uninstall
+.PHONY: all deps configure build run test bench clean asan asan-gui install uninstall format-check
 
 all: build
 
@@ -75,6 +75,10 @@ asan-gui: deps
 	@cmake --build $(BUILD)-asan-gui -j $(JOBS) --target gui_tests
 	@cd $(BUILD)-asan-gui/bin && ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy \
 	  $(CURDIR)/scripts/with-xvfb.sh 1920x1080 ./gui_tests
+
+# The sources as .clang-format lays them out.
+format-check: deps
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-asan-gui

@@ -82,16 +82,10 @@ void TremaWnd::OnGiveUp() {
   if (m_engine == nullptr || m_winner != SideNone || m_inComputerTurn || m_awaitConfirm) return;
   const int stake = Dialogs().GiveUp();
   switch (stake) {
-    case kGiveUpSingle:
-      break;
-    case kGiveUpGammon:
-      m_cubeValue *= 2;
-      break;
-    case kGiveUpBackgammon:
-      m_cubeValue *= 3;
-      break;
-    default:
-      return;
+    case kGiveUpSingle: break;
+    case kGiveUpGammon: m_cubeValue *= 2; break;
+    case kGiveUpBackgammon: m_cubeValue *= 3; break;
+    default: return;
   }
   GameOver(SideComputer, false);
 }

@@ -41,12 +41,9 @@ int FirstSide(int firstMoveBy, bool firstGame, int lastWinner, int computerDie, 
   if (!firstGame && (lastWinner == SideHuman || lastWinner == SideComputer))
     return higher != SideNone ? higher : lastWinner;
   switch (firstMoveBy) {
-    case 1:
-      return SideComputer;
-    case 2:
-      return SideHuman;
-    default:
-      return higher != SideNone ? higher : SideComputer;
+    case 1: return SideComputer;
+    case 2: return SideHuman;
+    default: return higher != SideNone ? higher : SideComputer;
   }
 }
 

@@ -93,13 +93,10 @@ bool ValidSides(const int32_t* values, int32_t max) {
 int FixedOwner(int index) {
   switch (index) {
     case kHumanBar:
-    case kHumanTray:
-      return SideHuman;
+    case kHumanTray: return SideHuman;
     case kComputerBar:
-    case kComputerTray:
-      return SideComputer;
-    default:
-      return SideNone;
+    case kComputerTray: return SideComputer;
+    default: return SideNone;
   }
 }
 
@@ -241,8 +238,9 @@ void TremaWnd::OnFileSave() {
   // is one it never saw.
   if (!HasExtension(path)) {
     path += kExtension;
-    if (Exists(path) && host().MessageBox("Die Datei „" + FileTitle(path) + "“ gibt es schon.\nSoll sie ersetzt werden?",
-                                          MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (Exists(path) &&
+        host().MessageBox("Die Datei „" + FileTitle(path) + "“ gibt es schon.\nSoll sie ersetzt werden?",
+                          MB_YESNO | MB_ICONQUESTION) != IDYES)
       return;
   }
   // The clock of the side to move is saved stopped and stays stopped until
@@ -250,8 +248,9 @@ void TremaWnd::OnFileSave() {
   const uint32_t tick = host().TickCount();
   const std::string bytes = EncodePositionFile(RecordOfGame(*this, tick));
   if (!ReplaceFile(path, bytes.data(), bytes.size())) {
-    host().MessageBox("Die Position konnte nicht in „" + path + "“ gespeichert werden.\nEine vorhandene Datei bleibt unverändert.",
-                      MB_OK | MB_ICONEXCLAMATION);
+    host().MessageBox(
+        "Die Position konnte nicht in „" + path + "“ gespeichert werden.\nEine vorhandene Datei bleibt unverändert.",
+        MB_OK | MB_ICONEXCLAMATION);
     return;
   }
   StopThinkClock(g_turn, tick);

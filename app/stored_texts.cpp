@@ -17,16 +17,11 @@ std::string DisplayNameText() { return Unscramble(kDisplayName.data(), kDisplayN
 
 std::string LogHeaderText(int n) {
   switch (n) {
-    case 1:
-      return Unscramble(kHeader1.data(), kHeader1.size());
-    case 2:
-      return Unscramble(kHeader2.data(), kHeader2.size());
-    case 3:
-      return Unscramble(kHeader3.data(), kHeader3.size());
-    case 4:
-      return Unscramble(kHeader4.data(), kHeader4.size());
-    default:
-      return std::string();
+    case 1: return Unscramble(kHeader1.data(), kHeader1.size());
+    case 2: return Unscramble(kHeader2.data(), kHeader2.size());
+    case 3: return Unscramble(kHeader3.data(), kHeader3.size());
+    case 4: return Unscramble(kHeader4.data(), kHeader4.size());
+    default: return std::string();
   }
 }
 

@@ -16,7 +16,8 @@ struct StoredText {
 template <size_t N>
 consteval StoredText<N> Store(const char (&plain)[N]) {
   StoredText<N> t{};
-  for (size_t i = 0; i + 1 < N; ++i) t.bytes[i] = static_cast<unsigned char>((static_cast<unsigned char>(plain[i]) + 100) & 0xFF);
+  for (size_t i = 0; i + 1 < N; ++i)
+    t.bytes[i] = static_cast<unsigned char>((static_cast<unsigned char>(plain[i]) + 100) & 0xFF);
   return t;
 }
 

@@ -103,23 +103,12 @@ void TremaWnd::Dispatch(const Message& msg) {
       // into the step entry passes none.
       OnKeyDown(msg.wParam, 1, msg.flags | kTypedKeyFlag);
       break;
-    case WM_LBUTTONUP:
-      OnLButtonUp(msg.flags, at);
-      break;
-    case WM_RBUTTONDOWN:
-      OnRButtonDown(msg.flags, at);
-      break;
-    case WM_MOUSEMOVE:
-      OnMouseMove(msg.flags, at);
-      break;
-    case WM_TIMER:
-      OnTimer();
-      break;
-    case WM_COMMAND:
-      OnCommand(static_cast<int>(msg.wParam), msg.lParam == 1);
-      break;
-    default:
-      break;
+    case WM_LBUTTONUP: OnLButtonUp(msg.flags, at); break;
+    case WM_RBUTTONDOWN: OnRButtonDown(msg.flags, at); break;
+    case WM_MOUSEMOVE: OnMouseMove(msg.flags, at); break;
+    case WM_TIMER: OnTimer(); break;
+    case WM_COMMAND: OnCommand(static_cast<int>(msg.wParam), msg.lParam == 1); break;
+    default: break;
   }
 }
 

@@ -27,9 +27,7 @@ void HideAllDice(View& view) {
 
 }  // namespace
 
-char TremaWnd::PointLetter(int index) {
-  return (index >= 1 && index <= 24) ? static_cast<char>('A' + index - 1) : '0';
-}
+char TremaWnd::PointLetter(int index) { return (index >= 1 && index <= 24) ? static_cast<char>('A' + index - 1) : '0'; }
 
 int TremaWnd::FirstMoveByRule() { return (g_FirstMoveBy >= 0 && g_FirstMoveBy <= 2) ? g_FirstMoveBy : 2; }
 
@@ -39,11 +37,13 @@ int TremaWnd::SearchPauseMs(bool doubles, int32_t searchMs) {
   return searchMs >= kSearchPauseMs ? 0 : kSearchPauseMs - searchMs;
 }
 
-void TremaWnd::PointCurrentStep() { m_curStep = m_stepCount >= 0 && m_stepCount < 4 ? m_steps[m_stepCount] : m_spareStep; }
+void TremaWnd::PointCurrentStep() {
+  m_curStep = m_stepCount >= 0 && m_stepCount < 4 ? m_steps[m_stepCount] : m_spareStep;
+}
 
 bool TremaWnd::HumanInputAllowed() {
-  return m_engine != nullptr && m_dice != nullptr && g_turn == SideHuman && m_winner == SideNone &&
-         !m_inComputerTurn && !m_handOverPending;
+  return m_engine != nullptr && m_dice != nullptr && g_turn == SideHuman && m_winner == SideNone && !m_inComputerTurn &&
+         !m_handOverPending;
 }
 
 void TremaWnd::HandOver() {

@@ -41,8 +41,7 @@ class BoardWindow {
   // Plays a wave file asynchronously; silent on failure.
   virtual void PlaySoundFile(const std::string& file) = 0;
 
-  virtual std::unique_ptr<TrayLabel> CreateTrayLabel(const Rect& r, bool alignRight,
-                                                     const std::string& text) = 0;
+  virtual std::unique_ptr<TrayLabel> CreateTrayLabel(const Rect& r, bool alignRight, const std::string& text) = 0;
 };
 
 // The main window as the board sees it; null when nothing is drawn.

@@ -175,8 +175,8 @@ void AnimateMove(PositionTop& e, int index) {
       p->y += w;
       p->Draw(1, 0);
       FrameWait();
-      const bool arrived = w < 0 ? p->y + w <= dest->y + (dest->count + 1) * u
-                                 : p->y + w >= dest->y - (dest->count + 1) * u;
+      const bool arrived =
+          w < 0 ? p->y + w <= dest->y + (dest->count + 1) * u : p->y + w >= dest->y - (dest->count + 1) * u;
       if (arrived) break;
     }
   }

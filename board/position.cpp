@@ -164,9 +164,9 @@ void SetStartPosition() {
   struct Start {
     int index, count, owner;
   };
-  static constexpr Start kStart[] = {{1, 2, SideHuman},     {6, 5, SideComputer},  {8, 3, SideComputer},
-                                     {12, 5, SideHuman},    {13, 5, SideComputer}, {17, 3, SideHuman},
-                                     {19, 5, SideHuman},    {24, 2, SideComputer}};
+  static constexpr Start kStart[] = {{1, 2, SideHuman},  {6, 5, SideComputer},  {8, 3, SideComputer},
+                                     {12, 5, SideHuman}, {13, 5, SideComputer}, {17, 3, SideHuman},
+                                     {19, 5, SideHuman}, {24, 2, SideComputer}};
   for (const Start& s : kStart) {
     g_BoardRecord[s.index].count = static_cast<uint8_t>(s.count);
     g_BoardRecord[s.index].owner = s.owner;

@@ -13,10 +13,10 @@ class Host;
 
 // Control ids of the statistics dialog.
 enum StatControlId : int {
-  IDC_STAT_AGAIN = 1,   // IDOK "Noch&mal"
-  IDC_STAT_QUIT = 2,    // IDCANCEL "&Beenden"
-  IDC_STAT_SAME = 4,    // "&Gleiches Würfelschema"
-  IDC_STAT_SWAPPED = 5, // "&Vertauschte Rollen"
+  IDC_STAT_AGAIN = 1,    // IDOK "Noch&mal"
+  IDC_STAT_QUIT = 2,     // IDCANCEL "&Beenden"
+  IDC_STAT_SAME = 4,     // "&Gleiches Würfelschema"
+  IDC_STAT_SWAPPED = 5,  // "&Vertauschte Rollen"
   IDC_STAT_DICE_HUMAN = 202,
   IDC_STAT_DOUBLES_HUMAN = 203,
   IDC_STAT_HITS_HUMAN = 204,

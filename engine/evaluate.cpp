@@ -84,18 +84,10 @@ void Engine::Evaluate() {
     score = RaceBearIn() + 2 * (Crossovers(SideHuman) - Crossovers(SideComputer));
   } else {
     switch (g_LevelOfPlay) {
-      case 0:
-        score = Escape();
-        break;
-      case 1:
-        score = Hitting() + PointMaking() + Escape();
-        break;
-      case 2:
-        score = WeightFullPrime * FullPrime() + Stacking() + Hitting() + PointMaking() + Escape();
-        break;
-      default:
-        score = 0;
-        break;
+      case 0: score = Escape(); break;
+      case 1: score = Hitting() + PointMaking() + Escape(); break;
+      case 2: score = WeightFullPrime * FullPrime() + Stacking() + Hitting() + PointMaking() + Escape(); break;
+      default: score = 0; break;
     }
     score -= BlotExposure();
   }
@@ -120,8 +112,8 @@ int32_t Engine::RaceBearIn() {
 
 int32_t Engine::Hitting() {
   const int limit = (madePoints[SideHuman] + homeBlots[SideComputer] < 3 || madePoints[SideComputer] >= 3) ? 5 : 9;
-  const bool lowHitsCount = madePoints[SideHuman] < 4 && homeBlots[SideComputer] < 2 &&
-                            CountCheckers(14, 25, board, SideComputer) > 0;
+  const bool lowHitsCount =
+      madePoints[SideHuman] < 4 && homeBlots[SideComputer] < 2 && CountCheckers(14, 25, board, SideComputer) > 0;
   int32_t lead = CrossoverLead(SideHuman);
   if (lead < 0) lead = 0;
   const int32_t base = 2 * (homeBlots[SideHuman] + madePoints[SideComputer]) + lead;
@@ -192,8 +184,10 @@ int32_t Engine::Stacking() {
     if (p->owner != SideComputer) continue;
     const int before = start[i].count;
     if (before <= 3) continue;
-    if (p->count < before) ++sum;
-    else if (p->count > before) --sum;
+    if (p->count < before)
+      ++sum;
+    else if (p->count > before)
+      --sum;
   }
   return WeightStacking * sum;
 }

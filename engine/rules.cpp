@@ -127,8 +127,10 @@ int Engine::BearOffDie(int source) {
   for (int i = 0; i < n; ++i) {
     const int d = dice->die[i];
     if (!ValidDie(d)) continue;
-    if (source + d == 25) exact = d;
-    else if (source + d > 25) larger = d;
+    if (source + d == 25)
+      exact = d;
+    else if (source + d > 25)
+      larger = d;
   }
   return exact != -1 ? exact : larger;
 }

@@ -43,14 +43,10 @@ class FuzzHost : public FakeHost {
     boxes.push_back({text, type});
     if (boxes.size() > 64) boxes.erase(boxes.begin());
     switch (type & MB_TYPEMASK) {
-      case MB_OKCANCEL:
-        return Pick({IDOK, IDCANCEL});
-      case MB_YESNO:
-        return Pick({IDYES, IDNO});
-      case MB_YESNOCANCEL:
-        return Pick({IDYES, IDNO, IDCANCEL});
-      default:
-        return IDOK;
+      case MB_OKCANCEL: return Pick({IDOK, IDCANCEL});
+      case MB_YESNO: return Pick({IDYES, IDNO});
+      case MB_YESNOCANCEL: return Pick({IDYES, IDNO, IDCANCEL});
+      default: return IDOK;
     }
   }
   void Pause(int ms) override {
@@ -111,11 +107,12 @@ class CheckedWnd : public TremaWnd {
   }
 };
 
-const int kCommands[] = {ID_REDRAW,      ID_COLORS,       ID_SWAP_SIDES,  ID_FINISH_GAME, ID_BEST_MOVE,
-                         ID_GIVE_UP,     ID_COMPUTER_TURN, ID_AUTO_FORCED_MOVES, ID_DOCUMENTATION,
-                         ID_CTRL_H,      ID_SHOW_TREND,   ID_UNDO_STEP,   ID_PASS,        ID_RESET_SCORE,
-                         ID_DOUBLE,      ID_SETTINGS,     ID_CTRL_T,      ID_FILE_NEW,    ID_FILE_OPEN,
-                         ID_FILE_SAVE_AS, ID_APP_ABOUT,   ID_APP_EXIT,    ID_HELP};
+const int kCommands[] = {ID_REDRAW,        ID_COLORS,      ID_SWAP_SIDES,    ID_FINISH_GAME,
+                         ID_BEST_MOVE,     ID_GIVE_UP,     ID_COMPUTER_TURN, ID_AUTO_FORCED_MOVES,
+                         ID_DOCUMENTATION, ID_CTRL_H,      ID_SHOW_TREND,    ID_UNDO_STEP,
+                         ID_PASS,          ID_RESET_SCORE, ID_DOUBLE,        ID_SETTINGS,
+                         ID_CTRL_T,        ID_FILE_NEW,    ID_FILE_OPEN,     ID_FILE_SAVE_AS,
+                         ID_APP_ABOUT,     ID_APP_EXIT,    ID_HELP};
 const unsigned kKeys[] = {'0', VK_SPACE, VK_ESCAPE, VK_F1, VK_F2, VK_F9, 0x08, 0x0D, VK_SHIFT, VK_CONTROL, 'Z', 'Y'};
 
 }  // namespace
@@ -132,8 +129,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   g_GraphFile = dir + "/trend.dat";
   g_SchemeFile = dir + "/colors.dat";
   IniStore ini(iniPath);
-  const char* const flags[] = {"UseCube", "AutoFinish", "AutoChangeTurn", "AutoForcedMoves", "HighLight",
-                               "IntelMoves", "ClockWise", "DiceAsIcons"};
+  const char* const flags[] = {"UseCube",   "AutoFinish", "AutoChangeTurn", "AutoForcedMoves",
+                               "HighLight", "IntelMoves", "ClockWise",      "DiceAsIcons"};
   for (const char* key : flags) ini.WriteInt("Options", key, in.ConsumeIntegralInRange(0, 1));
   ini.WriteInt("Options", "LevelOfPlay", in.ConsumeIntegralInRange(0, 2));
   ini.WriteInt("Options", "FirstMoveBy", in.ConsumeIntegralInRange(0, 2));
@@ -196,12 +193,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         m.y = in.ConsumeIntegralInRange(-10, 800);
         break;
       case 6:
-      case 7:
-        wnd->PostCommand(in.PickValueInArray(kCommands));
-        break;
-      case 8:
-        wnd->Queue().PostTimer(in.ConsumeBool() ? ID_TIMER_BLINK : in.ConsumeIntegral<uint16_t>());
-        break;
+      case 7: wnd->PostCommand(in.PickValueInArray(kCommands)); break;
+      case 8: wnd->Queue().PostTimer(in.ConsumeBool() ? ID_TIMER_BLINK : in.ConsumeIntegral<uint16_t>()); break;
       case 9:  // the window changes size
         wnd->OnSize(0, in.ConsumeIntegralInRange(0, 2000), in.ConsumeIntegralInRange(0, 1500));
         break;

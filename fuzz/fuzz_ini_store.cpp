@@ -48,9 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string section = in.ConsumeRandomLengthString(24);
     const std::string key = in.ConsumeRandomLengthString(24);
     switch (kind) {
-      case 0:
-        (void)ini.GetInt(section, key, in.ConsumeIntegral<int>());
-        break;
+      case 0: (void)ini.GetInt(section, key, in.ConsumeIntegral<int>()); break;
       case 1: {
         const std::string v = ini.GetString(section, key, "");
         FUZZ_CHECK(v.size() <= IniStore::kMaxValueChars);

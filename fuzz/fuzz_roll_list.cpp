@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     dice.Roll(nullptr);
     FUZZ_CHECK(dice.count == 2 || dice.count == 4);
     for (int d = 0; d < dice.count; ++d) FUZZ_CHECK(dice.die[d] >= 1 && dice.die[d] <= 6);
-    if (dice.count == 4) FUZZ_CHECK(dice.die[0] == dice.die[1] && dice.die[2] == dice.die[0] && dice.die[3] == dice.die[0]);
+    if (dice.count == 4)
+      FUZZ_CHECK(dice.die[0] == dice.die[1] && dice.die[2] == dice.die[0] && dice.die[3] == dice.die[0]);
   }
   FUZZ_CHECK(host.boxes == (anyDie ? 0 : 1));
   FUZZ_CHECK(dice.mode == (anyDie ? 2 : 0));

@@ -35,10 +35,10 @@ inline std::string FuzzFile(const std::string& name, const void* data, size_t si
   return path;
 }
 
-#define FUZZ_CHECK(cond)                                                                \
-  do {                                                                                  \
-    if (!(cond)) {                                                                      \
-      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond);     \
-      std::abort();                                                                     \
-    }                                                                                   \
+#define FUZZ_CHECK(cond)                                                            \
+  do {                                                                              \
+    if (!(cond)) {                                                                  \
+      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond); \
+      std::abort();                                                                 \
+    }                                                                               \
   } while (0)

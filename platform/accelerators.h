@@ -7,8 +7,8 @@
 #include "platform/message_queue.h"
 
 struct Accelerator {
-  bool isChar;    // a character entry: key is the character typed
-  uint32_t key;   // the virtual key, or the character
+  bool isChar;            // a character entry: key is the character typed
+  uint32_t key;           // the virtual key, or the character
   bool ctrl, shift, alt;  // modifiers of a virtual-key entry
   int command;
 };

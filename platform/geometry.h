@@ -22,9 +22,7 @@ struct Rect {
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
   bool Contains(int px, int py) const { return left <= px && px < right && top <= py && py < bottom; }
-  bool Intersects(const Rect& o) const {
-    return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
-  }
+  bool Intersects(const Rect& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
   bool operator==(const Rect&) const = default;
 };
 

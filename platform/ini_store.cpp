@@ -1,14 +1,13 @@
 #include "platform/ini_store.h"
 
-#include "platform/file_io.h"
-
-
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <vector>
+
+#include "platform/file_io.h"
 
 namespace {
 
@@ -58,7 +57,7 @@ std::vector<Line> SplitLines(const std::string& data) {
 // What one line of the file is, seen by the parser.
 struct Parsed {
   enum Kind { Other, Section, Key } kind = Other;
-  std::string name;  // section or key name, trimmed
+  std::string name;       // section or key name, trimmed
   size_t valueStart = 0;  // index just past '=' in the line's text
 };
 

@@ -106,7 +106,8 @@ uint32_t ChunkMs(const Mix_Chunk* chunk) {
   if (g_sdl->Mix_QuerySpec(&freq, &format, &channels) == 0 || freq <= 0 || channels <= 0) return 0;
   const uint64_t bytesPerFrame = static_cast<uint64_t>(SDL_AUDIO_BITSIZE(format) / 8) * static_cast<uint64_t>(channels);
   if (bytesPerFrame == 0) return 0;
-  return static_cast<uint32_t>(static_cast<uint64_t>(chunk->alen) * 1000 / (bytesPerFrame * static_cast<uint64_t>(freq)));
+  return static_cast<uint32_t>(static_cast<uint64_t>(chunk->alen) * 1000 /
+                               (bytesPerFrame * static_cast<uint64_t>(freq)));
 }
 
 }  // namespace

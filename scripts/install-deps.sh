@@ -11,7 +11,7 @@ packages=(
   xvfb xauth fonts-dejavu-core zip
   librsvg2-bin libx11-dev xdg-utils
   desktop-file-utils appstream xdotool x11-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
 )
 
 missing=()

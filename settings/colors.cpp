@@ -1,6 +1,5 @@
 #include "settings/colors.h"
 
-
 #include "platform/file_io.h"
 #include "settings/options.h"
 
@@ -53,8 +52,7 @@ void LoadCurrentScheme() {
   // scheme A with its built-in colours.
   ColorScheme schemes[kSchemes];
   int read = 0;
-  if (g_CurScheme >= 0 && g_CurScheme < kSchemes && ReadSchemeFile(g_SchemeFile, schemes, read) &&
-      g_CurScheme < read) {
+  if (g_CurScheme >= 0 && g_CurScheme < kSchemes && ReadSchemeFile(g_SchemeFile, schemes, read) && g_CurScheme < read) {
     g_Colors = schemes[g_CurScheme];
     return;
   }

@@ -1,8 +1,8 @@
 #include "ui/child_windows.h"
 
-#include <algorithm>
-
 #include <wx/dcclient.h>
+
+#include <algorithm>
 
 #include "ui/input.h"
 #include "ui/wx_surface.h"

@@ -2,13 +2,13 @@
 // The main frame's child windows: the board canvas, the game log, the trend
 // bar, a tray's count and the doubling cube. They show what the frame hands
 // them; none of them knows the game.
-#include <functional>
-#include <string>
-#include <vector>
-
 #include <wx/button.h>
 #include <wx/weakref.h>
 #include <wx/window.h>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "board/board_window.h"
 

@@ -32,9 +32,8 @@ struct SlotControls {
 };
 // In slot order; in the bar's row the ids are the other way round.
 constexpr SlotControls kSlots[kColorSlots] = {
-    {1011, 1017, "&Hintergrund"},          {1012, 1018, "Position &A"},
-    {1013, 1019, "Position &B"},           {1014, 1020, "Speisteine &Computer"},
-    {1015, 1021, "Spielsteine &Spieler"},  {1024, 1023, "&Balken"},
+    {1011, 1017, "&Hintergrund"},         {1012, 1018, "Position &A"},          {1013, 1019, "Position &B"},
+    {1014, 1020, "Speisteine &Computer"}, {1015, 1021, "Spielsteine &Spieler"}, {1024, 1023, "&Balken"},
 };
 
 }  // namespace
@@ -118,8 +117,10 @@ BackgClrDialog::BackgClrDialog(wxWindow* parent, RunningGame& game, std::functio
     m_pick[slot]->Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { PickColor(ColorSlotFromId(e.GetId())); });
   }
   m_reset->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PressReset(); });
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PressOK(); }, wxID_OK);
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PressCancel(); }, wxID_CANCEL);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { PressOK(); }, wxID_OK);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { PressCancel(); }, wxID_CANCEL);
   InstallDialogHelp(this);
   CentreOnParent();
   m_schemes->SetFocus();

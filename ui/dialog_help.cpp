@@ -30,5 +30,6 @@ void InstallDialogHelp(wxTopLevelWindow* dialog) {
     }
     e.Skip();
   });
-  dialog->Bind(wxEVT_BUTTON, [dialog](wxCommandEvent&) { HelpFor(dialog); }, wxID_HELP);
+  dialog->Bind(
+      wxEVT_BUTTON, [dialog](wxCommandEvent&) { HelpFor(dialog); }, wxID_HELP);
 }

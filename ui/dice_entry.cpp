@@ -24,13 +24,10 @@ constexpr const char* kNotANumber = "Bitte eine ganze Zahl eingeben.";
 int Index(int editOrFaceId) {
   switch (editOrFaceId) {
     case IDC_DICE_VALUE1:
-    case IDC_DICE_FACE1:
-      return 0;
+    case IDC_DICE_FACE1: return 0;
     case IDC_DICE_VALUE2:
-    case IDC_DICE_FACE2:
-      return 1;
-    default:
-      return -1;
+    case IDC_DICE_FACE2: return 1;
+    default: return -1;
   }
 }
 
@@ -76,7 +73,8 @@ DiceDlg::DiceDlg(wxWindow* parent, DiceRoller& dice, Host* host)
 
   m_edit[0]->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnValueChanged(IDC_DICE_VALUE1, m_value1); });
   m_edit[1]->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnValueChanged(IDC_DICE_VALUE2, m_value2); });
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PressOK(); }, wxID_OK);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { PressOK(); }, wxID_OK);
 
   CentreOnParent();
   InstallDialogHelp(this);
@@ -148,8 +146,8 @@ bool DiceDlg::PressOK() {
       if (m_host != nullptr)
         m_host->MessageBox(kNotANumber, MB_OK);
       else
-        wxMessageBox(Wx(kNotANumber), wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(),
-                     wxOK | wxICON_EXCLAMATION, this);
+        wxMessageBox(Wx(kNotANumber), wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(), wxOK | wxICON_EXCLAMATION,
+                     this);
       Beep();
       Choose(i == 0 ? IDC_DICE_VALUE1 : IDC_DICE_VALUE2);
       return false;

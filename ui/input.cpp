@@ -50,49 +50,82 @@ uint32_t VirtualKeyFor(int k) {
   if (k >= WXK_NUMPAD0 && k <= WXK_NUMPAD9) return VK_NUMPAD0 + static_cast<uint32_t>(k - WXK_NUMPAD0);
   switch (k) {
     case WXK_BACK: return VK_BACK;
-    case WXK_TAB: case WXK_NUMPAD_TAB: return VK_TAB;
-    case WXK_RETURN: case WXK_NUMPAD_ENTER: return VK_RETURN;
+    case WXK_TAB:
+    case WXK_NUMPAD_TAB: return VK_TAB;
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER: return VK_RETURN;
     case WXK_ESCAPE: return VK_ESCAPE;
-    case WXK_SPACE: case WXK_NUMPAD_SPACE: return VK_SPACE;
-    case WXK_DELETE: case WXK_NUMPAD_DELETE: return VK_DELETE;
+    case WXK_SPACE:
+    case WXK_NUMPAD_SPACE: return VK_SPACE;
+    case WXK_DELETE:
+    case WXK_NUMPAD_DELETE: return VK_DELETE;
     case WXK_SHIFT: return VK_SHIFT;
     case WXK_CONTROL: return VK_CONTROL;
     case WXK_ALT: return VK_MENU;
     case WXK_PAUSE: return VK_PAUSE;
     case WXK_CAPITAL: return VK_CAPITAL;
-    case WXK_CLEAR: case WXK_NUMPAD_BEGIN: return VK_CLEAR;
-    case WXK_PAGEUP: case WXK_NUMPAD_PAGEUP: return VK_PRIOR;
-    case WXK_PAGEDOWN: case WXK_NUMPAD_PAGEDOWN: return VK_NEXT;
-    case WXK_END: case WXK_NUMPAD_END: return VK_END;
-    case WXK_HOME: case WXK_NUMPAD_HOME: return VK_HOME;
-    case WXK_LEFT: case WXK_NUMPAD_LEFT: return VK_LEFT;
-    case WXK_UP: case WXK_NUMPAD_UP: return VK_UP;
-    case WXK_RIGHT: case WXK_NUMPAD_RIGHT: return VK_RIGHT;
-    case WXK_DOWN: case WXK_NUMPAD_DOWN: return VK_DOWN;
-    case WXK_SNAPSHOT: case WXK_PRINT: return VK_SNAPSHOT;
-    case WXK_INSERT: case WXK_NUMPAD_INSERT: return VK_INSERT;
+    case WXK_CLEAR:
+    case WXK_NUMPAD_BEGIN: return VK_CLEAR;
+    case WXK_PAGEUP:
+    case WXK_NUMPAD_PAGEUP: return VK_PRIOR;
+    case WXK_PAGEDOWN:
+    case WXK_NUMPAD_PAGEDOWN: return VK_NEXT;
+    case WXK_END:
+    case WXK_NUMPAD_END: return VK_END;
+    case WXK_HOME:
+    case WXK_NUMPAD_HOME: return VK_HOME;
+    case WXK_LEFT:
+    case WXK_NUMPAD_LEFT: return VK_LEFT;
+    case WXK_UP:
+    case WXK_NUMPAD_UP: return VK_UP;
+    case WXK_RIGHT:
+    case WXK_NUMPAD_RIGHT: return VK_RIGHT;
+    case WXK_DOWN:
+    case WXK_NUMPAD_DOWN: return VK_DOWN;
+    case WXK_SNAPSHOT:
+    case WXK_PRINT: return VK_SNAPSHOT;
+    case WXK_INSERT:
+    case WXK_NUMPAD_INSERT: return VK_INSERT;
     case WXK_WINDOWS_LEFT: return VK_LWIN;
     case WXK_WINDOWS_RIGHT: return VK_RWIN;
-    case WXK_WINDOWS_MENU: case WXK_MENU: return VK_APPS;
-    case WXK_MULTIPLY: case WXK_NUMPAD_MULTIPLY: return VK_MULTIPLY;
-    case WXK_ADD: case WXK_NUMPAD_ADD: return VK_ADD;
-    case WXK_SEPARATOR: case WXK_NUMPAD_SEPARATOR: return VK_SEPARATOR;
-    case WXK_SUBTRACT: case WXK_NUMPAD_SUBTRACT: return VK_SUBTRACT;
-    case WXK_DECIMAL: case WXK_NUMPAD_DECIMAL: return VK_DECIMAL;
-    case WXK_DIVIDE: case WXK_NUMPAD_DIVIDE: return VK_DIVIDE;
+    case WXK_WINDOWS_MENU:
+    case WXK_MENU: return VK_APPS;
+    case WXK_MULTIPLY:
+    case WXK_NUMPAD_MULTIPLY: return VK_MULTIPLY;
+    case WXK_ADD:
+    case WXK_NUMPAD_ADD: return VK_ADD;
+    case WXK_SEPARATOR:
+    case WXK_NUMPAD_SEPARATOR: return VK_SEPARATOR;
+    case WXK_SUBTRACT:
+    case WXK_NUMPAD_SUBTRACT: return VK_SUBTRACT;
+    case WXK_DECIMAL:
+    case WXK_NUMPAD_DECIMAL: return VK_DECIMAL;
+    case WXK_DIVIDE:
+    case WXK_NUMPAD_DIVIDE: return VK_DIVIDE;
     case WXK_NUMLOCK: return VK_NUMLOCK;
     case WXK_SCROLL: return VK_SCROLL;
-    case ';': case ':': return VK_OEM_1;
-    case '=': case '+': return VK_OEM_PLUS;
-    case ',': case '<': return VK_OEM_COMMA;
-    case '-': case '_': return VK_OEM_MINUS;
-    case '.': case '>': return VK_OEM_PERIOD;
-    case '/': case '?': return VK_OEM_2;
-    case '`': case '~': return VK_OEM_3;
-    case '[': case '{': return VK_OEM_4;
-    case '\\': case '|': return VK_OEM_5;
-    case ']': case '}': return VK_OEM_6;
-    case '\'': case '"': return VK_OEM_7;
+    case ';':
+    case ':': return VK_OEM_1;
+    case '=':
+    case '+': return VK_OEM_PLUS;
+    case ',':
+    case '<': return VK_OEM_COMMA;
+    case '-':
+    case '_': return VK_OEM_MINUS;
+    case '.':
+    case '>': return VK_OEM_PERIOD;
+    case '/':
+    case '?': return VK_OEM_2;
+    case '`':
+    case '~': return VK_OEM_3;
+    case '[':
+    case '{': return VK_OEM_4;
+    case '\\':
+    case '|': return VK_OEM_5;
+    case ']':
+    case '}': return VK_OEM_6;
+    case '\'':
+    case '"': return VK_OEM_7;
     default: break;
   }
   // Other printable keys of national layouts (umlauts, "#", "^"): real keys,
@@ -119,10 +152,14 @@ bool CharMessage(const wxKeyEvent& e, Message& out) {
   const int code = e.GetKeyCode();
   if (e.RawControlDown()) {
     // Ctrl with a letter gives its control character, as on Windows.
-    if (code >= 1 && code <= 26) ch = static_cast<uint32_t>(code);
-    else if (code >= 'A' && code <= 'Z') ch = static_cast<uint32_t>(code - 'A' + 1);
-    else if (code >= 'a' && code <= 'z') ch = static_cast<uint32_t>(code - 'a' + 1);
-    else return false;
+    if (code >= 1 && code <= 26)
+      ch = static_cast<uint32_t>(code);
+    else if (code >= 'A' && code <= 'Z')
+      ch = static_cast<uint32_t>(code - 'A' + 1);
+    else if (code >= 'a' && code <= 'z')
+      ch = static_cast<uint32_t>(code - 'a' + 1);
+    else
+      return false;
   } else {
     const wxChar u = e.GetUnicodeKey();
     if (u == WXK_NONE) return false;
@@ -139,12 +176,18 @@ bool CharMessage(const wxKeyEvent& e, Message& out) {
 bool MouseMessage(const wxMouseEvent& e, int x, int y, Message& out) {
   const wxEventType t = e.GetEventType();
   uint32_t m = 0;
-  if (t == wxEVT_LEFT_DOWN) m = WM_LBUTTONDOWN;
-  else if (t == wxEVT_LEFT_UP) m = WM_LBUTTONUP;
-  else if (t == wxEVT_RIGHT_DOWN) m = WM_RBUTTONDOWN;
-  else if (t == wxEVT_RIGHT_UP) m = WM_RBUTTONUP;
-  else if (t == wxEVT_MOTION) m = WM_MOUSEMOVE;
-  else return false;
+  if (t == wxEVT_LEFT_DOWN)
+    m = WM_LBUTTONDOWN;
+  else if (t == wxEVT_LEFT_UP)
+    m = WM_LBUTTONUP;
+  else if (t == wxEVT_RIGHT_DOWN)
+    m = WM_RBUTTONDOWN;
+  else if (t == wxEVT_RIGHT_UP)
+    m = WM_RBUTTONUP;
+  else if (t == wxEVT_MOTION)
+    m = WM_MOUSEMOVE;
+  else
+    return false;
   uint32_t f = 0;
   if (e.LeftIsDown()) f |= kMouseLeftFlag;
   if (e.RightIsDown()) f |= kMouseRightFlag;

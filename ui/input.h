@@ -4,11 +4,11 @@
 // meant for the board becomes a queued message, and the game is asked to pump.
 // While pending input is taken in, nothing is handled at all; every key and
 // click only lands in the queue.
-#include <cstdint>
-#include <functional>
-
 #include <wx/event.h>
 #include <wx/eventfilter.h>
+
+#include <cstdint>
+#include <functional>
 
 #include "platform/message_queue.h"
 
@@ -53,8 +53,7 @@ class InputRouter : public wxEventFilter {
   // frame: the main window; canvas: the board, whose client coordinates the
   // messages carry. post appends one message to the game's queue; pump asks
   // the game to run what is queued.
-  InputRouter(wxWindow* frame, wxWindow* canvas, std::function<void(const Message&)> post,
-              std::function<void()> pump);
+  InputRouter(wxWindow* frame, wxWindow* canvas, std::function<void(const Message&)> post, std::function<void()> pump);
   ~InputRouter() override;
   InputRouter(const InputRouter&) = delete;
   InputRouter& operator=(const InputRouter&) = delete;

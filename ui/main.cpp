@@ -1,11 +1,10 @@
 // The application object: builds the paths of the program's files from the
 // start-up directory, names the program and opens the main window.
 #include <stdlib.h>
+#include <wx/app.h>
 
 #include <memory>
 #include <string>
-
-#include <wx/app.h>
 
 #include "app/stored_texts.h"
 #include "dialogs/trend.h"

@@ -1,7 +1,5 @@
 #include "ui/main_frame.h"
 
-#include <algorithm>
-
 #include <wx/button.h>
 #include <wx/dcclient.h>
 #include <wx/display.h>
@@ -9,6 +7,8 @@
 #include <wx/menu.h>
 #include <wx/statbmp.h>
 #include <wx/statusbr.h>
+
+#include <algorithm>
 
 #include "app/tremawnd.h"
 #include "platform/sound_sdl.h"
@@ -42,8 +42,7 @@ MainFrame::MainFrame(MainFrameSetup setup)
   m_sound = m_setup.sound ? std::move(m_setup.sound) : std::make_unique<SdlSoundPlayer>();
   m_input = std::make_unique<InputRouter>(
       this, m_canvas, [this](const Message& m) { PostInput(m); }, [this]() { PumpCore(); });
-  m_host = std::make_unique<WxHost>(this, m_canvas, m_surface.get(), m_input.get(), m_sound.get(),
-                                    m_setup.displayName);
+  m_host = std::make_unique<WxHost>(this, m_canvas, m_surface.get(), m_input.get(), m_sound.get(), m_setup.displayName);
   m_profile = std::make_unique<IniStore>(m_setup.profilePath);
   if (m_setup.makeDialogs) m_dialogs = m_setup.makeDialogs(this, m_host.get());
 
@@ -277,9 +276,7 @@ Size MainFrame::ScreenArea() {
   return Size{area.width, area.height};
 }
 
-Rect MainFrame::WindowRect() {
-  return FromWx(GetRect());
-}
+Rect MainFrame::WindowRect() { return FromWx(GetRect()); }
 
 Size MainFrame::ClientSize() {
   // Everything below the menu bar, the status bar included, as the board's
@@ -365,8 +362,8 @@ void MainFrame::CreateControls(const ControlLayout& layout) {
   for (int i = 0; i < 4; ++i) {
     const Rect h = layout.humanDice[i], c = layout.computerDice[i];
     // Die faces are pictures on the board: their clicks are the board's.
-    m_humanDice[static_cast<size_t>(i)] = new wxStaticBitmap(
-        m_canvas, wxID_ANY, wxNullBitmap, wxPoint(h.left, h.top), wxSize(h.Width(), h.Height()), 0, kBoardWindowName);
+    m_humanDice[static_cast<size_t>(i)] = new wxStaticBitmap(m_canvas, wxID_ANY, wxNullBitmap, wxPoint(h.left, h.top),
+                                                             wxSize(h.Width(), h.Height()), 0, kBoardWindowName);
     m_computerDice[static_cast<size_t>(i)] = new wxStaticBitmap(
         m_canvas, wxID_ANY, wxNullBitmap, wxPoint(c.left, c.top), wxSize(c.Width(), c.Height()), 0, kBoardWindowName);
     m_humanDice[static_cast<size_t>(i)]->Hide();

@@ -4,15 +4,15 @@
 // tray labels on it and the status bar below. It implements the view and the
 // frame services of the game's core, turns wx events into the core's messages
 // and asks the core to pump; no rule of the game lives here.
+#include <wx/frame.h>
+#include <wx/timer.h>
+#include <wx/weakref.h>
+
 #include <array>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <wx/frame.h>
-#include <wx/timer.h>
-#include <wx/weakref.h>
 
 #include "app/game_dialogs.h"
 #include "app/view.h"

@@ -77,8 +77,7 @@ bool SettingsPage::ChooseFile(int filterText, const char* initialName, std::stri
   chooser.initialName = initialName;
   if (m_services.chooseFile) return m_services.chooseFile(chooser, path);
   // Over the page, not the main window, so that it opens above the sheet.
-  wxFileDialog dialog(this, Wx("Öffnen"), wxString(), wxString(), Wx(WxWildcard(chooser.filter)),
-                      wxFD_OPEN);
+  wxFileDialog dialog(this, Wx("Öffnen"), wxString(), wxString(), Wx(WxWildcard(chooser.filter)), wxFD_OPEN);
   if (dialog.ShowModal() != wxID_OK) return false;
   path = Utf8(dialog.GetPath());
   return !path.empty();
@@ -101,8 +100,8 @@ VisOptsPage::VisOptsPage(wxWindow* book, const SheetServices& services) : Settin
   m_clockwise = new wxCheckBox(this, wxID_ANY, Wx("&Spiel im Uhrzeigersinn"));
   Place(m_clockwise, 17, 124, 92, 10);
   Place(new wxStaticBox(this, wxID_ANY, Wx("Aut&omatisch beenden")), 126, 7, 84, 58);
-  m_autoFinish[0] = new wxRadioButton(this, wxID_ANY, Wx("Immer schnell"), wxDefaultPosition, wxDefaultSize,
-                                      wxRB_GROUP);
+  m_autoFinish[0] =
+      new wxRadioButton(this, wxID_ANY, Wx("Immer schnell"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
   Place(m_autoFinish[0], 136, 21, 56, 10);
   m_autoFinish[1] = new wxRadioButton(this, wxID_ANY, Wx("Immer langsam"));
   Place(m_autoFinish[1], 136, 35, 63, 10);
@@ -172,8 +171,7 @@ PlayOptsPage::PlayOptsPage(wxWindow* book, const SheetServices& services) : Sett
   m_computerScore = new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
   PlaceEdit(m_computerScore, 174, 41, 32, 14);
   Place(new wxStaticBox(this, wxID_ANY, Wx("&Spielbeginner?")), 125, 70, 85, 69);
-  m_firstMoveBy[0] = new wxRadioButton(this, wxID_ANY, Wx("Abwechselnd"), wxDefaultPosition, wxDefaultSize,
-                                       wxRB_GROUP);
+  m_firstMoveBy[0] = new wxRadioButton(this, wxID_ANY, Wx("Abwechselnd"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
   Place(m_firstMoveBy[0], 136, 86, 61, 10);
   m_firstMoveBy[1] = new wxRadioButton(this, wxID_ANY, Wx("Computer"));
   Place(m_firstMoveBy[1], 136, 101, 50, 10);
@@ -213,8 +211,8 @@ void PlayOptsPage::Apply() { m_opts.Apply(*m_services.game); }
 
 DiceOptsPage::DiceOptsPage(wxWindow* book, const SheetServices& services) : SettingsPage(book, services) {
   Place(new wxStaticBox(this, wxID_ANY, Wx("Würfelart")), 8, 7, 201, 130);
-  m_diceMode[0] = new wxRadioButton(this, wxID_ANY, Wx("&Zufallsgenerator"), wxDefaultPosition, wxDefaultSize,
-                                    wxRB_GROUP);
+  m_diceMode[0] =
+      new wxRadioButton(this, wxID_ANY, Wx("&Zufallsgenerator"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
   Place(m_diceMode[0], 27, 34, 67, 10);
   m_diceMode[1] = new wxRadioButton(this, wxID_ANY, Wx("&Manuell"));
   Place(m_diceMode[1], 27, 51, 41, 10);
@@ -357,8 +355,10 @@ CSettingSheet::CSettingSheet(wxWindow* parent, const SheetServices& services) : 
     const int now = e.GetSelection();
     if (now >= 0 && now < kSettingsPages) m_pages[now]->ShowFirst();
   });
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PressOK(); }, wxID_OK);
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PressCancel(); }, wxID_CANCEL);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { PressOK(); }, wxID_OK);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { PressCancel(); }, wxID_CANCEL);
   InstallDialogHelp(this);
   CentreOnParent();
 }

@@ -1,13 +1,13 @@
 // The give-up, automatic-finish and About dialogs.
 #include "ui/small_dialogs.h"
 
-#include <algorithm>
-#include <initializer_list>
-
 #include <wx/button.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+
+#include <algorithm>
+#include <initializer_list>
 
 #include "app/tremawnd.h"
 #include "platform/host.h"
@@ -35,8 +35,8 @@ GvUpDlg::GvUpDlg(wxWindow* parent, const GiveUpChoices& choices)
     : wxDialog(parent, wxID_ANY, Wx("Aufgeben"), wxDefaultPosition, wxDefaultSize, kDialogStyle, "GvUpDlg") {
   auto* group = new wxStaticBox(this, wxID_ANY, Wx("Wählen Sie"));
   PlaceInDialogUnits(this, group, 10, 10, 84, 59, Grow::None);
-  m_stakes[0] = new wxRadioButton(this, IDC_GIVEUP_SINGLE, Wx("Einfacher Einsatz"), wxDefaultPosition,
-                                  wxDefaultSize, wxRB_GROUP);
+  m_stakes[0] =
+      new wxRadioButton(this, IDC_GIVEUP_SINGLE, Wx("Einfacher Einsatz"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
   PlaceInDialogUnits(this, m_stakes[0], 21, 23, 67, 8, Grow::Both);
   m_stakes[1] = new wxRadioButton(this, IDC_GIVEUP_GAMMON, Wx("Gammon"));
   PlaceInDialogUnits(this, m_stakes[1], 21, 38, 50, 8, Grow::Both);
@@ -57,7 +57,8 @@ GvUpDlg::GvUpDlg(wxWindow* parent, const GiveUpChoices& choices)
   m_stakes[2]->Enable(choices.backgammon);
   if (wxRadioButton* chosen = Stake(choices.selected)) chosen->SetValue(true);
 
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PressOK(); }, wxID_OK);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { PressOK(); }, wxID_OK);
   CentreOnParent();
   InstallDialogHelp(this);
 }
@@ -79,8 +80,7 @@ int GvUpDlg::PressOK() {
 // ---- automatic finish -------------------------------------------------------
 
 FinishDlg::FinishDlg(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, Wx("Autom. beenden"), wxDefaultPosition, wxDefaultSize, kDialogStyle,
-               "FinishDlg") {
+    : wxDialog(parent, wxID_ANY, Wx("Autom. beenden"), wxDefaultPosition, wxDefaultSize, kDialogStyle, "FinishDlg") {
   auto* fast = new wxButton(this, kFinishFast, Wx("&Schnell"));
   PlaceInDialogUnits(this, fast, 12, 16, 50, 14, Grow::Both);
   fast->SetDefault();

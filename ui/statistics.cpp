@@ -35,15 +35,14 @@ StatDlg::StatDlg(wxWindow* parent, int winner, Host* host)
 
 void StatDlg::Build() {
   auto text = [this](int id, const char* label, long align, int x, int y, int w, int h) {
-    auto* t = new wxStaticText(this, wxID_ANY, Wx(label), wxDefaultPosition, wxDefaultSize,
-                               align | wxST_NO_AUTORESIZE);
+    auto* t = new wxStaticText(this, wxID_ANY, Wx(label), wxDefaultPosition, wxDefaultSize, align | wxST_NO_AUTORESIZE);
     PlaceInDialogUnits(this, t, x, y, w, h, Grow::Height);
     if (id != -1) m_controls[id] = t;
     return t;
   };
   auto line = [this](int id, bool vertical, int x, int y, int w, int h) {
-    auto* l = new wxStaticLine(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                               vertical ? wxLI_VERTICAL : wxLI_HORIZONTAL);
+    auto* l =
+        new wxStaticLine(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, vertical ? wxLI_VERTICAL : wxLI_HORIZONTAL);
     const wxPoint p = ConvertDialogToPixels(wxPoint(x, y));
     const wxSize s = ConvertDialogToPixels(wxSize(w, h));
     const int thick = wxStaticLine::GetDefaultSize();
@@ -56,8 +55,8 @@ void StatDlg::Build() {
   again->SetDefault();
   m_controls[IDC_STAT_AGAIN] = again;
 
-  m_radio[0] = new wxRadioButton(this, wxID_ANY, Wx("&Neues Würfelschema"), wxDefaultPosition, wxDefaultSize,
-                                 wxRB_GROUP);
+  m_radio[0] =
+      new wxRadioButton(this, wxID_ANY, Wx("&Neues Würfelschema"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
   m_radio[1] = new wxRadioButton(this, wxID_ANY, Wx("&Gleiches Würfelschema"));
   m_radio[2] = new wxRadioButton(this, wxID_ANY, Wx("&Vertauschte Rollen"));
   PlaceInDialogUnits(this, m_radio[0], 331, 47, 84, 10, Grow::Both);
@@ -73,8 +72,8 @@ void StatDlg::Build() {
 
   struct Column {
     const char* heading;
-    int hx, hw;      // heading place
-    int vx, vw;      // value place
+    int hx, hw;  // heading place
+    int vx, vw;  // value place
     int human, computer;
   };
   static const Column kColumns[] = {

@@ -1,11 +1,11 @@
 #include "ui/wx_host.h"
 
-#include <algorithm>
-#include <thread>
-
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/msgdlg.h>
+
+#include <algorithm>
+#include <thread>
 // After msgdlg.h, which it builds on.
 #include <wx/generic/msgdlgg.h>
 #include <wx/utils.h>
@@ -21,9 +21,7 @@ long MessageBoxStyle(unsigned type) {
   long style = 0;
   bool yesNo = false;
   switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL:
-      style = wxOK | wxCANCEL;
-      break;
+    case MB_OKCANCEL: style = wxOK | wxCANCEL; break;
     case MB_YESNOCANCEL:
       style = wxYES_NO | wxCANCEL;
       yesNo = true;
@@ -32,26 +30,14 @@ long MessageBoxStyle(unsigned type) {
       style = wxYES_NO;
       yesNo = true;
       break;
-    default:
-      style = wxOK;
-      break;
+    default: style = wxOK; break;
   }
   switch (type & MB_ICONMASK) {
-    case MB_ICONHAND:
-      style |= wxICON_ERROR;
-      break;
-    case MB_ICONQUESTION:
-      style |= wxICON_QUESTION;
-      break;
-    case MB_ICONEXCLAMATION:
-      style |= wxICON_EXCLAMATION;
-      break;
-    case MB_ICONINFORMATION:
-      style |= wxICON_INFORMATION;
-      break;
-    default:
-      style |= yesNo ? wxICON_QUESTION : wxICON_EXCLAMATION;
-      break;
+    case MB_ICONHAND: style |= wxICON_ERROR; break;
+    case MB_ICONQUESTION: style |= wxICON_QUESTION; break;
+    case MB_ICONEXCLAMATION: style |= wxICON_EXCLAMATION; break;
+    case MB_ICONINFORMATION: style |= wxICON_INFORMATION; break;
+    default: style |= yesNo ? wxICON_QUESTION : wxICON_EXCLAMATION; break;
   }
   return style;
 }
@@ -59,14 +45,10 @@ long MessageBoxStyle(unsigned type) {
 int MessageBoxAnswer(int wxResult, unsigned type) {
   const unsigned buttons = type & MB_TYPEMASK;
   switch (wxResult) {
-    case wxID_OK:
-      return IDOK;
-    case wxID_YES:
-      return IDYES;
-    case wxID_NO:
-      return IDNO;
-    default:
-      break;
+    case wxID_OK: return IDOK;
+    case wxID_YES: return IDYES;
+    case wxID_NO: return IDNO;
+    default: break;
   }
   // Closed without a button: the box's refusing answer.
   if (buttons == MB_YESNO) return IDNO;

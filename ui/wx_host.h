@@ -2,11 +2,11 @@
 // The desktop as the game sees it, on wx: the clock, waits that keep the window
 // painted, message boxes with German buttons, cursors, the Esc key, the input
 // that waits, and sounds.
+#include <wx/cursor.h>
+
 #include <chrono>
 #include <functional>
 #include <string>
-
-#include <wx/cursor.h>
 
 #include "platform/host.h"
 

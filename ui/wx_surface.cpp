@@ -1,11 +1,11 @@
 #include "ui/wx_surface.h"
 
-#include <algorithm>
-#include <vector>
-
 #include <wx/dc.h>
 #include <wx/graphics.h>
 #include <wx/window.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "platform/line_raster.h"
 #include "ui/wx_convert.h"
@@ -14,9 +14,7 @@ namespace {
 
 class WxSquare : public SavedSquare {
  public:
-  WxSquare(int w, int h) : width(w), height(h), bitmap(std::max(1, w), std::max(1, h), 24) {
-    dc.SelectObject(bitmap);
-  }
+  WxSquare(int w, int h) : width(w), height(h), bitmap(std::max(1, w), std::max(1, h), 24) { dc.SelectObject(bitmap); }
   ~WxSquare() override { dc.SelectObject(wxNullBitmap); }
   int width, height;
   wxBitmap bitmap;

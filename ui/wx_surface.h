@@ -2,12 +2,12 @@
 // The kept drawing surface of the board on wx: a memory DC over a bitmap of the
 // window's size. Every drawing step marks what it changed; Flush brings that
 // part onto the canvas at once. Nothing is ever read back from the screen.
-#include <memory>
-#include <string>
-
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/font.h>
+
+#include <memory>
+#include <string>
 
 #include "platform/surface.h"
 

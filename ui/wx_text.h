@@ -1,9 +1,9 @@
 #pragma once
 // The game's texts are UTF-8; wx would read a narrow string in the C locale and
 // lose every umlaut, so all of them cross over here.
-#include <string>
-
 #include <wx/string.h>
+
+#include <string>
 
 inline wxString Wx(const std::string& utf8) { return wxString::FromUTF8(utf8.data(), utf8.size()); }
 inline wxString Wx(const char* utf8) { return utf8 ? wxString::FromUTF8(utf8) : wxString(); }

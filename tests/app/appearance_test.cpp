@@ -1,11 +1,12 @@
 // The settings and colour commands acting on the running game: the clockwise
 // rebuild, the dice source and the new colours of every checker.
+#include "app/appearance.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
 
-#include "app/appearance.h"
 #include "board/geometry.h"
 #include "board/piece.h"
 #include "resources/ids.h"

@@ -213,8 +213,12 @@ TEST_F(AssistsTest, FinishSpeedFromOptionOrDialog) {
     int option, answer;
     bool asks, starts, fast;
   } cases[] = {
-      {2, kFinishCancel, true, false, false}, {2, 0, true, false, false},   {2, 5, true, false, false},
-      {2, kFinishFast, true, true, true},     {2, kFinishSlow, true, true, false}, {0, 0, false, true, true},
+      {2, kFinishCancel, true, false, false},
+      {2, 0, true, false, false},
+      {2, 5, true, false, false},
+      {2, kFinishFast, true, true, true},
+      {2, kFinishSlow, true, true, false},
+      {0, 0, false, true, true},
       {1, 0, false, true, false},
   };
   UseRolls("3 4  2 1");
@@ -253,7 +257,8 @@ TEST_F(AssistsTest, FinishPlaysBothSidesToTheGamesEnd) {
     SetOption("AutoFinish", option);
     Start();
     Pump();
-    SetBoard({{19, 2, SideHuman}, {kHumanTray, 13, SideHuman}, {6, 2, SideComputer}, {kComputerTray, 13, SideComputer}});
+    SetBoard(
+        {{19, 2, SideHuman}, {kHumanTray, 13, SideHuman}, {6, 2, SideComputer}, {kComputerTray, 13, SideComputer}});
     HumanTurnWith(2, 1);
     host.pauses.clear();
     size_t pausesAtEnd = 0;
@@ -307,11 +312,19 @@ TEST_F(AssistsTest, ATurnWithoutMoveStopsTheHumansClock) {
   Pump();
   // Both sides on the bar and shut out: neither moves, each turn passes.
   SetBoard({{kHumanBar, 1, SideHuman},
-            {1, 2, SideComputer}, {2, 2, SideComputer}, {3, 2, SideComputer},
-            {4, 2, SideComputer}, {5, 2, SideComputer}, {6, 2, SideComputer},
+            {1, 2, SideComputer},
+            {2, 2, SideComputer},
+            {3, 2, SideComputer},
+            {4, 2, SideComputer},
+            {5, 2, SideComputer},
+            {6, 2, SideComputer},
             {kComputerBar, 1, SideComputer},
-            {19, 2, SideHuman}, {20, 2, SideHuman}, {21, 2, SideHuman},
-            {22, 2, SideHuman}, {23, 2, SideHuman}, {24, 2, SideHuman}});
+            {19, 2, SideHuman},
+            {20, 2, SideHuman},
+            {21, 2, SideHuman},
+            {22, 2, SideHuman},
+            {23, 2, SideHuman},
+            {24, 2, SideHuman}});
   host.tick = 1000;
   HumanTurnWith(3, 4);
   const int32_t before = ThinkTimeNow(SideHuman, 1000);

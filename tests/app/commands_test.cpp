@@ -21,9 +21,10 @@ TEST_F(CommandsTest, EnableRulesAndCommandsNotYetBuilt) {
   UseRolls("3 4  2 1");
   Start();
   Pump();
-  for (int id : {ID_FILE_NEW, ID_RESET_SCORE, ID_APP_EXIT, ID_SHOW_TREND, ID_REDRAW, ID_HELP, ID_DOCUMENTATION,
-                 ID_COMPUTER_TURN, ID_AUTO_FORCED_MOVES, ID_CTRL_T, ID_CTRL_H, ID_FILE_OPEN, ID_FILE_SAVE_AS,
-                 ID_BEST_MOVE, ID_SWAP_SIDES, ID_FINISH_GAME, ID_APP_ABOUT, ID_GIVE_UP, ID_SETTINGS, ID_COLORS})
+  for (int id : {ID_FILE_NEW,    ID_RESET_SCORE,   ID_APP_EXIT,      ID_SHOW_TREND,        ID_REDRAW,
+                 ID_HELP,        ID_DOCUMENTATION, ID_COMPUTER_TURN, ID_AUTO_FORCED_MOVES, ID_CTRL_T,
+                 ID_CTRL_H,      ID_FILE_OPEN,     ID_FILE_SAVE_AS,  ID_BEST_MOVE,         ID_SWAP_SIDES,
+                 ID_FINISH_GAME, ID_APP_ABOUT,     ID_GIVE_UP,       ID_SETTINGS,          ID_COLORS})
     EXPECT_TRUE(wnd->CommandEnabled(id)) << id;
   EXPECT_FALSE(wnd->CommandEnabled(ID_UNDO_STEP));
   EXPECT_FALSE(wnd->CommandEnabled(ID_PASS));

@@ -444,10 +444,10 @@ TEST(DiceListTest, CountsFindsAndRemovesTheDiceInPlay) {
   const Case cases[] = {
       {2, {3, 5, 0xFF, 0xFF}, 5, 2, true, {3, 0xFF, 0xFF, 0xFF}, 1},
       {2, {3, 5, 0xFF, 0xFF}, 4, 2, false, {3, 5, 0xFF, 0xFF}, 2},
-      {3, {3, 5, 3, 0xFF}, 3, 3, true, {3, 5, 0xFF, 0xFF}, 2},          // the last 3, not the first
+      {3, {3, 5, 3, 0xFF}, 3, 3, true, {3, 5, 0xFF, 0xFF}, 2},  // the last 3, not the first
       {4, {6, 6, 6, 6}, 6, 4, true, {6, 6, 6, 0xFF}, 3},
-      {1, {3, 5, 0xFF, 0xFF}, 5, 1, false, {3, 5, 0xFF, 0xFF}, 1},      // 5 is past the count
-      {9, {2, 4, 2, 4}, 4, 4, true, {2, 4, 2, 0xFF}, 8},                 // a count past the slots
+      {1, {3, 5, 0xFF, 0xFF}, 5, 1, false, {3, 5, 0xFF, 0xFF}, 1},  // 5 is past the count
+      {9, {2, 4, 2, 4}, 4, 4, true, {2, 4, 2, 0xFF}, 8},            // a count past the slots
       {-1, {2, 0xFF, 0xFF, 0xFF}, 2, 0, false, {2, 0xFF, 0xFF, 0xFF}, -1},
   };
   for (const Case& c : cases) {

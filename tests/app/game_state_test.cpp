@@ -1,7 +1,8 @@
 // Who begins a game, and the resets of a new game and of the run.
+#include "app/game_state.h"
+
 #include <gtest/gtest.h>
 
-#include "app/game_state.h"
 #include "board/position.h"
 
 namespace {

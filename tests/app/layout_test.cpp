@@ -32,12 +32,11 @@ TEST(LayoutRules, WindowSizeAndScale) {
   EXPECT_EQ(big.sprite, 38);
 
   const SizeCase cases[] = {
-      {1024, 740, 800, 740, 27},  // 1024 still takes the second rule
-      {800, 560, 780, 560, 23},   // 800 still takes the first rule
-      {801, 560, 800, 560, 23},
-      {1025, 1000, 945, 630, 27},  // 1025 takes the third rule: 1000 x 0.63
-      {1366, 728, 900, 600, 26},   // 728 x 0.63 is below 600
-      {1280, 952, 900, 600, 26},   // 599.76 truncated, then at least 600
+      {1024, 740, 800, 740, 27},                              // 1024 still takes the second rule
+      {800, 560, 780, 560, 23},                               // 800 still takes the first rule
+      {801, 560, 800, 560, 23},  {1025, 1000, 945, 630, 27},  // 1025 takes the third rule: 1000 x 0.63
+      {1366, 728, 900, 600, 26},                              // 728 x 0.63 is below 600
+      {1280, 952, 900, 600, 26},                              // 599.76 truncated, then at least 600
   };
   for (const SizeCase& c : cases) {
     const Size s = WindowSizeForScreen(c.w, c.h);
@@ -85,7 +84,9 @@ TEST(Texts, Utf8PrefixUnscrambleAndSharedBuffers) {
   EXPECT_EQ(Unscramble(nullptr, 0), "");
   const unsigned char stored[] = {0x65, 0x63, 0xA5, 0x64};
   const std::string& plain = Unscramble(stored, 4);
-  EXPECT_EQ(plain, std::string("\x01\xFF" "A\0", 4));
+  EXPECT_EQ(plain, std::string("\x01\xFF"
+                               "A\0",
+                               4));
   // A German text whose UTF-8 form holds 0x9C ("Ü" is C3 9C) is stored with
   // a zero byte and still comes back whole.
   constexpr auto umlaut = Store("Übung");

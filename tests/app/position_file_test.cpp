@@ -1,5 +1,7 @@
 // The position file: its record byte by byte, what reading refuses, and the
 // save and open commands in a running game.
+#include "app/position_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,7 +13,6 @@
 #include <vector>
 
 #include "app/game_state.h"
-#include "app/position_file.h"
 #include "resources/ids.h"
 #include "settings/options.h"
 #include "tests/support/game_fixture.h"
@@ -73,17 +74,17 @@ TEST(PositionRecordTest, FieldsAtTheirOffsets) {
     size_t offset, n;
     const char* hex;
   } fields[] = {
-      {0, 4, "20 00 00 00"},                // the marker
-      {4, 8, "00 00 00 00 02 00 00 00"},    // the human's bar: owner fixed, though stored as 0
-      {12, 8, "02 00 00 00 02 00 00 00"},   // point 1
-      {52, 8, "05 00 00 00 01 00 00 00"},   // point 6
-      {20, 8, "00 00 00 00 00 00 00 00"},   // point 2, empty
+      {0, 4, "20 00 00 00"},               // the marker
+      {4, 8, "00 00 00 00 02 00 00 00"},   // the human's bar: owner fixed, though stored as 0
+      {12, 8, "02 00 00 00 02 00 00 00"},  // point 1
+      {52, 8, "05 00 00 00 01 00 00 00"},  // point 6
+      {20, 8, "00 00 00 00 00 00 00 00"},  // point 2, empty
       {204, 24, "00 00 00 00 01 00 00 00 00 00 00 00 01 00 00 00 00 00 00 00 02 00 00 00"},  // 25, 26, 27
-      {228, 5, "03 04 FF FF 00"},           // dice, unused byte
-      {233, 8, "02 00 00 00 00 00 00 00"},  // dice to play, steps made
-      {241, 4, "00 00 00 00"},              // race flag, unused bytes
-      {245, 8, "D5 DD 00 00 D2 04 00 00"},  // thinking times, human first
-      {253, 8, "02 00 00 00 04 00 00 00"},  // cube owner and value
+      {228, 5, "03 04 FF FF 00"},                                                            // dice, unused byte
+      {233, 8, "02 00 00 00 00 00 00 00"},                                                   // dice to play, steps made
+      {241, 4, "00 00 00 00"},                                                               // race flag, unused bytes
+      {245, 8, "D5 DD 00 00 D2 04 00 00"},                           // thinking times, human first
+      {253, 8, "02 00 00 00 04 00 00 00"},                           // cube owner and value
       {261, 9, "58 00 00 00 4D 00 00 00 00"},                        // dice sums, may double
       {270, 16, "02 00 00 00 01 00 00 00 04 00 00 00 03 00 00 00"},  // doubles, hits
   };
@@ -375,7 +376,7 @@ TEST_F(PositionFileTest, EveryRefusalLeavesTheGameUntouched) {
   Start();
   Pump();
   Key('A');
-  Key('E');  // a step made: the turn state is part of what must stay
+  Key('E');                 // a step made: the turn state is part of what must stay
   Save(dir + "/good.pos");  // disabled after a step: no chooser
   ASSERT_TRUE(dialogs.choosers.empty());
   dialogs.files.clear();

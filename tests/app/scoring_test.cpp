@@ -24,9 +24,7 @@ class ScoringTest : public GameFixture {
     Pump();
   }
   // The computer far ahead, still in contact.
-  void ComputerAhead() {
-    SetBoard({{3, 15, SideComputer}, {1, 14, SideHuman}, {10, 1, SideHuman}});
-  }
+  void ComputerAhead() { SetBoard({{3, 15, SideComputer}, {1, 14, SideHuman}, {10, 1, SideHuman}}); }
 };
 
 constexpr const char* kComputerDoubles = "Computer verdoppelt. -Ok ?";
@@ -93,7 +91,8 @@ TEST_F(ScoringTest, TheHumansDoubleAcceptedOrDeclined) {
   Key('A');
   EXPECT_EQ(wnd->m_winner, SideHuman);
   int balance = 0;
-  for (auto c : host.cursor) balance += c == FakeHost::Cursor::BeginWait ? 1 : (c == FakeHost::Cursor::EndWait ? -1 : 0);
+  for (auto c : host.cursor)
+    balance += c == FakeHost::Cursor::BeginWait ? 1 : (c == FakeHost::Cursor::EndWait ? -1 : 0);
   EXPECT_EQ(balance, 0);
 }
 
@@ -196,7 +195,6 @@ TEST_F(ScoringTest, GammonAndBackgammon) {
   EXPECT_EQ(StoredInt("Game", "Computer"), 0);
   EXPECT_EQ(dialogs.winners.size(), 4u);
   EXPECT_EQ(frame.closes, 1);
-
 }
 
 // Total scores from the settings file are range-checked (a negative total is
@@ -210,8 +208,8 @@ TEST_F(ScoringTest, StoredScoresAreCheckedAndTheSumsSaturate) {
   Pump();
   EXPECT_EQ(g_Score[SideHuman], INT_MAX);
   EXPECT_EQ(g_Score[SideComputer], 0);
-  PutUpBoard(*wnd, {{5, 14, SideComputer}, {kComputerTray, 1, SideComputer}, {24, 1, SideHuman},
-                    {kHumanTray, 14, SideHuman}});
+  PutUpBoard(
+      *wnd, {{5, 14, SideComputer}, {kComputerTray, 1, SideComputer}, {24, 1, SideHuman}, {kHumanTray, 14, SideHuman}});
   HumanTurnWith(1, 2);
   Key('X');
   if (wnd->m_curStep[0] == 24) Key('0');
@@ -241,7 +239,7 @@ TEST_F(ScoringTest, ComputerWinsWithDiceLeft) {
   Key('U');
   Key('T');
   EXPECT_EQ(dialogs.winners, (std::vector<int>{SideComputer}));
-  EXPECT_EQ(balance, 0);              // no wait cursor over the dialog
+  EXPECT_EQ(balance, 0);                // no wait cursor over the dialog
   EXPECT_EQ(g_Score[SideComputer], 2);  // the human has none off: gammon
 }
 

@@ -49,8 +49,14 @@ TEST_F(StepEntryTest, KeysClicksAndRefusedEntries) {
   EXPECT_TRUE(wnd->m_awaitConfirm);
 
   // Doubles propose the destination themselves; "0" from the bar enters.
-  SetBoard({{0, 1, SideHuman}, {12, 5, SideHuman}, {17, 3, SideHuman}, {19, 6, SideHuman},
-            {6, 5, SideComputer}, {8, 3, SideComputer}, {13, 5, SideComputer}, {24, 2, SideComputer}});
+  SetBoard({{0, 1, SideHuman},
+            {12, 5, SideHuman},
+            {17, 3, SideHuman},
+            {19, 6, SideHuman},
+            {6, 5, SideComputer},
+            {8, 3, SideComputer},
+            {13, 5, SideComputer},
+            {24, 2, SideComputer}});
   HumanTurnWith(2, 2);
   Key('0');
   EXPECT_EQ(LogLine(1), "1ter von  0  nach  B");
@@ -61,8 +67,14 @@ TEST_F(StepEntryTest, KeysClicksAndRefusedEntries) {
   EXPECT_EQ(LastLog(), "2ter von  ");
 
   // A point chosen while a checker waits on the bar: the hint, the reminder, a restart.
-  SetBoard({{0, 1, SideHuman}, {12, 5, SideHuman}, {17, 3, SideHuman}, {19, 6, SideHuman},
-            {6, 5, SideComputer}, {8, 3, SideComputer}, {13, 5, SideComputer}, {24, 2, SideComputer}});
+  SetBoard({{0, 1, SideHuman},
+            {12, 5, SideHuman},
+            {17, 3, SideHuman},
+            {19, 6, SideHuman},
+            {6, 5, SideComputer},
+            {8, 3, SideComputer},
+            {13, 5, SideComputer},
+            {24, 2, SideComputer}});
   HumanTurnWith(3, 5);
   view.statusHistory.clear();
   Key('L');
@@ -91,8 +103,7 @@ TEST_F(StepEntryTest, KeysClicksAndRefusedEntries) {
 
 TEST_F(StepEntryTest, BearingOffWithTheZeroKey) {
   // Not a race (a computer checker is still behind), so nothing is proposed.
-  SetBoard({{20, 1, SideHuman}, {22, 1, SideHuman}, {27, 13, SideHuman}, {3, 14, SideComputer},
-            {21, 1, SideComputer}});
+  SetBoard({{20, 1, SideHuman}, {22, 1, SideHuman}, {27, 13, SideHuman}, {3, 14, SideComputer}, {21, 1, SideComputer}});
   HumanTurnWith(6, 4);
   // "0" as the destination bears off with the die BearOffDie picks (the 6 from 20).
   Key('T');
@@ -115,8 +126,8 @@ TEST_F(StepEntryTest, BearingOffWithTheZeroKey) {
 }
 
 TEST_F(StepEntryTest, UndoPutsBackOnlyRealHits) {
-  const std::initializer_list<Checkers> blot = {{1, 2, SideHuman},    {12, 5, SideHuman},   {17, 3, SideHuman},
-                                                {19, 5, SideHuman},   {5, 1, SideComputer}, {6, 4, SideComputer},
+  const std::initializer_list<Checkers> blot = {{1, 2, SideHuman},    {12, 5, SideHuman},    {17, 3, SideHuman},
+                                                {19, 5, SideHuman},   {5, 1, SideComputer},  {6, 4, SideComputer},
                                                 {8, 3, SideComputer}, {13, 5, SideComputer}, {24, 2, SideComputer}};
   SetBoard(blot);
   HumanTurnWith(4, 2);
@@ -134,8 +145,14 @@ TEST_F(StepEntryTest, UndoPutsBackOnlyRealHits) {
 
   // A stale board image that names the computer on the destination (as after
   // a side swap) must not pull a checker off an empty bar.
-  SetBoard({{1, 2, SideHuman}, {12, 5, SideHuman}, {17, 3, SideHuman}, {19, 5, SideHuman},
-            {6, 5, SideComputer}, {8, 3, SideComputer}, {13, 5, SideComputer}, {24, 2, SideComputer}});
+  SetBoard({{1, 2, SideHuman},
+            {12, 5, SideHuman},
+            {17, 3, SideHuman},
+            {19, 5, SideHuman},
+            {6, 5, SideComputer},
+            {8, 3, SideComputer},
+            {13, 5, SideComputer},
+            {24, 2, SideComputer}});
   g_BoardRecord[5].owner = SideComputer;
   g_BoardRecord[5].count = 1;
   HumanTurnWith(4, 2);
@@ -149,8 +166,14 @@ TEST_F(StepEntryTest, UndoPutsBackOnlyRealHits) {
   EXPECT_EQ(g_HitCount[SideHuman], 0);
 
   // A step entered from the bar goes back onto the bar.
-  SetBoard({{0, 1, SideHuman}, {12, 5, SideHuman}, {17, 3, SideHuman}, {19, 6, SideHuman},
-            {6, 5, SideComputer}, {8, 3, SideComputer}, {13, 5, SideComputer}, {24, 2, SideComputer}});
+  SetBoard({{0, 1, SideHuman},
+            {12, 5, SideHuman},
+            {17, 3, SideHuman},
+            {19, 6, SideHuman},
+            {6, 5, SideComputer},
+            {8, 3, SideComputer},
+            {13, 5, SideComputer},
+            {24, 2, SideComputer}});
   HumanTurnWith(3, 4);
   Key('0');
   Key('C');
@@ -178,8 +201,7 @@ TEST_F(StepEntryTest, UndoPutsBackOnlyRealHits) {
 TEST_F(StepEntryTest, ForcedStepsAndPassing) {
   g_AutoForcedMoves = 1;
   // With 6-1 only the checker on 11 can play the 6: played at once, the 1 not.
-  SetBoard({{10, 2, SideHuman}, {11, 1, SideHuman}, {19, 12, SideHuman}, {16, 2, SideComputer},
-            {2, 13, SideComputer}});
+  SetBoard({{10, 2, SideHuman}, {11, 1, SideHuman}, {19, 12, SideHuman}, {16, 2, SideComputer}, {2, 13, SideComputer}});
   HumanTurnWith(6, 1);
   EXPECT_EQ(Count(11), 0);
   EXPECT_EQ(Count(17), 1);
@@ -208,8 +230,13 @@ TEST_F(StepEntryTest, ForcedStepsAndPassing) {
 
   // Both dice must be played: a pass after a step that blocks the other die is
   // refused with 1047, and nothing changes.
-  SetBoard({{5, 1, SideHuman}, {15, 1, SideHuman}, {24, 13, SideHuman}, {11, 2, SideComputer},
-            {21, 2, SideComputer}, {23, 2, SideComputer}, {2, 9, SideComputer}});
+  SetBoard({{5, 1, SideHuman},
+            {15, 1, SideHuman},
+            {24, 13, SideHuman},
+            {11, 2, SideComputer},
+            {21, 2, SideComputer},
+            {23, 2, SideComputer},
+            {2, 9, SideComputer}});
   HumanTurnWith(6, 2);
   EXPECT_TRUE(wnd->m_mustPlayBoth);
   Key('O');
@@ -258,8 +285,14 @@ TEST_F(StepEntryTest, RightClickCancelsTheSourceAndAClickBesideTheBoardPasses) {
   EXPECT_EQ(static_cast<PositionTop*>(wnd->m_board[7])->labelColor, 0);
 
   // On the bar before a closed board: nothing to play.
-  SetBoard({{0, 1, SideHuman}, {19, 14, SideHuman}, {1, 2, SideComputer}, {2, 2, SideComputer},
-            {3, 2, SideComputer}, {4, 2, SideComputer}, {5, 2, SideComputer}, {6, 2, SideComputer},
+  SetBoard({{0, 1, SideHuman},
+            {19, 14, SideHuman},
+            {1, 2, SideComputer},
+            {2, 2, SideComputer},
+            {3, 2, SideComputer},
+            {4, 2, SideComputer},
+            {5, 2, SideComputer},
+            {6, 2, SideComputer},
             {13, 3, SideComputer}});
   HumanTurnWith(6, 5);
   ASSERT_EQ(LastLog(), "1ter von  ");
@@ -279,8 +312,14 @@ TEST_F(StepEntryTest, TargetsOfTheHighlight) {
       if (static_cast<PositionTop*>(wnd->m_board[i])->labelColor) lit.push_back(i);
     return lit;
   };
-  SetBoard({{1, 2, SideHuman}, {12, 5, SideHuman}, {17, 3, SideHuman}, {19, 5, SideHuman},
-            {6, 5, SideComputer}, {8, 3, SideComputer}, {13, 5, SideComputer}, {24, 2, SideComputer}});
+  SetBoard({{1, 2, SideHuman},
+            {12, 5, SideHuman},
+            {17, 3, SideHuman},
+            {19, 5, SideHuman},
+            {6, 5, SideComputer},
+            {8, 3, SideComputer},
+            {13, 5, SideComputer},
+            {24, 2, SideComputer}});
   HumanTurnWith(4, 4);
   wnd->HighlightPoint(1, true);
   EXPECT_EQ(labels(), (std::vector<int>{1, 5, 9}));  // 13 is closed
@@ -308,8 +347,14 @@ TEST_F(StepEntryTest, TargetsOfTheHighlight) {
   wnd->HighlightPoint(19, false);
 
   // The hover follows the mouse; with setting 2 it stays once a source is chosen.
-  SetBoard({{1, 2, SideHuman}, {12, 5, SideHuman}, {17, 3, SideHuman}, {19, 5, SideHuman},
-            {6, 5, SideComputer}, {8, 3, SideComputer}, {13, 5, SideComputer}, {24, 2, SideComputer}});
+  SetBoard({{1, 2, SideHuman},
+            {12, 5, SideHuman},
+            {17, 3, SideHuman},
+            {19, 5, SideHuman},
+            {6, 5, SideComputer},
+            {8, 3, SideComputer},
+            {13, 5, SideComputer},
+            {24, 2, SideComputer}});
   HumanTurnWith(2, 3);
   wnd->OnMouseMove(0, EntryCentre(19));
   EXPECT_EQ(g_HoverPoint, 19);

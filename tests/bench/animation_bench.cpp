@@ -7,6 +7,9 @@
 //   animation_bench    (on the display named by DISPLAY)
 #include <stdlib.h>
 #include <unistd.h>
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/log.h>
 
 #include <algorithm>
 #include <chrono>
@@ -16,10 +19,6 @@
 #include <fstream>
 #include <memory>
 #include <string>
-
-#include <wx/app.h>
-#include <wx/evtloop.h>
-#include <wx/log.h>
 
 #include "app/tremawnd.h"
 #include "board/board_window.h"
@@ -143,8 +142,9 @@ int main(int argc, char** argv) {
     BoardWindow* real = g_BoardWnd;
     g_BoardWnd = &win;
 
-    std::printf("\nAnimation pace: moves from the start of the move to the landing, against\n"
-                "frames x delay (8 moves a speed; deviation of the sum, and of the worst move)\n");
+    std::printf(
+        "\nAnimation pace: moves from the start of the move to the landing, against\n"
+        "frames x delay (8 moves a speed; deviation of the sum, and of the worst move)\n");
     std::printf("  speed  delay  frames   asked ms   paced ms   dev   worst |  each wait alone ms   dev\n");
     for (const int speed : {0, 13, 25, 38, 45, 49, 50}) {
       g_SpeedDelay = 50 - speed;
@@ -153,8 +153,8 @@ int main(int argc, char** argv) {
       win.paced = false;
       const Result a = Measure(core, &win, 4);
       auto dev = [](const Result& r) { return r.asked > 0 ? (r.took / r.asked - 1) * 100 : 0.0; };
-      std::printf("  %5d  %5d  %6d  %9.0f  %9.1f  %+4.1f%%  %4.1f%% |  %18.1f  %+4.1f%%\n", speed, g_SpeedDelay, p.frames,
-                  p.asked, p.took, dev(p), p.worst, a.took, dev(a));
+      std::printf("  %5d  %5d  %6d  %9.0f  %9.1f  %+4.1f%%  %4.1f%% |  %18.1f  %+4.1f%%\n", speed, g_SpeedDelay,
+                  p.frames, p.asked, p.took, dev(p), p.worst, a.took, dev(a));
       if (g_SpeedDelay > 0 && std::abs(dev(p)) > 3) rc = 2;
     }
     g_BoardWnd = real;

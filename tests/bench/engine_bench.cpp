@@ -47,40 +47,37 @@ struct Case {
   std::vector<int> dice;
 };
 
-const std::vector<Stack> kMiddle = {{24, 1, SideComputer}, {21, 1, SideComputer}, {13, 4, SideComputer},
-                                    {9, 1, SideComputer},  {8, 2, SideComputer},  {6, 4, SideComputer},
-                                    {4, 2, SideComputer},  {1, 2, SideHuman},     {5, 1, SideHuman},
-                                    {12, 3, SideHuman},    {17, 2, SideHuman},    {19, 3, SideHuman},
-                                    {20, 2, SideHuman},    {22, 2, SideHuman}};
+const std::vector<Stack> kMiddle = {
+    {24, 1, SideComputer}, {21, 1, SideComputer}, {13, 4, SideComputer}, {9, 1, SideComputer}, {8, 2, SideComputer},
+    {6, 4, SideComputer},  {4, 2, SideComputer},  {1, 2, SideHuman},     {5, 1, SideHuman},    {12, 3, SideHuman},
+    {17, 2, SideHuman},    {19, 3, SideHuman},    {20, 2, SideHuman},    {22, 2, SideHuman}};
 
-const std::vector<Stack> kRace = {{6, 4, SideComputer}, {5, 3, SideComputer},  {4, 3, SideComputer},
-                                  {3, 2, SideComputer}, {9, 2, SideComputer},  {26, 1, SideComputer},
-                                  {19, 4, SideHuman},   {20, 4, SideHuman},    {21, 3, SideHuman},
+const std::vector<Stack> kRace = {{6, 4, SideComputer}, {5, 3, SideComputer}, {4, 3, SideComputer},
+                                  {3, 2, SideComputer}, {9, 2, SideComputer}, {26, 1, SideComputer},
+                                  {19, 4, SideHuman},   {20, 4, SideHuman},   {21, 3, SideHuman},
                                   {23, 2, SideHuman},   {27, 2, SideHuman}};
 
 // Fifteen computer blots among human blots: nearly every source is open at
 // every depth.
 const std::vector<Stack> kBlots = {
-    {24, 1, SideComputer}, {23, 1, SideComputer}, {22, 1, SideComputer}, {21, 1, SideComputer},
-    {20, 1, SideComputer}, {18, 1, SideComputer}, {16, 1, SideComputer}, {14, 1, SideComputer},
-    {13, 1, SideComputer}, {11, 1, SideComputer}, {9, 1, SideComputer},  {8, 1, SideComputer},
-    {6, 1, SideComputer},  {4, 1, SideComputer},  {2, 1, SideComputer},  {1, 1, SideHuman},
-    {3, 1, SideHuman},     {5, 1, SideHuman},     {7, 1, SideHuman},     {10, 1, SideHuman},
-    {12, 1, SideHuman},    {15, 1, SideHuman},    {17, 1, SideHuman},    {19, 2, SideHuman},
-    {0, 5, SideHuman}};
+    {24, 1, SideComputer}, {23, 1, SideComputer}, {22, 1, SideComputer}, {21, 1, SideComputer}, {20, 1, SideComputer},
+    {18, 1, SideComputer}, {16, 1, SideComputer}, {14, 1, SideComputer}, {13, 1, SideComputer}, {11, 1, SideComputer},
+    {9, 1, SideComputer},  {8, 1, SideComputer},  {6, 1, SideComputer},  {4, 1, SideComputer},  {2, 1, SideComputer},
+    {1, 1, SideHuman},     {3, 1, SideHuman},     {5, 1, SideHuman},     {7, 1, SideHuman},     {10, 1, SideHuman},
+    {12, 1, SideHuman},    {15, 1, SideHuman},    {17, 1, SideHuman},    {19, 2, SideHuman},    {0, 5, SideHuman}};
 
 // The positions of 3000 seeded self-play games at level 2 whose doubles have
 // the most sequences.
 const std::vector<Stack> kSelfPlay1 = {
-    {3, 2, SideComputer}, {4, 2, SideComputer},  {5, 2, SideComputer}, {6, 2, SideComputer}, {7, 2, SideComputer},
-    {8, 1, SideComputer}, {9, 1, SideComputer},  {10, 1, SideComputer}, {12, 1, SideComputer}, {13, 1, SideComputer},
-    {23, 3, SideHuman},   {24, 1, SideHuman},    {27, 11, SideHuman}};
+    {3, 2, SideComputer}, {4, 2, SideComputer}, {5, 2, SideComputer},  {6, 2, SideComputer},  {7, 2, SideComputer},
+    {8, 1, SideComputer}, {9, 1, SideComputer}, {10, 1, SideComputer}, {12, 1, SideComputer}, {13, 1, SideComputer},
+    {23, 3, SideHuman},   {24, 1, SideHuman},   {27, 11, SideHuman}};
 const std::vector<Stack> kSelfPlay2 = {
-    {2, 2, SideComputer},  {4, 2, SideComputer},  {6, 2, SideComputer}, {7, 2, SideComputer}, {8, 2, SideComputer},
+    {2, 2, SideComputer},  {4, 2, SideComputer},  {6, 2, SideComputer},  {7, 2, SideComputer},  {8, 2, SideComputer},
     {11, 1, SideComputer}, {13, 2, SideComputer}, {19, 1, SideComputer}, {21, 1, SideComputer}, {22, 1, SideHuman},
     {23, 2, SideHuman},    {24, 5, SideHuman},    {27, 7, SideHuman}};
 const std::vector<Stack> kSelfPlay3 = {
-    {1, 1, SideHuman},     {2, 2, SideComputer},  {4, 2, SideComputer},  {6, 2, SideComputer}, {7, 2, SideComputer},
+    {1, 1, SideHuman},     {2, 2, SideComputer},  {4, 2, SideComputer},  {6, 2, SideComputer},  {7, 2, SideComputer},
     {10, 2, SideComputer}, {11, 2, SideComputer}, {13, 1, SideComputer}, {14, 1, SideComputer}, {16, 1, SideComputer},
     {21, 2, SideHuman},    {23, 5, SideHuman},    {24, 5, SideHuman},    {27, 2, SideHuman}};
 
@@ -108,10 +105,25 @@ const std::vector<Stack> kWorst[6] = {
      {14, 1, SideComputer}, {15, 1, SideComputer}, {16, 1, SideComputer}, {17, 1, SideComputer}, {18, 1, SideHuman},
      {19, 1, SideComputer}, {20, 1, SideComputer}, {21, 1, SideComputer}, {22, 1, SideComputer}, {23, 1, SideComputer},
      {24, 1, SideComputer}},
-    {{0, 12, SideHuman},    {1, 1, SideHuman},     {2, 1, SideHuman},     {7, 1, SideComputer},  {10, 1, SideHuman},
-     {11, 1, SideComputer}, {12, 1, SideComputer}, {13, 1, SideComputer}, {14, 1, SideComputer}, {15, 1, SideComputer},
-     {16, 1, SideComputer}, {17, 1, SideComputer}, {18, 1, SideComputer}, {19, 1, SideComputer}, {20, 1, SideComputer},
-     {21, 1, SideComputer}, {22, 1, SideComputer}, {23, 1, SideComputer}, {24, 1, SideComputer}},
+    {{0, 12, SideHuman},
+     {1, 1, SideHuman},
+     {2, 1, SideHuman},
+     {7, 1, SideComputer},
+     {10, 1, SideHuman},
+     {11, 1, SideComputer},
+     {12, 1, SideComputer},
+     {13, 1, SideComputer},
+     {14, 1, SideComputer},
+     {15, 1, SideComputer},
+     {16, 1, SideComputer},
+     {17, 1, SideComputer},
+     {18, 1, SideComputer},
+     {19, 1, SideComputer},
+     {20, 1, SideComputer},
+     {21, 1, SideComputer},
+     {22, 1, SideComputer},
+     {23, 1, SideComputer},
+     {24, 1, SideComputer}},
     {{0, 11, SideHuman},    {4, 1, SideHuman},     {6, 1, SideHuman},     {8, 1, SideComputer},  {9, 1, SideHuman},
      {10, 1, SideComputer}, {11, 1, SideHuman},    {12, 1, SideComputer}, {13, 1, SideComputer}, {14, 1, SideComputer},
      {15, 1, SideComputer}, {16, 1, SideComputer}, {17, 1, SideComputer}, {18, 1, SideComputer}, {19, 1, SideComputer},

@@ -321,8 +321,8 @@ TEST_F(AnimationTest, DegenerateSizesEnd) {
   Build({{1, 2, SideHuman}});
   win.ClearEvents();
   const Outcome before = Capture(board);
-  board[2]->MoveTo(5);    // no checker on the source
-  board[1]->MoveTo(28);   // no such entry
+  board[2]->MoveTo(5);   // no checker on the source
+  board[1]->MoveTo(28);  // no such entry
   board[1]->MoveTo(-1);
   EXPECT_EQ(Capture(board), before);
   EXPECT_TRUE(win.events.empty());

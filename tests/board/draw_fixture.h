@@ -19,8 +19,7 @@
 
 // Colours that differ from each other and from the fixed black, white,
 // yellow and dark grey of the drawing.
-inline constexpr ColorScheme kTestColors = {
-    {0x00203040, 0x00506070, 0x00809010, 0x000000C8, 0x00C80000, 0x00A0B0C0}};
+inline constexpr ColorScheme kTestColors = {{0x00203040, 0x00506070, 0x00809010, 0x000000C8, 0x00C80000, 0x00A0B0C0}};
 
 // Counts and owners of all 28 entries and the hit counts: the model outcome.
 struct Outcome {

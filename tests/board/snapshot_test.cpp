@@ -16,7 +16,7 @@ TEST_F(DrawnBoardTest, SnapshotsKeepSpritesAndSurface) {
   board[1]->Position::MoveTo(6 - 1);
   board[12]->Position::MoveTo(13);  // onto five opposing checkers: no hit
   g_turn = SideComputer;
-  board[6]->Position::MoveTo(5);    // hits the human's blot on 5
+  board[6]->Position::MoveTo(5);  // hits the human's blot on 5
   EXPECT_EQ(board[0]->count, 1);
   EXPECT_EQ(board[5]->owner, SideComputer);
   EXPECT_EQ(g_HitCount[SideComputer], 0);  // the model counts no hit

@@ -1,11 +1,12 @@
 // The stakes a give-up offers and the About box's texts.
+#include "dialogs/small_dialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
 
 #include "app/dice.h"
-#include "dialogs/small_dialogs.h"
 #include "engine/engine.h"
 #include "tests/support/test_board.h"
 

@@ -1,3 +1,5 @@
+#include "dialogs/statistics.h"
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -5,7 +7,6 @@
 
 #include "board/types.h"
 #include "dialogs/dice_entry.h"
-#include "dialogs/statistics.h"
 #include "settings/options.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/temp_dir.h"
@@ -91,12 +92,19 @@ TEST(StatisticsModelTest, OpeningFillsTextsPlaysTheEndSoundAndAddsTheGame) {
   StatisticsModel m;
   m.Open(s, SideHuman, &host);
 
-  const std::vector<std::pair<int, std::string>> expected = {
-      {IDC_STAT_ENTRIES, "50"},          {IDC_STAT_DICE_HUMAN, "123"},    {IDC_STAT_DICE_COMPUTER, "118"},
-      {IDC_STAT_DOUBLES_HUMAN, "3"},     {IDC_STAT_DOUBLES_COMPUTER, "1"}, {IDC_STAT_HITS_HUMAN, "2"},
-      {IDC_STAT_HITS_COMPUTER, "4"},     {IDC_STAT_RUN_HUMAN, "5"},       {IDC_STAT_RUN_COMPUTER, "0"},
-      {IDC_STAT_TOTAL_HUMAN, "17"},      {IDC_STAT_TOTAL_COMPUTER, "21"},
-      {IDC_STAT_TIME_HUMAN, "1 min 01 sec"}, {IDC_STAT_TIME_COMPUTER, "0 min 00 sec"}};
+  const std::vector<std::pair<int, std::string>> expected = {{IDC_STAT_ENTRIES, "50"},
+                                                             {IDC_STAT_DICE_HUMAN, "123"},
+                                                             {IDC_STAT_DICE_COMPUTER, "118"},
+                                                             {IDC_STAT_DOUBLES_HUMAN, "3"},
+                                                             {IDC_STAT_DOUBLES_COMPUTER, "1"},
+                                                             {IDC_STAT_HITS_HUMAN, "2"},
+                                                             {IDC_STAT_HITS_COMPUTER, "4"},
+                                                             {IDC_STAT_RUN_HUMAN, "5"},
+                                                             {IDC_STAT_RUN_COMPUTER, "0"},
+                                                             {IDC_STAT_TOTAL_HUMAN, "17"},
+                                                             {IDC_STAT_TOTAL_COMPUTER, "21"},
+                                                             {IDC_STAT_TIME_HUMAN, "1 min 01 sec"},
+                                                             {IDC_STAT_TIME_COMPUTER, "0 min 00 sec"}};
   EXPECT_EQ(m.Texts(), expected);
   EXPECT_EQ(m.TextOf(IDC_STAT_TOTAL_COMPUTER), "21");
   EXPECT_EQ(m.TextOf(9999), "");

@@ -1,3 +1,5 @@
+#include "dialogs/trend.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,7 +13,6 @@
 #include <vector>
 
 #include "board/types.h"
-#include "dialogs/trend.h"
 #include "tests/support/other_user.h"
 #include "tests/support/temp_dir.h"
 
@@ -105,10 +106,10 @@ TEST_F(TrendFileTest, SlotsShiftHalvingAndZeroEntries) {
     int gamesAfter, winsAfter, newShare;
   };
   const Halving halvings[] = {
-      {15, 8, 53, false, 8, 4, 50},    // 16/8, halved to 8/4
-      {16, 9, 56, true, 17, 10, 58},   // 17/10: odd games, not halved
-      {17, 9, 52, false, 18, 9, 50},   // even games with odd wins are not halved
-      {13, 4, 30, true, 14, 5, 35},    // below 16 nothing is
+      {15, 8, 53, false, 8, 4, 50},   // 16/8, halved to 8/4
+      {16, 9, 56, true, 17, 10, 58},  // 17/10: odd games, not halved
+      {17, 9, 52, false, 18, 9, 50},  // even games with odd wins are not halved
+      {13, 4, 30, true, 14, 5, 35},   // below 16 nothing is
   };
   for (const Halving& h : halvings) {
     r = TrendRecord{};
@@ -167,8 +168,8 @@ TEST_F(TrendFileTest, DamagedOrForeignFilesStartAnew) {
 
   // Counts and shares out of range.
   void (*const damages[])(TrendRecord&) = {
-      [](TrendRecord& r) { r.games = -5; }, [](TrendRecord& r) { r.wins = 8; },
-      [](TrendRecord& r) { r.wins = -1; },  [](TrendRecord& r) { r.trend[3] = 101; },
+      [](TrendRecord& r) { r.games = -5; },     [](TrendRecord& r) { r.wins = 8; },
+      [](TrendRecord& r) { r.wins = -1; },      [](TrendRecord& r) { r.trend[3] = 101; },
       [](TrendRecord& r) { r.trend[49] = -1; },
   };
   for (auto damage : damages) {

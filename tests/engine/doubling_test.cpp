@@ -6,8 +6,8 @@ using DoublingTest = EngineTest;
 
 TEST_F(DoublingTest, ExposedBlotsAndBalance) {
   // Human blot on 10 with a computer checker above; human blot on 22 with none above.
-  TestBoard b({{10, 1, SideHuman}, {22, 1, SideHuman}, {15, 13, SideHuman}, {12, 1, SideComputer},
-               {5, 14, SideComputer}});
+  TestBoard b(
+      {{10, 1, SideHuman}, {22, 1, SideHuman}, {15, 13, SideHuman}, {12, 1, SideComputer}, {5, 14, SideComputer}});
   Engine e(b.get(), &dice);
   EXPECT_EQ(e.ExposedBlots(SideHuman), 1);
   // The computer blot on 12 has the human on 10 below it.
@@ -37,8 +37,12 @@ TEST_F(DoublingTest, ExposedBlotsAndBalance) {
 TEST_F(DoublingTest, RaceDoubleThresholds) {
   g_turn = SideHuman;
   // Computer 63 pips; human 70 pips.
-  TestBoard b({{6, 10, SideComputer}, {3, 1, SideComputer}, {26, 4, SideComputer}, {19, 11, SideHuman},
-               {21, 1, SideHuman}, {27, 3, SideHuman}});
+  TestBoard b({{6, 10, SideComputer},
+               {3, 1, SideComputer},
+               {26, 4, SideComputer},
+               {19, 11, SideHuman},
+               {21, 1, SideHuman},
+               {27, 3, SideHuman}});
   Engine e(b.get(), &dice);
   ASSERT_TRUE(e.race);
   ASSERT_EQ(e.PipCount(SideComputer), 63);
@@ -53,16 +57,30 @@ TEST_F(DoublingTest, ContactDoubleThresholds) {
   g_turn = SideHuman;
   // No blots, empty bars: the balance is the pip difference.
   {
-    TestBoard b({{24, 2, SideComputer}, {13, 5, SideComputer}, {8, 3, SideComputer}, {6, 5, SideComputer},
-                 {1, 2, SideHuman}, {12, 5, SideHuman}, {21, 3, SideHuman}, {22, 2, SideHuman}, {27, 3, SideHuman}});
+    TestBoard b({{24, 2, SideComputer},
+                 {13, 5, SideComputer},
+                 {8, 3, SideComputer},
+                 {6, 5, SideComputer},
+                 {1, 2, SideHuman},
+                 {12, 5, SideHuman},
+                 {21, 3, SideHuman},
+                 {22, 2, SideHuman},
+                 {27, 3, SideHuman}});
     Engine e(b.get(), &dice);
     ASSERT_FALSE(e.race);
     EXPECT_EQ(e.Balance(), 36);
     EXPECT_TRUE(e.AcceptDouble());
   }
   {
-    TestBoard b({{24, 2, SideComputer}, {13, 5, SideComputer}, {8, 3, SideComputer}, {6, 5, SideComputer},
-                 {1, 2, SideHuman}, {12, 5, SideHuman}, {21, 2, SideHuman}, {22, 3, SideHuman}, {27, 3, SideHuman}});
+    TestBoard b({{24, 2, SideComputer},
+                 {13, 5, SideComputer},
+                 {8, 3, SideComputer},
+                 {6, 5, SideComputer},
+                 {1, 2, SideHuman},
+                 {12, 5, SideHuman},
+                 {21, 2, SideHuman},
+                 {22, 3, SideHuman},
+                 {27, 3, SideHuman}});
     Engine e(b.get(), &dice);
     EXPECT_EQ(e.Balance(), 37);
     EXPECT_FALSE(e.AcceptDouble());
@@ -73,8 +91,14 @@ TEST_F(DoublingTest, SingleBackCheckerAgainstAStrongHomeBoard) {
   g_turn = SideHuman;
   // One computer checker back, the human holds 19 to 22: declined, whatever
   // the last search left in madePoints.
-  TestBoard b({{24, 1, SideComputer}, {6, 7, SideComputer}, {8, 7, SideComputer}, {19, 2, SideHuman},
-               {20, 2, SideHuman}, {21, 2, SideHuman}, {22, 2, SideHuman}, {12, 7, SideHuman}});
+  TestBoard b({{24, 1, SideComputer},
+               {6, 7, SideComputer},
+               {8, 7, SideComputer},
+               {19, 2, SideHuman},
+               {20, 2, SideHuman},
+               {21, 2, SideHuman},
+               {22, 2, SideHuman},
+               {12, 7, SideHuman}});
   Engine e(b.get(), &dice);
   ASSERT_LT(e.Balance(), 37);
   e.madePoints[SideHuman] = 0;
@@ -89,8 +113,14 @@ TEST_F(DoublingTest, SingleBackCheckerAgainstAStrongHomeBoard) {
   EXPECT_TRUE(e.AcceptDouble());
 
   // Two back checkers: the home board alone does not decline.
-  TestBoard c({{24, 2, SideComputer}, {6, 6, SideComputer}, {8, 7, SideComputer}, {19, 2, SideHuman},
-               {20, 2, SideHuman}, {21, 2, SideHuman}, {22, 2, SideHuman}, {12, 7, SideHuman}});
+  TestBoard c({{24, 2, SideComputer},
+               {6, 6, SideComputer},
+               {8, 7, SideComputer},
+               {19, 2, SideHuman},
+               {20, 2, SideHuman},
+               {21, 2, SideHuman},
+               {22, 2, SideHuman},
+               {12, 7, SideHuman}});
   Engine ec(c.get(), &dice);
   ASSERT_LT(ec.Balance(), 37);
   EXPECT_TRUE(ec.AcceptDouble());

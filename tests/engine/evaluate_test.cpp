@@ -19,8 +19,8 @@ TEST_F(EvaluateTest, CountsPipsAndCrossovers) {
   EXPECT_EQ(e.Crossovers(SideNone), 0);
 
   // Bars weigh five quarters and 25 pips, trays nothing.
-  TestBoard c({{25, 1, SideComputer}, {26, 14, SideComputer}, {0, 2, SideHuman}, {19, 1, SideHuman},
-               {27, 12, SideHuman}});
+  TestBoard c(
+      {{25, 1, SideComputer}, {26, 14, SideComputer}, {0, 2, SideHuman}, {19, 1, SideHuman}, {27, 12, SideHuman}});
   Engine ec(c.get(), &dice);
   EXPECT_EQ(ec.Crossovers(SideComputer), 5);
   EXPECT_EQ(ec.Crossovers(SideHuman), 11);
@@ -30,9 +30,17 @@ TEST_F(EvaluateTest, CountsPipsAndCrossovers) {
 }
 
 TEST_F(EvaluateTest, MadePointsAndHomeBlots) {
-  TestBoard b({{1, 2, SideComputer}, {3, 1, SideComputer}, {6, 2, SideComputer}, {7, 3, SideComputer},
-               {8, 2, SideComputer}, {10, 2, SideComputer}, {24, 2, SideHuman}, {22, 1, SideHuman},
-               {18, 2, SideHuman}, {17, 2, SideHuman}, {15, 2, SideHuman}});
+  TestBoard b({{1, 2, SideComputer},
+               {3, 1, SideComputer},
+               {6, 2, SideComputer},
+               {7, 3, SideComputer},
+               {8, 2, SideComputer},
+               {10, 2, SideComputer},
+               {24, 2, SideHuman},
+               {22, 1, SideHuman},
+               {18, 2, SideHuman},
+               {17, 2, SideHuman},
+               {15, 2, SideHuman}});
   Engine e(b.get(), &dice);
   e.CountMadePoints();
   e.CountHomeBlots();
@@ -59,8 +67,8 @@ TEST_F(EvaluateTest, ShotRiskFromPointsAndTheBar) {
   b[0]->count = 0;
 
   // A human blot three below adds a direct shot; a human point of two beyond 6 one less.
-  TestBoard c({{15, 1, SideComputer}, {13, 14, SideComputer}, {8, 2, SideHuman}, {12, 1, SideHuman},
-               {27, 12, SideHuman}});
+  TestBoard c(
+      {{15, 1, SideComputer}, {13, 14, SideComputer}, {8, 2, SideHuman}, {12, 1, SideHuman}, {27, 12, SideHuman}});
   Engine ec(c.get(), &dice);
   ec.CountMadePoints();
   ec.CountHomeBlots();
@@ -74,8 +82,12 @@ TEST_F(EvaluateTest, ShotRiskFromPointsAndTheBar) {
 
 TEST_F(EvaluateTest, PointMakingAndSafeBlots) {
   // 8 to 5 makes the 5-point with back checkers out and a human checker behind.
-  TestBoard b({{5, 1, SideComputer}, {8, 1, SideComputer}, {24, 2, SideComputer}, {13, 11, SideComputer},
-               {1, 1, SideHuman}, {19, 14, SideHuman}});
+  TestBoard b({{5, 1, SideComputer},
+               {8, 1, SideComputer},
+               {24, 2, SideComputer},
+               {13, 11, SideComputer},
+               {1, 1, SideHuman},
+               {19, 14, SideHuman}});
   Engine e(b.get(), &dice);
   g_turn = SideComputer;
   MarkStart(e, b);
@@ -103,9 +115,9 @@ TEST_F(EvaluateTest, PointMakingAndSafeBlots) {
 }
 
 TEST_F(EvaluateTest, HittingLowCountsOnlyAfterAHigherHit) {
-  const std::initializer_list<Stack> stacks = {{5, 1, SideComputer},  {12, 1, SideComputer}, {20, 1, SideComputer},
+  const std::initializer_list<Stack> stacks = {{5, 1, SideComputer},   {12, 1, SideComputer}, {20, 1, SideComputer},
                                                {26, 12, SideComputer}, {3, 1, SideHuman},     {10, 1, SideHuman},
-                                               {22, 2, SideHuman},    {24, 1, SideHuman},    {27, 10, SideHuman}};
+                                               {22, 2, SideHuman},     {24, 1, SideHuman},    {27, 10, SideHuman}};
   g_turn = SideComputer;
   {
     TestBoard b(stacks);
@@ -153,8 +165,14 @@ TEST_F(EvaluateTest, StackingAndFullPrime) {
   EXPECT_EQ(e.Stacking(), 1445);
 
   // Made points 2 to 7 with a human checker on 1 behind them.
-  TestBoard p({{2, 2, SideComputer}, {3, 2, SideComputer}, {4, 2, SideComputer}, {5, 2, SideComputer},
-               {6, 2, SideComputer}, {7, 2, SideComputer}, {13, 3, SideComputer}, {1, 1, SideHuman},
+  TestBoard p({{2, 2, SideComputer},
+               {3, 2, SideComputer},
+               {4, 2, SideComputer},
+               {5, 2, SideComputer},
+               {6, 2, SideComputer},
+               {7, 2, SideComputer},
+               {13, 3, SideComputer},
+               {1, 1, SideHuman},
                {20, 14, SideHuman}});
   Engine ep(p.get(), &dice);
   EXPECT_EQ(ep.FullPrime(), 1);
@@ -169,8 +187,14 @@ TEST_F(EvaluateTest, StackingAndFullPrime) {
 
 TEST_F(EvaluateTest, EscapeZoneAndHolding) {
   // Five made points: the zone is 18 to 24, a checker leaving 24 gains weight 5.
-  TestBoard b({{1, 2, SideComputer}, {2, 2, SideComputer}, {3, 2, SideComputer}, {4, 2, SideComputer},
-               {5, 2, SideComputer}, {24, 1, SideComputer}, {26, 4, SideComputer}, {7, 1, SideHuman},
+  TestBoard b({{1, 2, SideComputer},
+               {2, 2, SideComputer},
+               {3, 2, SideComputer},
+               {4, 2, SideComputer},
+               {5, 2, SideComputer},
+               {24, 1, SideComputer},
+               {26, 4, SideComputer},
+               {7, 1, SideHuman},
                {12, 14, SideHuman}});
   Engine e(b.get(), &dice);
   g_turn = SideComputer;
@@ -192,8 +216,13 @@ TEST_F(EvaluateTest, EscapeZoneAndHolding) {
   EXPECT_EQ(ez.Escape(), 0);
 
   // Far behind with no human checker on 0 to 9: holding the points on 19 to 24 counts.
-  TestBoard h({{20, 2, SideComputer}, {21, 2, SideComputer}, {26, 11, SideComputer}, {22, 2, SideHuman},
-               {23, 2, SideHuman}, {24, 5, SideHuman}, {27, 6, SideHuman}});
+  TestBoard h({{20, 2, SideComputer},
+               {21, 2, SideComputer},
+               {26, 11, SideComputer},
+               {22, 2, SideHuman},
+               {23, 2, SideHuman},
+               {24, 5, SideHuman},
+               {27, 6, SideHuman}});
   Engine eh(h.get(), &dice);
   MarkStart(eh, h);
   EXPECT_EQ(eh.Escape(), 3000 * 2);
@@ -217,8 +246,8 @@ TEST_F(EvaluateTest, ScoreByRaceAndLevel) {
   EXPECT_EQ(e.bestFrom[1], kNone);
 
   // Contact at level 0: Escape minus BlotExposure; outside 0 to 2: minus BlotExposure alone.
-  TestBoard c({{5, 1, SideComputer}, {13, 14, SideComputer}, {10, 1, SideHuman}, {20, 2, SideHuman},
-               {22, 12, SideHuman}});
+  TestBoard c(
+      {{5, 1, SideComputer}, {13, 14, SideComputer}, {10, 1, SideHuman}, {20, 2, SideHuman}, {22, 12, SideHuman}});
   Engine ec(c.get(), &dice);
   ASSERT_FALSE(ec.race);
   MarkStart(ec, c);
@@ -245,8 +274,14 @@ TEST_F(EvaluateTest, ScoreByRaceAndLevel) {
 }
 
 TEST_F(EvaluateTest, BlotExposureSparesOuterBlotsWhileTheHumanIsClosedOut) {
-  TestBoard b({{1, 2, SideComputer}, {2, 2, SideComputer}, {3, 2, SideComputer}, {4, 2, SideComputer},
-               {9, 1, SideComputer}, {13, 6, SideComputer}, {0, 1, SideHuman}, {20, 14, SideHuman}});
+  TestBoard b({{1, 2, SideComputer},
+               {2, 2, SideComputer},
+               {3, 2, SideComputer},
+               {4, 2, SideComputer},
+               {9, 1, SideComputer},
+               {13, 6, SideComputer},
+               {0, 1, SideHuman},
+               {20, 14, SideHuman}});
   Engine e(b.get(), &dice);
   e.CountMadePoints();
   e.CountHomeBlots();

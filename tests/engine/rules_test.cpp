@@ -16,8 +16,8 @@ TEST_F(RulesTest, BlockedPointsHitsAndSources) {
   EXPECT_FALSE(e.IsLegalStep(4, -4));   // off the board before all are home
 
   g_turn = SideHuman;
-  EXPECT_TRUE(e.IsLegalStep(7, 3));   // hits the blot on 10
-  EXPECT_FALSE(e.IsLegalStep(8, -4)); // lands on the computer's point 4
+  EXPECT_TRUE(e.IsLegalStep(7, 3));    // hits the blot on 10
+  EXPECT_FALSE(e.IsLegalStep(8, -4));  // lands on the computer's point 4
   EXPECT_FALSE(e.IsLegalStep(10, 1));
 
   // Sources outside the bars and points are never legal.
@@ -27,14 +27,14 @@ TEST_F(RulesTest, BlockedPointsHitsAndSources) {
 }
 
 TEST_F(RulesTest, BarRuleForBothSides) {
-  TestBoard b({{25, 1, SideComputer}, {13, 4, SideComputer}, {0, 1, SideHuman}, {12, 3, SideHuman},
-               {21, 2, SideHuman}});
+  TestBoard b(
+      {{25, 1, SideComputer}, {13, 4, SideComputer}, {0, 1, SideHuman}, {12, 3, SideHuman}, {21, 2, SideHuman}});
   Engine e(b.get(), &dice);
   SetDice({2, 4});
 
   g_turn = SideComputer;
-  EXPECT_EQ(e.FirstSourceForDie(0), 25);   // enters on 23
-  EXPECT_EQ(e.FirstSourceForDie(1), -1);   // 21 is blocked, 13 is not allowed
+  EXPECT_EQ(e.FirstSourceForDie(0), 25);  // enters on 23
+  EXPECT_EQ(e.FirstSourceForDie(1), -1);  // 21 is blocked, 13 is not allowed
   EXPECT_TRUE(e.IsLegalStepFrom(25, 2));
   EXPECT_FALSE(e.IsLegalStepFrom(13, 2));
   EXPECT_FALSE(e.IsLegalStepFrom(25, 4));
@@ -46,8 +46,14 @@ TEST_F(RulesTest, BarRuleForBothSides) {
   EXPECT_FALSE(e.IsLegalStepFrom(12, 2));
 
   // Every entry point blocked: no step at all.
-  TestBoard closed({{25, 1, SideComputer}, {19, 2, SideHuman}, {20, 2, SideHuman}, {21, 2, SideHuman},
-                    {22, 2, SideHuman}, {23, 2, SideHuman}, {24, 2, SideHuman}, {6, 14, SideComputer}});
+  TestBoard closed({{25, 1, SideComputer},
+                    {19, 2, SideHuman},
+                    {20, 2, SideHuman},
+                    {21, 2, SideHuman},
+                    {22, 2, SideHuman},
+                    {23, 2, SideHuman},
+                    {24, 2, SideHuman},
+                    {6, 14, SideComputer}});
   Engine blocked(closed.get(), &dice);
   g_turn = SideComputer;
   SetDice({6, 1});
@@ -82,8 +88,8 @@ TEST_F(RulesTest, BearingOffExactAndHigher) {
   EXPECT_FALSE(eh.IsLegalStep(20, -25));
 
   // One checker outside the home board forbids even an exact bear-off.
-  TestBoard out({{5, 1, SideComputer}, {3, 1, SideComputer}, {7, 1, SideComputer}, {26, 12, SideComputer},
-                 {20, 15, SideHuman}});
+  TestBoard out(
+      {{5, 1, SideComputer}, {3, 1, SideComputer}, {7, 1, SideComputer}, {26, 12, SideComputer}, {20, 15, SideHuman}});
   Engine eo(out.get(), &dice);
   g_turn = SideComputer;
   EXPECT_FALSE(eo.AllHome());
@@ -116,8 +122,12 @@ TEST_F(RulesTest, DiceOutsideTheListOrRange) {
 
 TEST_F(RulesTest, BearOffDieAndDefaultDestination) {
   // The human is home and the race is on.
-  TestBoard b({{19, 3, SideHuman}, {22, 6, SideHuman}, {24, 6, SideHuman}, {3, 2, SideComputer},
-               {5, 2, SideComputer}, {6, 11, SideComputer}});
+  TestBoard b({{19, 3, SideHuman},
+               {22, 6, SideHuman},
+               {24, 6, SideHuman},
+               {3, 2, SideComputer},
+               {5, 2, SideComputer},
+               {6, 11, SideComputer}});
   Engine e(b.get(), &dice);
   g_turn = SideHuman;
   ASSERT_TRUE(e.race);
@@ -178,8 +188,8 @@ TEST_F(RulesTest, MustPlayBothDice) {
   EXPECT_FALSE(e.MustPlayBothDice());
 
   // With 8 blocked as well the 6 stays unplayable: the human may stop.
-  TestBoard c({{1, 1, SideHuman}, {24, 14, SideHuman}, {7, 2, SideComputer}, {8, 2, SideComputer},
-               {13, 11, SideComputer}});
+  TestBoard c(
+      {{1, 1, SideHuman}, {24, 14, SideHuman}, {7, 2, SideComputer}, {8, 2, SideComputer}, {13, 11, SideComputer}});
   Engine ec(c.get(), &dice);
   g_turn = SideHuman;
   SetDice({6, 1});
@@ -203,8 +213,8 @@ TEST_F(RulesTest, PruneDiceDropsWhatTheGreedyPassCannotPlay) {
 
   // The greedy pass takes the list order: here the 5 is played (24 to 19)
   // and the 6 dropped, though the 6 alone could have been played.
-  TestBoard c({{24, 1, SideComputer}, {1, 14, SideComputer}, {14, 2, SideHuman}, {13, 2, SideHuman},
-               {20, 11, SideHuman}});
+  TestBoard c(
+      {{24, 1, SideComputer}, {1, 14, SideComputer}, {14, 2, SideHuman}, {13, 2, SideHuman}, {20, 11, SideHuman}});
   Engine ec(c.get(), &dice);
   SetDice({5, 6});
   ec.PruneDice();

@@ -261,7 +261,10 @@ TEST_F(SearchEqualityTest, RandomPositionsChooseAsThePlainSearch) {
         } while (p->count > 0 && p->owner != side);
         p->owner = side;
         ++p->count;
-        if (side == SideHuman && k < 14 && p != b[kHumanBar] && p != b[kHumanTray]) { ++p->count; ++k; }
+        if (side == SideHuman && k < 14 && p != b[kHumanBar] && p != b[kHumanTray]) {
+          ++p->count;
+          ++k;
+        }
       }
     }
     g_LevelOfPlay = static_cast<int>(rng() % 3);

@@ -114,12 +114,11 @@ TEST_F(SearchTest, OpeningTableMoves) {
   const struct {
     int a, b;
     std::vector<std::pair<int, int>> steps;
-  } kTable[] = {
-      {1, 2, {{24, 23}, {13, 11}}}, {1, 3, {{8, 5}, {6, 5}}},   {1, 4, {{24, 23}, {13, 9}}},
-      {1, 5, {{24, 23}, {13, 8}}},  {1, 6, {{13, 7}, {8, 7}}},   {2, 3, {{24, 21}, {13, 11}}},
-      {2, 4, {{8, 4}, {6, 4}}},     {2, 5, {{24, 22}, {13, 8}}}, {2, 6, {{24, 18}, {13, 11}}},
-      {3, 4, {{24, 21}, {13, 9}}},  {3, 5, {{8, 3}, {6, 3}}},    {3, 6, {{24, 18}, {13, 10}}},
-      {4, 5, {{24, 20}, {13, 8}}},  {4, 6, {{24, 20}, {20, 14}}}, {6, 5, {{24, 18}, {18, 13}}}};
+  } kTable[] = {{1, 2, {{24, 23}, {13, 11}}}, {1, 3, {{8, 5}, {6, 5}}},     {1, 4, {{24, 23}, {13, 9}}},
+                {1, 5, {{24, 23}, {13, 8}}},  {1, 6, {{13, 7}, {8, 7}}},    {2, 3, {{24, 21}, {13, 11}}},
+                {2, 4, {{8, 4}, {6, 4}}},     {2, 5, {{24, 22}, {13, 8}}},  {2, 6, {{24, 18}, {13, 11}}},
+                {3, 4, {{24, 21}, {13, 9}}},  {3, 5, {{8, 3}, {6, 3}}},     {3, 6, {{24, 18}, {13, 10}}},
+                {4, 5, {{24, 20}, {13, 8}}},  {4, 6, {{24, 20}, {20, 14}}}, {6, 5, {{24, 18}, {18, 13}}}};
   for (const auto& row : kTable)
     for (const bool swapped : {false, true}) {
       if (row.a == 6 && swapped) continue;  // 5 then 6 is searched
@@ -144,25 +143,53 @@ TEST_F(SearchTest, GoldenSearches) {
     using L = std::initializer_list<Stack>;
     switch (p) {
       case 0:  // both sides with blots, the computer able to hit
-        return std::make_unique<TestBoard>(L{{24, 2, SideComputer}, {13, 4, SideComputer}, {8, 3, SideComputer},
-                                             {6, 4, SideComputer}, {5, 1, SideComputer}, {3, 1, SideComputer},
-                                             {1, 2, SideHuman}, {4, 1, SideHuman}, {10, 1, SideHuman},
-                                             {12, 4, SideHuman}, {17, 3, SideHuman}, {19, 4, SideHuman}});
+        return std::make_unique<TestBoard>(L{{24, 2, SideComputer},
+                                             {13, 4, SideComputer},
+                                             {8, 3, SideComputer},
+                                             {6, 4, SideComputer},
+                                             {5, 1, SideComputer},
+                                             {3, 1, SideComputer},
+                                             {1, 2, SideHuman},
+                                             {4, 1, SideHuman},
+                                             {10, 1, SideHuman},
+                                             {12, 4, SideHuman},
+                                             {17, 3, SideHuman},
+                                             {19, 4, SideHuman}});
       case 1:  // the computer building a prime with a checker of the human's behind it
-        return std::make_unique<TestBoard>(L{{2, 1, SideHuman}, {8, 3, SideComputer}, {7, 3, SideComputer},
-                                             {6, 3, SideComputer}, {5, 2, SideComputer}, {13, 3, SideComputer},
-                                             {24, 1, SideComputer}, {11, 1, SideHuman}, {16, 3, SideHuman},
-                                             {19, 5, SideHuman}, {20, 5, SideHuman}});
+        return std::make_unique<TestBoard>(L{{2, 1, SideHuman},
+                                             {8, 3, SideComputer},
+                                             {7, 3, SideComputer},
+                                             {6, 3, SideComputer},
+                                             {5, 2, SideComputer},
+                                             {13, 3, SideComputer},
+                                             {24, 1, SideComputer},
+                                             {11, 1, SideHuman},
+                                             {16, 3, SideHuman},
+                                             {19, 5, SideHuman},
+                                             {20, 5, SideHuman}});
       case 3:  // a sixth point in a row makes a full prime
-        return std::make_unique<TestBoard>(L{{8, 2, SideComputer}, {7, 2, SideComputer}, {6, 2, SideComputer},
-                                             {5, 2, SideComputer}, {4, 2, SideComputer}, {13, 4, SideComputer},
-                                             {12, 1, SideComputer}, {1, 2, SideHuman}, {19, 5, SideHuman},
-                                             {20, 4, SideHuman}, {21, 4, SideHuman}});
+        return std::make_unique<TestBoard>(L{{8, 2, SideComputer},
+                                             {7, 2, SideComputer},
+                                             {6, 2, SideComputer},
+                                             {5, 2, SideComputer},
+                                             {4, 2, SideComputer},
+                                             {13, 4, SideComputer},
+                                             {12, 1, SideComputer},
+                                             {1, 2, SideHuman},
+                                             {19, 5, SideHuman},
+                                             {20, 4, SideHuman},
+                                             {21, 4, SideHuman}});
       default:  // a checker of the computer's on the bar
-        return std::make_unique<TestBoard>(L{{kComputerBar, 1, SideComputer}, {13, 5, SideComputer},
-                                             {8, 3, SideComputer}, {6, 5, SideComputer}, {1, 1, SideComputer},
-                                             {2, 2, SideHuman}, {4, 1, SideHuman}, {12, 5, SideHuman},
-                                             {17, 3, SideHuman}, {19, 4, SideHuman}});
+        return std::make_unique<TestBoard>(L{{kComputerBar, 1, SideComputer},
+                                             {13, 5, SideComputer},
+                                             {8, 3, SideComputer},
+                                             {6, 5, SideComputer},
+                                             {1, 1, SideComputer},
+                                             {2, 2, SideHuman},
+                                             {4, 1, SideHuman},
+                                             {12, 5, SideHuman},
+                                             {17, 3, SideHuman},
+                                             {19, 4, SideHuman}});
     }
   };
   // position, dice, level, best score, sources in playing order
@@ -170,34 +197,20 @@ TEST_F(SearchTest, GoldenSearches) {
     int position, d0, d1, level, score;
     int from[4];
   } kGolden[] = {
-      {0, 6, 4, 0, -12100, {13, 7, 255, 255}},
-      {0, 6, 4, 1, 20032, {13, 7, 255, 255}},
-      {0, 6, 4, 2, 21477, {13, 7, 255, 255}},
-      {0, 3, 1, 0, 0, {6, 6, 255, 255}},
-      {0, 3, 1, 1, 64264, {6, 6, 255, 255}},
-      {0, 3, 1, 2, 65709, {6, 6, 255, 255}},
-      {0, 2, 2, 0, 40540, {24, 24, 22, 22}},
-      {0, 2, 2, 1, 67424, {24, 6, 6, 5}},
-      {0, 2, 2, 2, 68869, {24, 6, 6, 5}},
-      {1, 6, 4, 0, 32650, {24, 18, 255, 255}},
-      {1, 6, 4, 1, 32650, {24, 18, 255, 255}},
-      {1, 6, 4, 2, 32650, {24, 18, 255, 255}},
-      {1, 3, 1, 0, 5490, {24, 8, 255, 255}},
-      {1, 3, 1, 1, 5490, {24, 8, 255, 255}},
-      {1, 3, 1, 2, 5490, {24, 8, 255, 255}},
-      {1, 2, 2, 0, 15660, {24, 13, 13, 13}},
-      {1, 2, 2, 1, 147193, {24, 13, 6, 4}},
-      {1, 2, 2, 2, 147193, {24, 13, 6, 4}},
-      {2, 6, 4, 0, -5700, {25, 21, 255, 255}},
-      {2, 6, 4, 1, -5700, {25, 21, 255, 255}},
-      {2, 6, 4, 2, -5700, {25, 21, 255, 255}},
-      {2, 3, 1, 0, -13200, {25, 22, 255, 255}},
-      {2, 3, 1, 1, -13200, {25, 22, 255, 255}},
-      {2, 3, 1, 2, -13200, {25, 22, 255, 255}},
-      {2, 2, 2, 0, -9200, {25, 13, 13, 13}},
-      {2, 2, 2, 1, 2066, {25, 8, 6, 6}},
-      {2, 2, 2, 2, 3511, {25, 8, 6, 6}},
-      {3, 4, 3, 1, 8033, {13, 12, 255, 255}},
+      {0, 6, 4, 0, -12100, {13, 7, 255, 255}},  {0, 6, 4, 1, 20032, {13, 7, 255, 255}},
+      {0, 6, 4, 2, 21477, {13, 7, 255, 255}},   {0, 3, 1, 0, 0, {6, 6, 255, 255}},
+      {0, 3, 1, 1, 64264, {6, 6, 255, 255}},    {0, 3, 1, 2, 65709, {6, 6, 255, 255}},
+      {0, 2, 2, 0, 40540, {24, 24, 22, 22}},    {0, 2, 2, 1, 67424, {24, 6, 6, 5}},
+      {0, 2, 2, 2, 68869, {24, 6, 6, 5}},       {1, 6, 4, 0, 32650, {24, 18, 255, 255}},
+      {1, 6, 4, 1, 32650, {24, 18, 255, 255}},  {1, 6, 4, 2, 32650, {24, 18, 255, 255}},
+      {1, 3, 1, 0, 5490, {24, 8, 255, 255}},    {1, 3, 1, 1, 5490, {24, 8, 255, 255}},
+      {1, 3, 1, 2, 5490, {24, 8, 255, 255}},    {1, 2, 2, 0, 15660, {24, 13, 13, 13}},
+      {1, 2, 2, 1, 147193, {24, 13, 6, 4}},     {1, 2, 2, 2, 147193, {24, 13, 6, 4}},
+      {2, 6, 4, 0, -5700, {25, 21, 255, 255}},  {2, 6, 4, 1, -5700, {25, 21, 255, 255}},
+      {2, 6, 4, 2, -5700, {25, 21, 255, 255}},  {2, 3, 1, 0, -13200, {25, 22, 255, 255}},
+      {2, 3, 1, 1, -13200, {25, 22, 255, 255}}, {2, 3, 1, 2, -13200, {25, 22, 255, 255}},
+      {2, 2, 2, 0, -9200, {25, 13, 13, 13}},    {2, 2, 2, 1, 2066, {25, 8, 6, 6}},
+      {2, 2, 2, 2, 3511, {25, 8, 6, 6}},        {3, 4, 3, 1, 8033, {13, 12, 255, 255}},
       {3, 4, 3, 2, 49478, {13, 12, 255, 255}},
   };
   for (const auto& g : kGolden) {
@@ -233,8 +246,14 @@ TEST_F(SearchTest, NothingToPlay) {
   for (uint8_t f : e.bestFrom) EXPECT_EQ(f, kNone);
 
   // On the bar with every entry point closed.
-  TestBoard closed({{25, 1, SideComputer}, {19, 2, SideHuman}, {20, 2, SideHuman}, {21, 2, SideHuman},
-                    {22, 2, SideHuman}, {23, 2, SideHuman}, {24, 2, SideHuman}, {6, 14, SideComputer}});
+  TestBoard closed({{25, 1, SideComputer},
+                    {19, 2, SideHuman},
+                    {20, 2, SideHuman},
+                    {21, 2, SideHuman},
+                    {22, 2, SideHuman},
+                    {23, 2, SideHuman},
+                    {24, 2, SideHuman},
+                    {6, 14, SideComputer}});
   Engine ec(closed.get(), &dice);
   const Model before = Take(closed);
   for (int d = 1; d <= 6; ++d) {
@@ -250,8 +269,8 @@ TEST_F(SearchTest, ShortenedListsFollowTheListOrder) {
   g_turn = SideComputer;
   g_LevelOfPlay = 2;
   // Either die alone can be played from 24, but not both: 13 is blocked.
-  const std::initializer_list<Stack> stacks = {{24, 1, SideComputer}, {1, 14, SideComputer}, {14, 2, SideHuman},
-                                               {13, 2, SideHuman},    {20, 11, SideHuman}};
+  const std::initializer_list<Stack> stacks = {
+      {24, 1, SideComputer}, {1, 14, SideComputer}, {14, 2, SideHuman}, {13, 2, SideHuman}, {20, 11, SideHuman}};
   {
     TestBoard b(stacks);
     Engine e(b.get(), &dice);
@@ -313,10 +332,9 @@ TEST_F(SearchTest, TiesKeepTheFirstSequence) {
 TEST_F(SearchTest, ChosenStepsAreLegalAndTheBoardIsKept) {
   g_turn = SideComputer;
   const std::initializer_list<Stack> middle = {
-      {24, 1, SideComputer}, {21, 1, SideComputer}, {13, 4, SideComputer}, {9, 1, SideComputer},
-      {8, 2, SideComputer},  {6, 4, SideComputer},  {4, 2, SideComputer},  {1, 2, SideHuman},
-      {5, 1, SideHuman},     {12, 3, SideHuman},    {17, 2, SideHuman},    {19, 3, SideHuman},
-      {20, 2, SideHuman},    {22, 2, SideHuman}};
+      {24, 1, SideComputer}, {21, 1, SideComputer}, {13, 4, SideComputer}, {9, 1, SideComputer}, {8, 2, SideComputer},
+      {6, 4, SideComputer},  {4, 2, SideComputer},  {1, 2, SideHuman},     {5, 1, SideHuman},    {12, 3, SideHuman},
+      {17, 2, SideHuman},    {19, 3, SideHuman},    {20, 2, SideHuman},    {22, 2, SideHuman}};
   for (int level = 0; level <= 2; ++level) {
     g_LevelOfPlay = level;
     for (int useMiddle = 0; useMiddle <= 1; ++useMiddle)
@@ -341,8 +359,14 @@ TEST_F(SearchTest, ChosenStepsAreLegalAndTheBoardIsKept) {
 }
 
 TEST_F(SearchTest, MirrorBoardTwiceIsTheIdentity) {
-  TestBoard b({{0, 1, SideHuman}, {3, 2, SideHuman}, {10, 4, SideComputer}, {13, 3, SideHuman},
-               {26, 5, SideComputer}, {24, 2, SideComputer}, {6, 4, SideComputer}, {27, 9, SideHuman}});
+  TestBoard b({{0, 1, SideHuman},
+               {3, 2, SideHuman},
+               {10, 4, SideComputer},
+               {13, 3, SideHuman},
+               {26, 5, SideComputer},
+               {24, 2, SideComputer},
+               {6, 4, SideComputer},
+               {27, 9, SideHuman}});
   for (int i = 0; i < kBoardSize; ++i) {
     b[i]->x = 100 + i;
     b[i]->y = 200 + i;

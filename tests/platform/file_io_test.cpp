@@ -1,15 +1,16 @@
 // The safe writer fails where a write in place would: a file the player may
 // not write is never replaced, though the rename beside it would succeed.
+#include "platform/file_io.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
 
-#include "platform/file_io.h"
 #include "platform/ini_store.h"
-#include "tests/support/temp_dir.h"
 #include "tests/support/other_user.h"
+#include "tests/support/temp_dir.h"
 
 namespace fs = std::filesystem;
 

@@ -1,9 +1,9 @@
 // The pixels of a line, as both drawing surfaces fill them.
+#include "platform/line_raster.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "platform/line_raster.h"
 
 namespace {
 struct LineCase {

@@ -140,14 +140,10 @@ TEST(MessageQueue, PumpOrderAndNoReentrance) {
 
 TEST(Accelerators, ExactModifiersForKeysAnyKeysForCharacters) {
   const Accelerator table[] = {
-      {true, '/', false, false, false, 209},
-      {true, '?', false, false, false, 209},
-      {false, 'N', true, false, false, 57600},
-      {false, VK_ESCAPE, false, false, false, 216},
-      {false, VK_F2, false, false, false, 57600},
-      {false, VK_SPACE, false, false, false, 218},
-      {false, VK_SPACE, true, false, false, 32774},
-      {false, 'X', false, false, true, 99},
+      {true, '/', false, false, false, 209},        {true, '?', false, false, false, 209},
+      {false, 'N', true, false, false, 57600},      {false, VK_ESCAPE, false, false, false, 216},
+      {false, VK_F2, false, false, false, 57600},   {false, VK_SPACE, false, false, false, 218},
+      {false, VK_SPACE, true, false, false, 32774}, {false, 'X', false, false, true, 99},
   };
   EXPECT_EQ(MatchAccelerator(table, Key('N', MK_CONTROL_FLAG)), 57600);
   EXPECT_EQ(MatchAccelerator(table, Key('N')), 0);  // plain N is step entry

@@ -140,8 +140,11 @@ TEST_F(SdlSound, DefaultSoundsAreHeardAndShort) {
   const struct {
     const char* name;
     int minMs, maxMs;
-  } kSounds[] = {{"dice.wav", 150, 600},   {"piece.wav", 20, 300},    {"hit.wav", 50, 500},
-                 {"youwin.wav", 300, 2500}, {"youlose.wav", 300, 2500}};
+  } kSounds[] = {{"dice.wav", 150, 600},
+                 {"piece.wav", 20, 300},
+                 {"hit.wav", 50, 500},
+                 {"youwin.wav", 300, 2500},
+                 {"youlose.wav", 300, 2500}};
   const auto folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
   SdlSoundPlayer player;
   for (const auto& sound : kSounds) {

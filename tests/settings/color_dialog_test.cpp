@@ -11,7 +11,6 @@
 
 namespace {
 
-
 class ColorDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -83,14 +83,15 @@ TEST_F(LoadOptionsTest, MissingFileOrKeysGiveTheDefaults) {
 }
 
 TEST_F(LoadOptionsTest, EveryKeyIsLoaded) {
-  Load("[options]\n"
-       "usecube=1\nAUTOFINISH=0\nDiceAsIcons=0\nSpeed=45\nAutoChangeTurn=1\nLevelOfPlay=0\n"
-       "FirstMoveBy=1\nShowProgress=0\nAutoForcedMoves=1\nHitShake=0\nHighLight=1\nIntelMoves=1\n"
-       "DiceMode=2\nClockWise=1\nRollsList=C:\\dice\\list.txt\nCurScheme=0\n"
-       "[SOUNDS]\n"
-       "DiceSound=w1.wav\ndicesoundactive=1\nMoveSound=w2.wav\nMoveSoundActive=1\nHitSound=w3.wav\n"
-       "HitSoundActive=0\nWinSound=w4.wav\nWinSoundActive=1\nLoseSound=w5.wav\nLoseSoundActive=1\n"
-       "[Game]\nHuman=17\nComputer=-4\n");
+  Load(
+      "[options]\n"
+      "usecube=1\nAUTOFINISH=0\nDiceAsIcons=0\nSpeed=45\nAutoChangeTurn=1\nLevelOfPlay=0\n"
+      "FirstMoveBy=1\nShowProgress=0\nAutoForcedMoves=1\nHitShake=0\nHighLight=1\nIntelMoves=1\n"
+      "DiceMode=2\nClockWise=1\nRollsList=C:\\dice\\list.txt\nCurScheme=0\n"
+      "[SOUNDS]\n"
+      "DiceSound=w1.wav\ndicesoundactive=1\nMoveSound=w2.wav\nMoveSoundActive=1\nHitSound=w3.wav\n"
+      "HitSoundActive=0\nWinSound=w4.wav\nWinSoundActive=1\nLoseSound=w5.wav\nLoseSoundActive=1\n"
+      "[Game]\nHuman=17\nComputer=-4\n");
   EXPECT_EQ(g_UseCube, 1);
   EXPECT_EQ(g_AutoFinish, 0);
   EXPECT_EQ(g_DiceAsIcons, 0);

@@ -33,24 +33,132 @@ TEST_F(SettingsPagesTest, FirstShowingBringsStoredValuesIntoRange) {
     int expected;
   };
   const Case cases[] = {
-      {"LevelOfPlay", &g_LevelOfPlay, 3, [] { PlayOpts p; p.Load(); return p.m_level; }, 2},
-      {"LevelOfPlay", &g_LevelOfPlay, -1, [] { PlayOpts p; p.Load(); return p.m_level; }, 2},
-      {"LevelOfPlay", &g_LevelOfPlay, 0, [] { PlayOpts p; p.Load(); return p.m_level; }, 0},
-      {"FirstMoveBy", &g_FirstMoveBy, 7, [] { PlayOpts p; p.Load(); return p.m_firstMoveBy; }, 2},
-      {"FirstMoveBy", &g_FirstMoveBy, 1, [] { PlayOpts p; p.Load(); return p.m_firstMoveBy; }, 1},
-      {"UseCube", &g_UseCube, 2, [] { PlayOpts p; p.Load(); return p.m_useCube; }, 0},
-      {"IntelMoves", &g_IntelMoves, 1, [] { PlayOpts p; p.Load(); return p.m_intelMoves; }, 1},
-      {"HighLight", &g_HighLight, 3, [] { VisOpts v; v.Load(); return v.m_highlight; }, 2},
-      {"HighLight", &g_HighLight, 0, [] { VisOpts v; v.Load(); return v.m_highlight; }, 0},
-      {"AutoFinish", &g_AutoFinish, -1, [] { VisOpts v; v.Load(); return v.m_autoFinish; }, 2},
-      {"HitShake", &g_HitShake, 5, [] { VisOpts v; v.Load(); return v.m_hitShake; }, 1},
-      {"HitShake", &g_HitShake, 0, [] { VisOpts v; v.Load(); return v.m_hitShake; }, 0},
-      {"ClockWise", &g_ClockWise, -3, [] { VisOpts v; v.Load(); return v.m_clockwise; }, 0},
-      {"SpeedDelay", &g_SpeedDelay, 12, [] { VisOpts v; v.Load(); return v.m_speed; }, 38},
-      {"SpeedDelay", &g_SpeedDelay, 50, [] { VisOpts v; v.Load(); return v.m_speed; }, 0},
-      {"DiceMode", &game.diceMode, 9, [this] { DiceOpts d; d.Load(game); return d.m_diceMode; }, 0},
-      {"DiceMode", &game.diceMode, 2, [this] { DiceOpts d; d.Load(game); return d.m_diceMode; }, 2},
-      {"LoseSoundActive", &g_SoundActive[SoundLose], 4, [] { SndOpts s; s.Load(); return s.m_activeFlag[4]; }, 0},
+      {"LevelOfPlay", &g_LevelOfPlay, 3,
+       [] {
+         PlayOpts p;
+         p.Load();
+         return p.m_level;
+       },
+       2},
+      {"LevelOfPlay", &g_LevelOfPlay, -1,
+       [] {
+         PlayOpts p;
+         p.Load();
+         return p.m_level;
+       },
+       2},
+      {"LevelOfPlay", &g_LevelOfPlay, 0,
+       [] {
+         PlayOpts p;
+         p.Load();
+         return p.m_level;
+       },
+       0},
+      {"FirstMoveBy", &g_FirstMoveBy, 7,
+       [] {
+         PlayOpts p;
+         p.Load();
+         return p.m_firstMoveBy;
+       },
+       2},
+      {"FirstMoveBy", &g_FirstMoveBy, 1,
+       [] {
+         PlayOpts p;
+         p.Load();
+         return p.m_firstMoveBy;
+       },
+       1},
+      {"UseCube", &g_UseCube, 2,
+       [] {
+         PlayOpts p;
+         p.Load();
+         return p.m_useCube;
+       },
+       0},
+      {"IntelMoves", &g_IntelMoves, 1,
+       [] {
+         PlayOpts p;
+         p.Load();
+         return p.m_intelMoves;
+       },
+       1},
+      {"HighLight", &g_HighLight, 3,
+       [] {
+         VisOpts v;
+         v.Load();
+         return v.m_highlight;
+       },
+       2},
+      {"HighLight", &g_HighLight, 0,
+       [] {
+         VisOpts v;
+         v.Load();
+         return v.m_highlight;
+       },
+       0},
+      {"AutoFinish", &g_AutoFinish, -1,
+       [] {
+         VisOpts v;
+         v.Load();
+         return v.m_autoFinish;
+       },
+       2},
+      {"HitShake", &g_HitShake, 5,
+       [] {
+         VisOpts v;
+         v.Load();
+         return v.m_hitShake;
+       },
+       1},
+      {"HitShake", &g_HitShake, 0,
+       [] {
+         VisOpts v;
+         v.Load();
+         return v.m_hitShake;
+       },
+       0},
+      {"ClockWise", &g_ClockWise, -3,
+       [] {
+         VisOpts v;
+         v.Load();
+         return v.m_clockwise;
+       },
+       0},
+      {"SpeedDelay", &g_SpeedDelay, 12,
+       [] {
+         VisOpts v;
+         v.Load();
+         return v.m_speed;
+       },
+       38},
+      {"SpeedDelay", &g_SpeedDelay, 50,
+       [] {
+         VisOpts v;
+         v.Load();
+         return v.m_speed;
+       },
+       0},
+      {"DiceMode", &game.diceMode, 9,
+       [this] {
+         DiceOpts d;
+         d.Load(game);
+         return d.m_diceMode;
+       },
+       0},
+      {"DiceMode", &game.diceMode, 2,
+       [this] {
+         DiceOpts d;
+         d.Load(game);
+         return d.m_diceMode;
+       },
+       2},
+      {"LoseSoundActive", &g_SoundActive[SoundLose], 4,
+       [] {
+         SndOpts s;
+         s.Load();
+         return s.m_activeFlag[4];
+       },
+       0},
   };
   for (const Case& c : cases) {
     ResetOptionsToBuiltIn();
@@ -67,10 +175,9 @@ TEST_F(SettingsPagesTest, SpeedFieldTakesOnlyWholeNumbersFromOneToFifty) {
     int speed;  // 0: refused
     const char* message;
   } cases[] = {
-      {"1", 1, nullptr},         {"50", 50, nullptr},      {" 38 ", 38, nullptr},
-      {"+7", 7, nullptr},        {"0", 0, outOfRange},     {"51", 0, outOfRange},
-      {"-1", 0, outOfRange},     {"", 0, notANumber},      {"x", 0, notANumber},
-      {"3x", 0, notANumber},     {"4 5", 0, notANumber},   {"99999999999", 0, notANumber},
+      {"1", 1, nullptr},    {"50", 50, nullptr},   {" 38 ", 38, nullptr},  {"+7", 7, nullptr},
+      {"0", 0, outOfRange}, {"51", 0, outOfRange}, {"-1", 0, outOfRange},  {"", 0, notANumber},
+      {"x", 0, notANumber}, {"3x", 0, notANumber}, {"4 5", 0, notANumber}, {"99999999999", 0, notANumber},
   };
   for (const auto& c : cases) {
     int speed = -5;

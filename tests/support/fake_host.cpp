@@ -19,12 +19,9 @@ int FakeHost::MessageBox(const std::string& text, unsigned type) {
   // The answer that changes least: OK where it is the only button, else the
   // refusing one.
   switch (type & MB_TYPEMASK) {
-    case MB_OK:
-      return IDOK;
-    case MB_YESNO:
-      return IDNO;
-    default:
-      return IDCANCEL;
+    case MB_OK: return IDOK;
+    case MB_YESNO: return IDNO;
+    default: return IDCANCEL;
   }
 }
 

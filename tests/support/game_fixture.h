@@ -15,7 +15,6 @@
 #include "tests/support/game_state.h"
 #include "tests/support/temp_dir.h"
 
-
 class GameFixture : public ::testing::Test {
  protected:
   void SetUp() override;

@@ -25,9 +25,9 @@ GameSnapshot TakeSnapshot(TremaWnd& w, const FakeView& view) {
   const DiceRoller& d = *w.m_dice;
   for (uint8_t v : d.die) n.push_back(v);
   n.insert(n.end(), {d.count, d.historyPos, d.mode, static_cast<long long>(d.history.size()), d.replay});
-  n.insert(n.end(), {g_turn, w.m_openingRoll, w.m_stepCount, w.m_awaitConfirm, w.m_hintMade, w.m_winner,
-                     w.m_cubeValue, w.m_cubeOwner, w.m_computerMayDouble, w.m_engine->race ? 1 : 0,
-                     w.m_curStep - &w.m_steps[0][0], g_AutoFinishActive, g_UndoneThisTurn});
+  n.insert(n.end(), {g_turn, w.m_openingRoll, w.m_stepCount, w.m_awaitConfirm, w.m_hintMade, w.m_winner, w.m_cubeValue,
+                     w.m_cubeOwner, w.m_computerMayDouble, w.m_engine->race ? 1 : 0, w.m_curStep - &w.m_steps[0][0],
+                     g_AutoFinishActive, g_UndoneThisTurn});
   for (const auto& step : w.m_steps) n.insert(n.end(), {step[0], step[1]});
   for (int side = 1; side < 3; ++side)
     n.insert(n.end(), {g_ThinkTime[side], g_ThinkRunning[side], g_ThinkStart[side], g_DiceSum[side],

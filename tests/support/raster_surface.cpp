@@ -132,7 +132,8 @@ void RasterSurface::Text(int x, int y, const std::string& text, Color fg, Color 
     for (int row = 0; row < kCharHeight; ++row)
       for (int col = 0; col < kCharWidth; ++col) {
         bool on = false;
-        if (row == 1) on = ((b >> col) & 1) != 0;
+        if (row == 1)
+          on = ((b >> col) & 1) != 0;
         else if (row >= 3 && row < kCharHeight - 1 && col >= 1 && col < kCharWidth - 1)
           on = ((b * 37 + row * 11 + col * 5) % 7) < 3;
         Plot(left + col, y + row, on ? fg : bg);

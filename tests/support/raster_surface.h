@@ -45,7 +45,10 @@ class RasterSurface : public Surface {
   std::unique_ptr<SavedSquare> CreateSquare(int w, int h) override;
   void CopyOut(SavedSquare& square, int x, int y) override;
   void CopyIn(const SavedSquare& square, int x, int y) override;
-  void Flush() override { ++flushes; calls.push_back({Op::Flush}); }
+  void Flush() override {
+    ++flushes;
+    calls.push_back({Op::Flush});
+  }
 
   int Width() const { return width_; }
   int Height() const { return height_; }

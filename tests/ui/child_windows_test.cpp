@@ -1,12 +1,12 @@
 // The windows that stand on the board: each paints itself on its parent's
 // colour, then what it shows.
-#include <gtest/gtest.h>
+#include "ui/child_windows.h"
 
+#include <gtest/gtest.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/image.h>
 
-#include "ui/child_windows.h"
 #include "tests/ui/gui_support.h"
 
 namespace {

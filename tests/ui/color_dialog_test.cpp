@@ -1,6 +1,8 @@
 // The colour-scheme dialog under X: what it shows (in pixels for the
 // swatches), the colour chooser from a swatch and its ".." button, the
 // preview, reset, and OK, Cancel and Esc.
+#include "settings/color_dialog.h"
+
 #include <gtest/gtest.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
@@ -11,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "settings/color_dialog.h"
 #include "tests/settings/recording_game.h"
 #include "tests/support/fake_host.h"
 #include "tests/ui/dialog_actions.h"

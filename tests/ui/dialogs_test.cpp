@@ -30,10 +30,10 @@
 #include "tests/support/fake_host.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/dialog_checks.h"
-#include "ui/dice_entry.h"
 #include "ui/dialog_help.h"
-#include "ui/statistics.h"
+#include "ui/dice_entry.h"
 #include "ui/help.h"
+#include "ui/statistics.h"
 #include "ui/wx_dialogs.h"
 
 namespace fs = std::filesystem;
@@ -50,9 +50,7 @@ class DialogsTest : public ::testing::Test {
     ResetOptionsToBuiltIn();
     g_Colors = g_DefaultSchemes[1];
   }
-  void TearDown() override {
-    ResetOptionsToBuiltIn();
-  }
+  void TearDown() override { ResetOptionsToBuiltIn(); }
   TempDir tmp;
   std::string dir;
 };
@@ -375,10 +373,10 @@ TEST_F(DialogsTest, F1AndHelpButtonsOpenTheDialogsTopic) {
 }
 
 TEST(FileChooser, StringTableFiltersAsWildcards) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Positions Datei (*.pos)|*.pos|Alle Dateien (*.*)|*.*||", "Positions Datei (*.pos)|*.pos|Alle Dateien (*.*)|*.*"},
-      {"Wave Datei (*.wav)|*.wav||", "Wave Datei (*.wav)|*.wav"},
-      {"", ""}};
+  const std::pair<const char*, const char*> cases[] = {{"Positions Datei (*.pos)|*.pos|Alle Dateien (*.*)|*.*||",
+                                                        "Positions Datei (*.pos)|*.pos|Alle Dateien (*.*)|*.*"},
+                                                       {"Wave Datei (*.wav)|*.wav||", "Wave Datei (*.wav)|*.wav"},
+                                                       {"", ""}};
   for (const auto& [table, wild] : cases) EXPECT_EQ(WxWildcard(table), wild);
 }
 
@@ -398,9 +396,9 @@ TEST(Help, BookTopicsAndDocumentation) {
   // Each page is rendered as HTML, whatever the system's MIME database says
   // of ".htm": the reader sees the heading, never the tags.
   const std::tuple<int, const char*, const char*> topics[] = {
-      {155, "settings.htm", "Settings"},        {105, "colors.htm", "Colour schemes"},
-      {115, "giveup.htm", "Giving up"},         {120, "finish.htm", "Automatic finish"},
-      {0, "index.htm", "Kolvar Backgammon"},    {4711, "index.htm", "Kolvar Backgammon"}};
+      {155, "settings.htm", "Settings"},     {105, "colors.htm", "Colour schemes"},
+      {115, "giveup.htm", "Giving up"},      {120, "finish.htm", "Automatic finish"},
+      {0, "index.htm", "Kolvar Backgammon"}, {4711, "index.htm", "Kolvar Backgammon"}};
   for (const auto& [context, page, heading] : topics) {
     ShowHelpContext(nullptr, context);
     const std::string shown = CurrentHelpPage();

@@ -37,8 +37,8 @@
 #include "tests/support/game_state.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/gui_support.h"
-#include "ui/statistics.h"
 #include "ui/main_frame.h"
+#include "ui/statistics.h"
 #include "ui/wx_dialogs.h"
 #include "ui/wx_host.h"
 #include "ui/wx_text.h"
@@ -87,7 +87,6 @@ class Watchdog {
   bool m_done = false;
   std::thread m_thread;
 };
-
 
 // What the test sees of the game; any change means the last input was handled.
 struct Snapshot {
@@ -401,8 +400,7 @@ TEST_F(GameTest, TwoGamesThroughTheWindowThenTheProgramEnds) {
   const auto started = Clock::now();
   Start();
   ASSERT_TRUE(weak);
-  ASSERT_TRUE(WaitFor([this] { return HumanToMove(); }, std::chrono::seconds(10)))
-      << "the human opens the first game";
+  ASSERT_TRUE(WaitFor([this] { return HumanToMove(); }, std::chrono::seconds(10))) << "the human opens the first game";
   ASSERT_GE(frame->Core()->LogLines().size(), 5u);
   const std::vector<std::string> header(frame->Core()->LogLines().begin(), frame->Core()->LogLines().begin() + 5);
   EXPECT_EQ(header[0], kName);
@@ -454,8 +452,12 @@ TEST_F(GameTest, TwoGamesThroughTheWindowThenTheProgramEnds) {
 
   // A race near its end: the human plays 1 and 3, the computer 2 and 1, and
   // the human's 6-6 bears off the last three checkers.
-  SetPosition({{19, 1, SideHuman}, {20, 2, SideHuman}, {kHumanTray, 12, SideHuman},
-               {3, 1, SideComputer}, {6, 1, SideComputer}, {kComputerTray, 13, SideComputer}});
+  SetPosition({{19, 1, SideHuman},
+               {20, 2, SideHuman},
+               {kHumanTray, 12, SideHuman},
+               {3, 1, SideComputer},
+               {6, 1, SideComputer},
+               {kComputerTray, 13, SideComputer}});
   ASSERT_TRUE(core->m_engine->race);
   ASSERT_TRUE(HumanToMove());
   const int confirmationsBefore = confirmations;

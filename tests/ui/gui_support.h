@@ -1,10 +1,10 @@
 #pragma once
 // Helpers of the GUI tests: running the event loop for a while.
-#include <chrono>
-
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/utils.h>
+
+#include <chrono>
 
 // Dispatches events as the main loop would (not as a yield) for ms
 // milliseconds, then runs idle time (which deletes closed frames).

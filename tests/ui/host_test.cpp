@@ -1,19 +1,18 @@
 // The small pieces around the window: message boxes, id mapping, start-up
 // paths and the help context of the active window.
 #include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/artprov.h>
+#include <wx/dialog.h>
+#include <wx/frame.h>
+#include <wx/msgdlg.h>
+#include <wx/propdlg.h>
+#include <wx/statbmp.h>
+#include <wx/timer.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-
-#include <wx/dialog.h>
-#include <wx/frame.h>
-#include <wx/msgdlg.h>
-#include <wx/app.h>
-#include <wx/artprov.h>
-#include <wx/propdlg.h>
-#include <wx/statbmp.h>
-#include <wx/timer.h>
 
 #include "resources/ids.h"
 #include "resources/menu_table.h"

@@ -1,4 +1,6 @@
 // Keys and clicks turned into the game's messages, and where they may go.
+#include "ui/input.h"
+
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/frame.h>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "tests/ui/gui_support.h"
-#include "ui/input.h"
 
 namespace {
 wxKeyEvent Key(wxEventType type, int code, int modifiers = 0, wxChar uni = WXK_NONE) {

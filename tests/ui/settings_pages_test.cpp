@@ -1,5 +1,7 @@
 // The settings sheet under X: its pages, what they show, what OK writes,
 // Cancel and Esc, the refused values, the choosers and the help topic.
+#include "settings/settings_pages.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <wx/app.h>
@@ -12,7 +14,6 @@
 #include <vector>
 
 #include "board/types.h"
-#include "settings/settings_pages.h"
 #include "tests/settings/recording_game.h"
 #include "tests/support/fake_host.h"
 #include "tests/ui/dialog_actions.h"
@@ -91,24 +92,29 @@ TEST_F(SettingsSheetTest, OkWritesExactlyTheKeysOfThePagesShown) {
     std::function<void(CSettingSheet&)> act;
     Lines lines;
   } cases[] = {
-      {0, [](CSettingSheet&) {},
+      {0,
+       [](CSettingSheet&) {},
        {"[Options]", "ShowProgress=1", "HitShake=1", "DiceAsIcons=1", "HighLight=2", "AutoFinish=2", "Speed=38"}},
-      {1, [](CSettingSheet&) {},
+      {1,
+       [](CSettingSheet&) {},
        {"[Options]", "FirstMoveBy=2", "UseCube=0", "AutoChangeTurn=0", "AutoForcedMoves=0", "IntelMoves=0",
         "LevelOfPlay=2"}},
       // The dice page writes only a change.
       {2, [](CSettingSheet&) {}, {}},
-      {2, [](CSettingSheet& s) { ChooseRadio(PageOf<DiceOptsPage>(s, 2).m_diceMode[1]); },
+      {2,
+       [](CSettingSheet& s) { ChooseRadio(PageOf<DiceOptsPage>(s, 2).m_diceMode[1]); },
        {"[Options]", "RollsList=", "DiceMode=1"}},
-      {3, [](CSettingSheet&) {},
+      {3,
+       [](CSettingSheet&) {},
        {"[Sounds]", "DiceSoundActive=0", "DiceSound=dice", "MoveSoundActive=0", "MoveSound=piece", "HitSoundActive=0",
         "HitSound=hit", "WinSoundActive=0", "WinSound=youwin", "LoseSoundActive=0", "LoseSound=youlose"}},
       // Two pages looked at: both write.
-      {1, [](CSettingSheet& s) { s.GetBookCtrl()->SetSelection(3); },
+      {1,
+       [](CSettingSheet& s) { s.GetBookCtrl()->SetSelection(3); },
        {"[Options]", "FirstMoveBy=2", "UseCube=0", "AutoChangeTurn=0", "AutoForcedMoves=0", "IntelMoves=0",
-        "LevelOfPlay=2", "", "[Sounds]", "DiceSoundActive=0", "DiceSound=dice", "MoveSoundActive=0",
-        "MoveSound=piece", "HitSoundActive=0", "HitSound=hit", "WinSoundActive=0", "WinSound=youwin",
-        "LoseSoundActive=0", "LoseSound=youlose"}},
+        "LevelOfPlay=2", "", "[Sounds]", "DiceSoundActive=0", "DiceSound=dice", "MoveSoundActive=0", "MoveSound=piece",
+        "HitSoundActive=0", "HitSound=hit", "WinSoundActive=0", "WinSound=youwin", "LoseSoundActive=0",
+        "LoseSound=youlose"}},
   };
   for (const auto& c : cases) {
     ResetOptionsToBuiltIn();
@@ -285,8 +291,7 @@ TEST_F(SettingsSheetTest, SoundPageEditsEachEventAndPlaysTheShownFile) {
   };
   EXPECT_EQ(Open([&](CSettingSheet& sheet) {
               auto& snd = PageOf<SndOptsPage>(sheet, 3);
-              const Lines names = {"Würfeln", "Stein bewegen", "Stein getroffen", "Spiel gewonnen",
-                                   "Spiel verloren"};
+              const Lines names = {"Würfeln", "Stein bewegen", "Stein getroffen", "Spiel gewonnen", "Spiel verloren"};
               EXPECT_EQ(snd.m_event->GetCount(), names.size());
               for (size_t i = 0; i < names.size() && i < snd.m_event->GetCount(); ++i)
                 EXPECT_EQ(snd.m_event->GetString(static_cast<unsigned>(i)).utf8_string(), names[i]);

@@ -1,5 +1,7 @@
 // The give-up, automatic-finish and About dialogs on the screen, and the
 // commands that use them and the file choosers, run through the real frame.
+#include "dialogs/small_dialogs.h"
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <wx/app.h>
@@ -19,7 +21,6 @@
 #include "app/game_state.h"
 #include "app/position_file.h"
 #include "app/tremawnd.h"
-#include "dialogs/small_dialogs.h"
 #include "platform/sound.h"
 #include "resources/ids.h"
 #include "settings/colors.h"
@@ -28,9 +29,9 @@
 #include "tests/ui/dialog_checks.h"
 #include "tests/ui/gui_support.h"
 #include "ui/dialog_help.h"
-#include "ui/statistics.h"
 #include "ui/main_frame.h"
 #include "ui/small_dialogs.h"
+#include "ui/statistics.h"
 #include "ui/wx_dialogs.h"
 #include "ui/wx_host.h"
 #include "ui/wx_ids.h"

@@ -145,11 +145,11 @@ TEST(ImagesTest, DieFacesAndConfirmationCursor) {
   const wxImage one = DieFaceImage(1, bg);
   ASSERT_EQ(one.GetWidth(), kDieFaceSize);
   ASSERT_EQ(one.GetHeight(), kDieFaceSize);
-  EXPECT_EQ(one.GetRed(16, 16), 0);                       // the pip
-  EXPECT_EQ(one.GetRed(8, 8), 255);                       // white face
-  EXPECT_EQ(one.GetGreen(0, 0), 128);                     // the corner shows the background
-  EXPECT_EQ(DieFaceImage(2, bg).GetRed(16, 16), 255);     // no centre pip on a two
-  EXPECT_EQ(DieFaceImage(6, bg).GetRed(8, 16), 0);        // a middle-row pip on a six
+  EXPECT_EQ(one.GetRed(16, 16), 0);                    // the pip
+  EXPECT_EQ(one.GetRed(8, 8), 255);                    // white face
+  EXPECT_EQ(one.GetGreen(0, 0), 128);                  // the corner shows the background
+  EXPECT_EQ(DieFaceImage(2, bg).GetRed(16, 16), 255);  // no centre pip on a two
+  EXPECT_EQ(DieFaceImage(6, bg).GetRed(8, 16), 0);     // a middle-row pip on a six
 
   const wxImage cursor = ConfirmCursorImage();
   EXPECT_TRUE(cursor.HasMask());
