@@ -176,11 +176,7 @@ void BackgClrDialog::PressCancel() {
 
 int WxGameDialogs::Colors() {
   std::unique_ptr<TremaWndGame> mainWindow;
-  RunningGame* running = game;
-  if (running == nullptr && g_MainWnd != nullptr) {
-    mainWindow = std::make_unique<TremaWndGame>(*g_MainWnd);
-    running = mainWindow.get();
-  }
+  RunningGame* running = GameToChange(mainWindow);
   if (running == nullptr) return IDCANCEL;
   BackgClrDialog dialog(m_parent, *running, chooseColour);
   if (RunModal(dialog) == IDOK) {

@@ -385,13 +385,15 @@ void CSettingSheet::PressCancel() {
   EndDialog(wxID_CANCEL);
 }
 
+RunningGame* WxGameDialogs::GameToChange(std::unique_ptr<TremaWndGame>& holder) {
+  if (game != nullptr || g_MainWnd == nullptr) return game;
+  holder = std::make_unique<TremaWndGame>(*g_MainWnd);
+  return holder.get();
+}
+
 int WxGameDialogs::Settings() {
   std::unique_ptr<TremaWndGame> mainWindow;
-  RunningGame* running = game;
-  if (running == nullptr && g_MainWnd != nullptr) {
-    mainWindow = std::make_unique<TremaWndGame>(*g_MainWnd);
-    running = mainWindow.get();
-  }
+  RunningGame* running = GameToChange(mainWindow);
   if (running == nullptr) return IDCANCEL;
   SheetServices services;
   services.game = running;

@@ -1,6 +1,7 @@
 #pragma once
 // The game's modal dialogs on wx.
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/game_dialogs.h"
@@ -8,6 +9,7 @@
 
 class Host;
 class RunningGame;
+class TremaWndGame;
 class wxDialog;
 class wxWindow;
 
@@ -40,6 +42,9 @@ class WxGameDialogs : public GameDialogs {
 
  private:
   int RunModal(wxDialog& dialog);
+  // The game the settings sheet and the colour dialog act on: `game`, or the
+  // main window through `holder`; null when there is neither.
+  RunningGame* GameToChange(std::unique_ptr<TremaWndGame>& holder);
 
   wxWindow* m_parent;
   Host* m_host;

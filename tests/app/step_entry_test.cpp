@@ -19,6 +19,17 @@ class StepEntryTest : public GameFixture {
     Start();
     Pump();
   }
+  // The starting position with one of the human's checkers on the bar.
+  void SetHumanOnBar() {
+    SetBoard({{0, 1, SideHuman},
+              {12, 5, SideHuman},
+              {17, 3, SideHuman},
+              {19, 6, SideHuman},
+              {6, 5, SideComputer},
+              {8, 3, SideComputer},
+              {13, 5, SideComputer},
+              {24, 2, SideComputer}});
+  }
   bool Paused(int ms) const { return std::find(host.pauses.begin(), host.pauses.end(), ms) != host.pauses.end(); }
 };
 
@@ -49,14 +60,7 @@ TEST_F(StepEntryTest, KeysClicksAndRefusedEntries) {
   EXPECT_TRUE(wnd->m_awaitConfirm);
 
   // Doubles propose the destination themselves; "0" from the bar enters.
-  SetBoard({{0, 1, SideHuman},
-            {12, 5, SideHuman},
-            {17, 3, SideHuman},
-            {19, 6, SideHuman},
-            {6, 5, SideComputer},
-            {8, 3, SideComputer},
-            {13, 5, SideComputer},
-            {24, 2, SideComputer}});
+  SetHumanOnBar();
   HumanTurnWith(2, 2);
   Key('0');
   EXPECT_EQ(LogLine(1), "1ter von  0  nach  B");
@@ -67,14 +71,7 @@ TEST_F(StepEntryTest, KeysClicksAndRefusedEntries) {
   EXPECT_EQ(LastLog(), "2ter von  ");
 
   // A point chosen while a checker waits on the bar: the hint, the reminder, a restart.
-  SetBoard({{0, 1, SideHuman},
-            {12, 5, SideHuman},
-            {17, 3, SideHuman},
-            {19, 6, SideHuman},
-            {6, 5, SideComputer},
-            {8, 3, SideComputer},
-            {13, 5, SideComputer},
-            {24, 2, SideComputer}});
+  SetHumanOnBar();
   HumanTurnWith(3, 5);
   view.statusHistory.clear();
   Key('L');
@@ -166,14 +163,7 @@ TEST_F(StepEntryTest, UndoPutsBackOnlyRealHits) {
   EXPECT_EQ(g_HitCount[SideHuman], 0);
 
   // A step entered from the bar goes back onto the bar.
-  SetBoard({{0, 1, SideHuman},
-            {12, 5, SideHuman},
-            {17, 3, SideHuman},
-            {19, 6, SideHuman},
-            {6, 5, SideComputer},
-            {8, 3, SideComputer},
-            {13, 5, SideComputer},
-            {24, 2, SideComputer}});
+  SetHumanOnBar();
   HumanTurnWith(3, 4);
   Key('0');
   Key('C');
