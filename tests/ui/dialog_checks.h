@@ -1,12 +1,15 @@
 #pragma once
 // Checks that the window tests make on every dialog.
 #include <gtest/gtest.h>
+#include <wx/dialog.h>
 #include <wx/statbox.h>
 #include <wx/statline.h>
 #include <wx/window.h>
 
 #include <string>
 #include <vector>
+
+#include "ui/dialog_help.h"
 
 inline std::string Label(wxWindow* w) { return w ? w->GetLabel().utf8_string() : std::string("<none>"); }
 
@@ -23,4 +26,22 @@ inline void ExpectNoOverlaps(wxWindow* dlg) {
     for (size_t j = i + 1; j < solid.size(); ++j)
       EXPECT_FALSE(a.Intersects(solid[j]->GetRect())) << Label(solid[i]) << " overlaps " << Label(solid[j]);
   }
+}
+
+// F1 and then the Help button (when there is one) on a dialog: the help
+// topics they asked for, in order.
+inline std::vector<int> HelpAskedBy(wxDialog& dlg) {
+  std::vector<int> asked;
+  SetDialogHelpHook([&](int context) { asked.push_back(context); });
+  wxKeyEvent f1(wxEVT_CHAR_HOOK);
+  f1.m_keyCode = WXK_F1;
+  f1.SetEventObject(&dlg);
+  dlg.ProcessWindowEvent(f1);
+  if (wxWindow* button = dlg.FindWindow(wxID_HELP)) {
+    wxCommandEvent click(wxEVT_BUTTON, wxID_HELP);
+    click.SetEventObject(button);
+    button->ProcessWindowEvent(click);
+  }
+  SetDialogHelpHook(nullptr);
+  return asked;
 }

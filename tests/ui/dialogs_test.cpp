@@ -333,43 +333,24 @@ TEST_F(DialogsTest, LabelsFitTheirControls) {
 
 // F1 and the Help button of every dialog ask for the topic of that dialog.
 TEST_F(DialogsTest, F1AndHelpButtonsOpenTheDialogsTopic) {
-  std::vector<int> asked;
-  SetDialogHelpHook([&](int context) { asked.push_back(context); });
-  auto press = [&](wxDialog& dlg) {
-    asked.clear();
-    wxKeyEvent f1(wxEVT_CHAR_HOOK);
-    f1.m_keyCode = WXK_F1;
-    f1.SetEventObject(&dlg);
-    dlg.ProcessWindowEvent(f1);
-    if (wxWindow* button = dlg.FindWindow(wxID_HELP)) {
-      wxCommandEvent click(wxEVT_BUTTON, wxID_HELP);
-      click.SetEventObject(button);
-      button->ProcessWindowEvent(click);
-    }
-  };
   const std::pair<const char*, int> named[] = {{"BackgClr", 105}, {"GvUpDlg", 115}, {"FinishDlg", 120}, {"x", 0}};
   for (const auto& [name, context] : named) {
     wxDialog dlg(nullptr, wxID_ANY, "t", wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE, name);
     new wxButton(&dlg, wxID_HELP, "&Hilfe");
     InstallDialogHelp(&dlg);
-    press(dlg);
-    EXPECT_EQ(asked, (std::vector<int>{context, context})) << name;
+    EXPECT_EQ(HelpAskedBy(dlg), (std::vector<int>{context, context})) << name;
   }
   wxPropertySheetDialog sheet(nullptr, wxID_ANY, "Einstellungen");
   sheet.CreateButtons(wxOK | wxCANCEL | wxHELP);
   InstallDialogHelp(&sheet);
-  press(sheet);
-  EXPECT_EQ(asked, (std::vector<int>{155, 155}));
+  EXPECT_EQ(HelpAskedBy(sheet), (std::vector<int>{155, 155}));
 
   // The dialogs that exist already: F1 gives the default topic.
   DiceRoller dice;
   DiceDlg diceDlg(nullptr, dice, nullptr);
-  press(diceDlg);
-  EXPECT_EQ(asked, std::vector<int>{0});
+  EXPECT_EQ(HelpAskedBy(diceDlg), std::vector<int>{0});
   StatDlg statDlg(nullptr, SideHuman, nullptr);
-  press(statDlg);
-  EXPECT_EQ(asked, std::vector<int>{0});
-  SetDialogHelpHook(nullptr);
+  EXPECT_EQ(HelpAskedBy(statDlg), std::vector<int>{0});
 }
 
 TEST(FileChooser, StringTableFiltersAsWildcards) {

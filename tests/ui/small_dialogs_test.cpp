@@ -200,28 +200,12 @@ TEST(SmallDialogs, ModalLoopsEndLikeThePlayersAnswer) {
 }
 
 TEST(SmallDialogs, F1AndHelpGiveTheDialogsTopic) {
-  std::vector<int> asked;
-  SetDialogHelpHook([&](int context) { asked.push_back(context); });
-  auto press = [&](wxDialog& dlg) {
-    asked.clear();
-    wxKeyEvent f1(wxEVT_CHAR_HOOK);
-    f1.m_keyCode = WXK_F1;
-    f1.SetEventObject(&dlg);
-    dlg.ProcessWindowEvent(f1);
-    if (wxWindow* button = dlg.FindWindow(wxID_HELP)) {
-      wxCommandEvent e(wxEVT_BUTTON, wxID_HELP);
-      e.SetEventObject(button);
-      button->ProcessWindowEvent(e);
-    }
-    return asked;
-  };
   GvUpDlg giveUp(nullptr, GiveUpChoicesFor(false, false));
-  EXPECT_EQ(press(giveUp), (std::vector<int>{115, 115}));
+  EXPECT_EQ(HelpAskedBy(giveUp), (std::vector<int>{115, 115}));
   FinishDlg finish(nullptr);
-  EXPECT_EQ(press(finish), std::vector<int>{120});
+  EXPECT_EQ(HelpAskedBy(finish), std::vector<int>{120});
   AboutDlg about(nullptr, AboutBoxTexts());
-  EXPECT_EQ(press(about), std::vector<int>{0});
-  SetDialogHelpHook(nullptr);
+  EXPECT_EQ(HelpAskedBy(about), std::vector<int>{0});
 }
 
 class NullSound : public SoundPlayer {
