@@ -20,16 +20,6 @@ const char* const kChooseSource = "Wähle Startposition...";
 
 class AssistsTest : public GameFixture {
  protected:
-  void StartPosition() {
-    SetBoard({{1, 2, SideHuman},
-              {6, 5, SideComputer},
-              {8, 3, SideComputer},
-              {12, 5, SideHuman},
-              {13, 5, SideComputer},
-              {17, 3, SideHuman},
-              {19, 5, SideHuman},
-              {24, 2, SideComputer}});
-  }
   int Pauses(int ms) const {
     int n = 0;
     for (int p : host.pauses) n += p == ms ? 1 : 0;
@@ -96,7 +86,7 @@ TEST_F(AssistsTest, BestMovePlaysAtTheStrongestLevelAndWaitsForConfirmation) {
   Pump();
   std::vector<std::vector<int>> boards;
   for (int level : {2, 1, 0}) {
-    StartPosition();
+    SetStartBoard();
     HumanTurnWith(1, 3);  // "Leicht" would play this roll otherwise
     g_LevelOfPlay = level;
     Command(ID_BEST_MOVE);
@@ -114,7 +104,7 @@ TEST_F(AssistsTest, BestMovePlaysAtTheStrongestLevelAndWaitsForConfirmation) {
   EXPECT_EQ(boards[2], boards[0]);
 
   // After a step of the player's, only the dice still to play.
-  StartPosition();
+  SetStartBoard();
   HumanTurnWith(5, 5);
   Key('L');
   ASSERT_EQ(wnd->m_stepCount, 1);
@@ -124,7 +114,7 @@ TEST_F(AssistsTest, BestMovePlaysAtTheStrongestLevelAndWaitsForConfirmation) {
   Key('Y');
 
   // A source half entered is withdrawn first, with its log line.
-  StartPosition();
+  SetStartBoard();
   HumanTurnWith(6, 2);
   Key('L');
   ASSERT_EQ(wnd->m_curStep[0], 12);
@@ -166,7 +156,7 @@ TEST_F(AssistsTest, BestMoveWithNothingToPlayAndOutsideTheTurn) {
   EXPECT_NE(std::find(wnd->LogLines().begin(), wnd->LogLines().end(), "Kein Zug"), wnd->LogLines().end());
 
   // In the computer's turn and in the confirmation wait it does nothing.
-  StartPosition();
+  SetStartBoard();
   HumanTurnWith(6, 2);
   g_turn = SideComputer;
   GameSnapshot computers = TakeSnapshot(*wnd, view);

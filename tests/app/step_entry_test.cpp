@@ -19,17 +19,6 @@ class StepEntryTest : public GameFixture {
     Start();
     Pump();
   }
-  // The starting position with one of the human's checkers on the bar.
-  void SetHumanOnBar() {
-    SetBoard({{0, 1, SideHuman},
-              {12, 5, SideHuman},
-              {17, 3, SideHuman},
-              {19, 6, SideHuman},
-              {6, 5, SideComputer},
-              {8, 3, SideComputer},
-              {13, 5, SideComputer},
-              {24, 2, SideComputer}});
-  }
   bool Paused(int ms) const { return std::find(host.pauses.begin(), host.pauses.end(), ms) != host.pauses.end(); }
 };
 
@@ -142,14 +131,7 @@ TEST_F(StepEntryTest, UndoPutsBackOnlyRealHits) {
 
   // A stale board image that names the computer on the destination (as after
   // a side swap) must not pull a checker off an empty bar.
-  SetBoard({{1, 2, SideHuman},
-            {12, 5, SideHuman},
-            {17, 3, SideHuman},
-            {19, 5, SideHuman},
-            {6, 5, SideComputer},
-            {8, 3, SideComputer},
-            {13, 5, SideComputer},
-            {24, 2, SideComputer}});
+  SetStartBoard();
   g_BoardRecord[5].owner = SideComputer;
   g_BoardRecord[5].count = 1;
   HumanTurnWith(4, 2);
@@ -275,15 +257,7 @@ TEST_F(StepEntryTest, RightClickCancelsTheSourceAndAClickBesideTheBoardPasses) {
   EXPECT_EQ(static_cast<PositionTop*>(wnd->m_board[7])->labelColor, 0);
 
   // On the bar before a closed board: nothing to play.
-  SetBoard({{0, 1, SideHuman},
-            {19, 14, SideHuman},
-            {1, 2, SideComputer},
-            {2, 2, SideComputer},
-            {3, 2, SideComputer},
-            {4, 2, SideComputer},
-            {5, 2, SideComputer},
-            {6, 2, SideComputer},
-            {13, 3, SideComputer}});
+  SetHumanShutOut(13);
   HumanTurnWith(6, 5);
   ASSERT_EQ(LastLog(), "1ter von  ");
   ASSERT_EQ(LogLine(1), "2ter von  ");  // left from the turn before
@@ -302,14 +276,7 @@ TEST_F(StepEntryTest, TargetsOfTheHighlight) {
       if (static_cast<PositionTop*>(wnd->m_board[i])->labelColor) lit.push_back(i);
     return lit;
   };
-  SetBoard({{1, 2, SideHuman},
-            {12, 5, SideHuman},
-            {17, 3, SideHuman},
-            {19, 5, SideHuman},
-            {6, 5, SideComputer},
-            {8, 3, SideComputer},
-            {13, 5, SideComputer},
-            {24, 2, SideComputer}});
+  SetStartBoard();
   HumanTurnWith(4, 4);
   wnd->HighlightPoint(1, true);
   EXPECT_EQ(labels(), (std::vector<int>{1, 5, 9}));  // 13 is closed
@@ -337,14 +304,7 @@ TEST_F(StepEntryTest, TargetsOfTheHighlight) {
   wnd->HighlightPoint(19, false);
 
   // The hover follows the mouse; with setting 2 it stays once a source is chosen.
-  SetBoard({{1, 2, SideHuman},
-            {12, 5, SideHuman},
-            {17, 3, SideHuman},
-            {19, 5, SideHuman},
-            {6, 5, SideComputer},
-            {8, 3, SideComputer},
-            {13, 5, SideComputer},
-            {24, 2, SideComputer}});
+  SetStartBoard();
   HumanTurnWith(2, 3);
   wnd->OnMouseMove(0, EntryCentre(19));
   EXPECT_EQ(g_HoverPoint, 19);

@@ -54,6 +54,10 @@ class GameFixture : public ::testing::Test {
   // The human on the bar against the computer's six closed home points; the
   // computer's other three checkers on restPoint, the human's 14 on 19.
   void SetHumanShutOut(int restPoint);
+  // The starting position; and the same with one of the human's checkers from
+  // point 1 on the bar, the other on 19.
+  void SetStartBoard();
+  void SetHumanOnBar();
   // Starts a human turn on the current board with these dice (0: none).
   void HumanTurnWith(int d0, int d1);
 

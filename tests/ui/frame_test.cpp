@@ -31,6 +31,7 @@
 #include "tests/support/game_fakes.h"
 #include "tests/support/game_state.h"
 #include "tests/support/temp_dir.h"
+#include "tests/ui/frame_fixture.h"
 #include "tests/ui/gui_support.h"
 #include "ui/input.h"
 #include "ui/main_frame.h"
@@ -42,46 +43,24 @@
 namespace fs = std::filesystem;
 
 namespace {
-class RecordingSound : public SoundPlayer {
- public:
-  explicit RecordingSound(std::vector<std::string>* log) : m_log(log) {}
-  void Play(const std::string& file, bool) override { m_log->push_back(file); }
-
- private:
-  std::vector<std::string>* m_log;
-};
-
 struct Box {
   std::string text;
   unsigned type;
 };
 }  // namespace
 
-class FrameTest : public ::testing::Test {
+class FrameTest : public FrameFixture {
  protected:
-  void SetUp() override {
-    ASSERT_FALSE(tmp.path().empty());
-    dir = tmp.path().string();
-    ResetOptionsToBuiltIn();
-    g_SchemeFile = dir + "/tremaw32.clr";
-    g_GraphFile = dir + "/tremaw32.gph";
-    // The human starts, so nothing moves before the test looks.
-    std::ofstream(dir + "/tremaw.ini") << "[Options]\nFirstMoveBy=2\nDiceMode=0\n";
-  }
+  // The human starts, so nothing moves before the test looks.
+  FrameTest() : FrameFixture("[Options]\nFirstMoveBy=2\nDiceMode=0\n") {}
 
   void TearDown() override {
-    if (weak) weak->Close(true);
-    RunEvents(30);
-    EXPECT_FALSE(weak) << "the frame is gone once closed";
+    FrameFixture::TearDown();
     EXPECT_EQ(g_MainWnd, nullptr);
-    ResetOptionsToBuiltIn();
   }
 
   MainFrame* Start() {
-    MainFrameSetup s;
-    s.profilePath = dir + "/tremaw.ini";
-    s.docFile = dir + "/Documentation.htm";
-    s.displayName = "Kolvar Backgammon";
+    MainFrameSetup s = BasicSetup();
     s.makeDialogs = [this](wxWindow*, Host*) -> std::unique_ptr<GameDialogs> {
       auto d = std::make_unique<FakeDialogs>();
       dialogs = d.get();
@@ -91,8 +70,7 @@ class FrameTest : public ::testing::Test {
     s.sound = std::make_unique<RecordingSound>(&sounds);
     s.onHelp = [this]() { ++helpCalls; };
     s.screen = screen;
-    frame = new MainFrame(std::move(s));
-    weak = frame;
+    Open(std::move(s));
     frame->GameHost().SetAnswerFunction([this](const std::string& text, unsigned type) {
       boxes.push_back({text, type});
       if (onBox) onBox();
@@ -129,10 +107,6 @@ class FrameTest : public ::testing::Test {
     return out;
   }
 
-  TempDir tmp;
-  std::string dir;
-  MainFrame* frame = nullptr;
-  wxWeakRef<MainFrame> weak;
   FakeDialogs* dialogs = nullptr;
   std::vector<std::string> sounds;
   std::vector<Box> boxes;

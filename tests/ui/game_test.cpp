@@ -36,6 +36,7 @@
 #include "settings/options.h"
 #include "tests/support/game_state.h"
 #include "tests/support/temp_dir.h"
+#include "tests/ui/frame_fixture.h"
 #include "tests/ui/gui_support.h"
 #include "ui/main_frame.h"
 #include "ui/statistics.h"
@@ -49,15 +50,6 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 const char* const kName = "Kolvar Backgammon";
-
-class RecordingSound : public SoundPlayer {
- public:
-  explicit RecordingSound(std::vector<std::string>* log) : m_log(log) {}
-  void Play(const std::string& file, bool) override { m_log->push_back(file); }
-
- private:
-  std::vector<std::string>* m_log;
-};
 
 // A handler of the core that never returns cannot be caught by the deadlines
 // of the test's own loop: this ends the run instead of letting it hang.

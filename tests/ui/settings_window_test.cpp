@@ -18,6 +18,7 @@
 #include "settings/options.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/dialog_actions.h"
+#include "tests/ui/frame_fixture.h"
 #include "tests/ui/gui_support.h"
 #include "ui/color_dialog.h"
 #include "ui/main_frame.h"
@@ -31,27 +32,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SettingsWindowTest : public ::testing::Test {
+class SettingsWindowTest : public FrameFixture {
  protected:
+  SettingsWindowTest() : FrameFixture("[Options]\nFirstMoveBy=2\nDiceMode=0\n") {}
   void SetUp() override {
-    ASSERT_FALSE(tmp.path().empty());
-    dir = tmp.path().string();
-    ResetOptionsToBuiltIn();
+    FrameFixture::SetUp();
     g_LastSettingsPage = 0;
-    g_SchemeFile = dir + "/tremaw32.clr";
-    std::ofstream(dir + "/tremaw.ini") << "[Options]\nFirstMoveBy=2\nDiceMode=0\n";
   }
   void TearDown() override {
-    if (weak) weak->Close(true);
-    RunEvents(30);
-    ResetOptionsToBuiltIn();
+    FrameFixture::TearDown();
     g_LastSettingsPage = 0;
   }
   void Start() {
-    MainFrameSetup s;
-    s.profilePath = dir + "/tremaw.ini";
-    s.docFile = dir + "/Documentation.htm";
-    s.displayName = "Kolvar Backgammon";
+    MainFrameSetup s = BasicSetup();
     s.makeDialogs = [this](wxWindow* parent, Host* host) -> std::unique_ptr<GameDialogs> {
       auto d = std::make_unique<WxGameDialogs>(parent, host);
       d->answer = [this](wxDialog& dialog) { return answer(dialog); };
@@ -61,8 +54,7 @@ class SettingsWindowTest : public ::testing::Test {
       };
       return d;
     };
-    frame = new MainFrame(std::move(s));
-    weak = frame;
+    Open(std::move(s));
     frame->StartGame();
     frame->UpdateNow();
     RunEvents(100);
@@ -81,10 +73,6 @@ class SettingsWindowTest : public ::testing::Test {
     return frame->BoardSurface().PixelAt(p->x + static_cast<int>(0.4 * d) + d / 2, 2 * g_Unit + d / 2);
   }
 
-  TempDir tmp;
-  std::string dir;
-  MainFrame* frame = nullptr;
-  wxWeakRef<MainFrame> weak;
   std::function<int(wxDialog&)> answer;
 };
 

@@ -27,6 +27,7 @@
 #include "settings/options.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/dialog_checks.h"
+#include "tests/ui/frame_fixture.h"
 #include "tests/ui/gui_support.h"
 #include "ui/dialog_help.h"
 #include "ui/main_frame.h"
@@ -214,27 +215,11 @@ class NullSound : public SoundPlayer {
 };
 
 // The frame with the real dialogs; only the file chooser is answered by the test.
-class FrameCommandsTest : public ::testing::Test {
+class FrameCommandsTest : public FrameFixture {
  protected:
-  void SetUp() override {
-    ASSERT_FALSE(tmp.path().empty());
-    dir = tmp.path().string();
-    ResetOptionsToBuiltIn();
-    g_SchemeFile = dir + "/tremaw32.clr";
-    g_GraphFile = dir + "/tremaw32.gph";
-    std::ofstream(dir + "/tremaw.ini") << "[Options]\nFirstMoveBy=2\nDiceMode=0\nSpeed=50\n";
-  }
-  void TearDown() override {
-    if (weak) weak->Close(true);
-    RunEvents(30);
-    EXPECT_FALSE(weak);
-    ResetOptionsToBuiltIn();
-  }
+  FrameCommandsTest() : FrameFixture("[Options]\nFirstMoveBy=2\nDiceMode=0\nSpeed=50\n") {}
   void Start() {
-    MainFrameSetup s;
-    s.profilePath = dir + "/tremaw.ini";
-    s.docFile = dir + "/Documentation.htm";
-    s.displayName = "Kolvar Backgammon";
+    MainFrameSetup s = BasicSetup();
     s.makeDialogs = [this](wxWindow* parent, Host* host) -> std::unique_ptr<GameDialogs> {
       auto d = std::make_unique<WxGameDialogs>(parent, host);
       d->chooseFile = [this](const FileChooser& c, std::string& path) {
@@ -252,8 +237,7 @@ class FrameCommandsTest : public ::testing::Test {
     };
     s.sound = std::make_unique<NullSound>();
     s.onHelp = [] {};
-    frame = new MainFrame(std::move(s));
-    weak = frame;
+    Open(std::move(s));
     frame->GameHost().SetAnswerFunction([](const std::string& text, unsigned) {
       ADD_FAILURE() << "unexpected message box: " << text;
       return static_cast<int>(IDNO);
@@ -290,10 +274,6 @@ class FrameCommandsTest : public ::testing::Test {
     return b;
   }
 
-  TempDir tmp;
-  std::string dir;
-  MainFrame* frame = nullptr;
-  wxWeakRef<MainFrame> weak;
   std::vector<std::string> files;
   std::vector<FileChooser> choosers;
   std::vector<std::string> opened;  // the titles of the dialogs opened
