@@ -29,17 +29,7 @@ class AppearanceTest : public GameFixture {
   // Starts with a raster surface as the kept surface, so that checkers are drawn.
   void StartDrawn() {
     view.screen = Size{1920, 1017};
-    TremaWndServices s;
-    s.host = &host;
-    s.view = &view;
-    s.frame = &frame;
-    s.surface = &surface;
-    s.dialogs = &dialogs;
-    s.profile = ini.get();
-    s.docFile = dir + "/Documentation.htm";
-    s.displayName = "Kolvar Backgammon";
-    wnd = std::make_unique<TremaWnd>(s);
-    wnd->Create();
+    Start(&surface);
     Pump();
   }
   std::vector<int> Board() const {

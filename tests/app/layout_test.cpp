@@ -122,19 +122,7 @@ TEST(Texts, Utf8PrefixUnscrambleAndSharedBuffers) {
 class LayoutTest : public GameFixture {
  protected:
   // Starts with a raster surface as the kept surface.
-  void StartDrawn() {
-    TremaWndServices s;
-    s.host = &host;
-    s.view = &view;
-    s.frame = &frame;
-    s.surface = &surface;
-    s.dialogs = &dialogs;
-    s.profile = ini.get();
-    s.docFile = dir + "/Documentation.htm";
-    s.displayName = "Kolvar Backgammon";
-    wnd = std::make_unique<TremaWnd>(s);
-    wnd->Create();
-  }
+  void StartDrawn() { Start(&surface); }
   int X(int p) const { return wnd->m_board[p]->x; }
   int Y(int p) const { return wnd->m_board[p]->y; }
 

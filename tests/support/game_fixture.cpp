@@ -50,12 +50,12 @@ void GameFixture::UseRolls(const std::string& text) {
   }
 }
 
-void GameFixture::Start() {
+void GameFixture::Start(Surface* surface) {
   TremaWndServices s;
   s.host = &host;
   s.view = &view;
   s.frame = &frame;
-  s.surface = nullptr;
+  s.surface = surface;
   s.dialogs = &dialogs;
   s.profile = ini.get();
   s.docFile = dir + "/Documentation.htm";

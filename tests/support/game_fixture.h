@@ -31,7 +31,8 @@ class GameFixture : public ::testing::Test {
   void UseRolls(const std::string& text);
 
   // Creates the window: settings, sizing, the first game. Pumps nothing.
-  void Start();
+  // With a kept surface the board is drawn on it.
+  void Start(Surface* surface = nullptr);
 
   // ---- input through the queue (each pumps) ----
   void Pump() { wnd->Pump(); }
