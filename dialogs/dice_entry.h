@@ -2,6 +2,8 @@
 // What the manual-dice dialog makes of the text of one of its two fields.
 #include <string>
 
+#include "platform/whole_number.h"
+
 enum DiceDlgControlId : int {
   IDD_DICE = 220,
   IDC_DICE_VALUE1 = 1121,
@@ -19,7 +21,3 @@ struct DieEntry {
 // Empty text: nothing to do yet. A whole number 1 to 6 (blanks around it
 // allowed): valid. Anything else, a number out of range included: invalid.
 DieEntry ParseDieEntry(const std::string& text);
-
-// The whole-number reading of the data exchange at OK: false for an empty
-// field or anything that is not an optionally signed decimal number in int's range.
-bool ParseWholeNumber(const std::string& text, int& value);

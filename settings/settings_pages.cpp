@@ -1,9 +1,8 @@
 #include "settings/settings_pages.h"
 
-#include <climits>
-
 #include "board/types.h"
 #include "platform/ini_store.h"
+#include "platform/whole_number.h"
 
 int g_LastSettingsPage = 0;
 
@@ -30,26 +29,16 @@ bool StorableFileName(const std::string& name) {
 }
 
 bool ParseSpeed(const std::string& text, int& speed, std::string& message) {
-  // A whole integer with optional blanks around it and an optional sign.
-  size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  long long v = 0;
-  size_t digits = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
-    if (v <= INT_MAX) v = v * 10 + (text[i] - '0');
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  if (digits == 0 || i != text.size() || v > INT_MAX) {
+  int v = 0;
+  if (!ParseWholeNumber(text, v)) {
     message = "Bitte eine ganze Zahl eingeben.";
     return false;
   }
-  if (negative) v = -v;
   if (v < 1 || v > 50) {
     message = "Bitte eine ganze Zahl zwischen 1 und 50 eingeben.";
     return false;
   }
-  speed = static_cast<int>(v);
+  speed = v;
   return true;
 }
 
