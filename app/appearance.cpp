@@ -13,13 +13,7 @@ void TremaWnd::ApplyColors() {
   // A checker takes its colour when it is made: every checker on the points
   // and on both bars is taken off and put back. Counts and owners stay.
   for (int i = kHumanBar; i <= kComputerBar; ++i) {
-    Position* p = m_board[i];
-    if (p == nullptr) continue;
-    const int count = p->count;
-    const int owner = p->owner;
-    for (int k = 0; k < kMaxCheckers && p->count > 0; ++k) p->RemovePiece();
-    p->owner = owner;
-    for (int k = 0; k < kMaxCheckers && p->count < count; ++k) p->AddPiece();
+    if (Position* p = m_board[i]) RefillEntry(*p, p->owner, p->count);
   }
 }
 

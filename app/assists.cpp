@@ -24,11 +24,7 @@ void TremaWnd::OnSwapSides() {
   SaveBoard(m_board, copies);
   for (int i = 0; i < kBoardSize; ++i) {
     Position* live = m_board[MirrorIndex(i)];
-    if (live != nullptr && copies[i] != nullptr) {
-      for (int k = 0; k < kMaxCheckers && live->count > 0; ++k) live->RemovePiece();
-      live->owner = Opponent(copies[i]->owner);
-      for (int k = 0; k < kMaxCheckers && live->count < copies[i]->count; ++k) live->AddPiece();
-    }
+    if (live != nullptr && copies[i] != nullptr) RefillEntry(*live, Opponent(copies[i]->owner), copies[i]->count);
   }
   for (Position*& copy : copies) {
     // A copy's checkers are not real: none may be taken off when it goes.

@@ -291,11 +291,7 @@ void TremaWnd::OnFileOpen() {
 
   for (int i = 0; i < kBoardSize; ++i) {
     g_BoardRecord[i] = r.board[i];
-    Position* p = m_board[i];
-    if (p == nullptr) continue;
-    for (int k = 0; k < kMaxCheckers && p->count > 0; ++k) p->RemovePiece();
-    p->owner = r.board[i].owner;
-    for (int k = 0; k < kMaxCheckers && p->count < r.board[i].count; ++k) p->AddPiece();
+    if (m_board[i] != nullptr) RefillEntry(*m_board[i], r.board[i].owner, r.board[i].count);
   }
 
   for (int side : {SideHuman, SideComputer}) {

@@ -262,3 +262,9 @@ int CountCheckers(int lo, int hi, Position** board, int side) {
     if (board[i] != nullptr && board[i]->owner == side) n += board[i]->count;
   return n;
 }
+
+void RefillEntry(Position& p, int owner, int count) {
+  for (int k = 0; k < kMaxCheckers && p.count > 0; ++k) p.RemovePiece();
+  p.owner = owner;
+  for (int k = 0; k < kMaxCheckers && p.count < count; ++k) p.AddPiece();
+}

@@ -136,6 +136,9 @@ void CreateBoard(Position** board, bool fromStart);
 void DestroyBoard(Position** board);
 void SetStartPosition();
 void StoreBoard(Position** board);
+// Takes every checker off the entry and puts count checkers of owner back,
+// each drawn anew (in today's colours).
+void RefillEntry(Position& p, int owner, int count);
 // copies[i] becomes a new plain copy of entry i.
 void SaveBoard(Position** board, Position** copies);
 // Copies the fields back into the live entries and destroys the copies.
