@@ -6,7 +6,6 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/filedlg.h>
 #include <wx/msgdlg.h>
 #include <wx/notebook.h>
 #include <wx/radiobut.h>
@@ -77,10 +76,7 @@ bool SettingsPage::ChooseFile(int filterText, const char* initialName, std::stri
   chooser.initialName = initialName;
   if (m_services.chooseFile) return m_services.chooseFile(chooser, path);
   // Over the page, not the main window, so that it opens above the sheet.
-  wxFileDialog dialog(this, Wx("Öffnen"), wxString(), wxString(), Wx(WxWildcard(chooser.filter)), wxFD_OPEN);
-  if (dialog.ShowModal() != wxID_OK) return false;
-  path = Utf8(dialog.GetPath());
-  return !path.empty();
+  return ShowFileChooser(this, chooser, path);
 }
 
 // ---- Aussehen -----------------------------------------------------------------

@@ -39,10 +39,14 @@ std::string WxWildcard(const std::string& filter) {
 
 bool WxGameDialogs::ChooseFile(const FileChooser& chooser, std::string& path) {
   if (chooseFile) return chooseFile(chooser, path);
+  return ShowFileChooser(m_parent, chooser, path);
+}
+
+bool ShowFileChooser(wxWindow* parent, const FileChooser& chooser, std::string& path) {
   // A pattern is no file name on GTK: it would be taken literally.
   const bool pattern = chooser.initialName.find_first_of("*?") != std::string::npos;
   const long style = chooser.save ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : wxFD_OPEN;
-  wxFileDialog dialog(m_parent, Wx(chooser.save ? "Speichern unter" : "Öffnen"), wxString(),
+  wxFileDialog dialog(parent, Wx(chooser.save ? "Speichern unter" : "Öffnen"), wxString(),
                       pattern ? wxString() : Wx(chooser.initialName), Wx(WxWildcard(chooser.filter)), style);
   if (dialog.ShowModal() != wxID_OK) return false;
   path = Utf8(dialog.GetPath());

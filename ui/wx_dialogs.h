@@ -52,3 +52,6 @@ class WxGameDialogs : public GameDialogs {
 
 // A string-table filter ("Name|*.ext|…||") as a wx wildcard.
 std::string WxWildcard(const std::string& filter);
+
+// The file chooser over parent: true with the chosen path on OK.
+bool ShowFileChooser(wxWindow* parent, const FileChooser& chooser, std::string& path);
