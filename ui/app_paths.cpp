@@ -17,3 +17,9 @@ std::string StartDirectory() {
   if (ec) return std::string();
   return p.string();
 }
+
+StartFiles StartFilesIn(const std::string& dir) {
+  return StartFiles{JoinStartPath(dir, "tremaw.ini"), JoinStartPath(dir, "tremaw.htb"),
+                    JoinStartPath(dir, "tremaw32.gph"), JoinStartPath(dir, "tremaw32.clr"),
+                    JoinStartPath(dir, "Documentation.htm")};
+}

@@ -36,19 +36,17 @@ bool BackgApp::OnInit() {
   if (g_glDisabledHere) unsetenv("GDK_GL");
   // The start-up directory, fixed now: a file dialog changing the current
   // directory later does not move these files.
-  const std::string dir = StartDirectory();
-  const std::string profile = JoinStartPath(dir, "tremaw.ini");
-  SetHelpBookPath(JoinStartPath(dir, "tremaw.htb"));
-  g_GraphFile = JoinStartPath(dir, "tremaw32.gph");
-  g_SchemeFile = JoinStartPath(dir, "tremaw32.clr");
-  const std::string doc = JoinStartPath(dir, "Documentation.htm");
+  const StartFiles files = StartFilesIn(StartDirectory());
+  SetHelpBookPath(files.helpBook);
+  g_GraphFile = files.trend;
+  g_SchemeFile = files.schemes;
 
   const std::string name = DisplayNameText();
   SetAppDisplayName(Wx(name));
 
   MainFrameSetup setup;
-  setup.profilePath = profile;
-  setup.docFile = doc;
+  setup.profilePath = files.profile;
+  setup.docFile = files.documentation;
   setup.displayName = name;
   setup.makeDialogs = [](wxWindow* parent, Host* host) -> std::unique_ptr<GameDialogs> {
     return std::make_unique<WxGameDialogs>(parent, host);

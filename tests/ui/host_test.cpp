@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "resources/ids.h"
 #include "resources/menu_table.h"
@@ -114,6 +116,11 @@ TEST(HostTest, StartPathsAndHelpContexts) {
   EXPECT_EQ(JoinStartPath("/", "tremaw.ini"), "/tremaw.ini");
   EXPECT_EQ(JoinStartPath("", "Documentation.htm"), "Documentation.htm");
   EXPECT_FALSE(StartDirectory().empty());
+  const StartFiles files = StartFilesIn("/home/spieler");
+  EXPECT_EQ(
+      (std::vector<std::string>{files.profile, files.helpBook, files.trend, files.schemes, files.documentation}),
+      (std::vector<std::string>{"/home/spieler/tremaw.ini", "/home/spieler/tremaw.htb", "/home/spieler/tremaw32.gph",
+                                "/home/spieler/tremaw32.clr", "/home/spieler/Documentation.htm"}));
 
   EXPECT_EQ(HelpContextFor(nullptr), 0);
   auto* frame = new wxFrame(nullptr, wxID_ANY, "main");
