@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "app/game_state.h"
 #include "platform/accelerators.h"
@@ -102,6 +104,24 @@ TEST_F(CommandsTest, SettingsColoursAndAboutRunTheirDialogs) {
 
   wnd->RunCommand(ID_APP_ABOUT);
   EXPECT_EQ(dialogs.aboutCalls, 1);
+}
+
+// The blink timer ticks every 400 ms; a missing documentation page is named
+// in a box, a present one opens without a word.
+TEST_F(CommandsTest, BlinkTimerAndTheDocumentationPage) {
+  UseRolls("3 4");
+  Start();
+  Pump();
+  EXPECT_EQ(frame.timers, (std::vector<std::pair<int, int>>{{219, 400}}));
+  Command(ID_DOCUMENTATION);
+  EXPECT_TRUE(host.boxes.empty());
+  frame.documentExists = false;
+  host.Answer(IDOK);
+  Command(ID_DOCUMENTATION);
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].text, dir + "/Documentation.htm not found");
+  EXPECT_EQ(host.boxes[0].type, MB_OK);
+  EXPECT_EQ(frame.documents, std::vector<std::string>(2, dir + "/Documentation.htm"));
 }
 
 TEST_F(CommandsTest, NewGameAndResetScoreAsk) {

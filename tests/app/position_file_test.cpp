@@ -179,6 +179,16 @@ TEST(PositionRecordTest, AcceptsTheLimitsAndIgnoresWhatALoadReplaces) {
          PutEntry(b, kHumanBar, 1, SideHuman);
          PutEntry(b, 24, 14, SideHuman);
        }},
+      {"both on the bar, a blot in one home board",
+       [](std::string& b) {
+         ClearBoard(b);
+         for (int i = 1; i <= 6; ++i) PutEntry(b, i, i == 6 ? 1 : 2, SideComputer);
+         for (int i = 19; i <= 24; ++i) PutEntry(b, i, 2, SideHuman);
+         PutEntry(b, 7, 3, SideComputer);
+         PutEntry(b, 18, 2, SideHuman);
+         PutEntry(b, kHumanBar, 1, SideHuman);
+         PutEntry(b, kComputerBar, 1, SideComputer);
+       }},
   };
   const std::string good = EncodePositionFile(SampleRecord());
   for (const auto& c : cases) {
@@ -266,6 +276,7 @@ TEST_F(PositionFileTest, SaveThenOpenPutsTheGameBack) {
   wnd->OnMouseMove(0, EntryCentre(12));
   ASSERT_EQ(Lit(), (std::vector<int>{12, 15}));
   wnd->m_cubeValue = 8;
+  wnd->m_cubeOwner = SideComputer;
   g_DiceSum[SideHuman] = 500;
   g_HitCount[SideHuman] = 7;
   g_Score[SideHuman] = 3;
@@ -283,6 +294,7 @@ TEST_F(PositionFileTest, SaveThenOpenPutsTheGameBack) {
   EXPECT_EQ(wnd->m_cubeValue, 2);
   EXPECT_EQ(wnd->m_cubeOwner, SideHuman);
   EXPECT_EQ(view.cube.text, "2");
+  EXPECT_EQ(view.cube.rect.top, wnd->m_board[kComputerTray]->y + 2 * g_Unit);  // the human's, below the tray
   EXPECT_EQ(wnd->m_computerMayDouble, 0);
   EXPECT_EQ(g_ThinkTime[SideComputer], 9000);
   EXPECT_EQ(ThinkTimeNow(SideHuman, 4100), thought + 100);  // running again from the new prompt

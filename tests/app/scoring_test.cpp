@@ -162,6 +162,28 @@ TEST_F(ScoringTest, TheComputersOfferAndTheAnswers) {
   EXPECT_EQ(view.cube.text, "64");
 }
 
+// The computer offers from a balance of -37 down, not at -36.
+TEST_F(ScoringTest, TheComputerDoublesFromABalanceOfMinus37) {
+  SetOption("UseCube", 1);
+  UseRolls("3 4");
+  Start();
+  Pump();
+  for (const int onFour : {2, 3}) {
+    SetBoard({{24, 2, SideComputer},
+              {13, 5, SideComputer},
+              {4, onFour, SideComputer},
+              {3, 5 - onFour, SideComputer},
+              {kComputerTray, 3, SideComputer},
+              {1, 2, SideHuman},
+              {12, 5, SideHuman},
+              {17, 3, SideHuman},
+              {19, 5, SideHuman}});
+    g_turn = SideHuman;
+    ASSERT_EQ(wnd->m_engine->Balance(), onFour == 2 ? -37 : -36);
+    EXPECT_EQ(wnd->ComputerWantsToDouble(), onFour == 2) << onFour;
+  }
+}
+
 TEST_F(ScoringTest, GammonAndBackgammon) {
   UseRolls("1 2");
   Start();

@@ -198,6 +198,11 @@ TEST_F(StepEntryTest, ForcedStepsAndPassing) {
   EXPECT_EQ(Count(0), 0);
   EXPECT_EQ(Count(3), 1);
   EXPECT_EQ(wnd->m_stepCount, 1);
+  // As many checkers on the bar as dice: both entries are forced.
+  SetBoard({{0, 2, SideHuman}, {19, 13, SideHuman}, {1, 2, SideComputer}, {2, 13, SideComputer}});
+  HumanTurnWith(3, 4);
+  EXPECT_EQ(Count(0), 0);
+  EXPECT_EQ(Count(3) + Count(4), 2);
   g_AutoForcedMoves = 0;
 
   // Both dice must be played: a pass after a step that blocks the other die is

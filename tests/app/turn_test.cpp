@@ -180,6 +180,16 @@ TEST_F(TurnTest, ClosedOutSidesAreNeitherShownNorCounted) {
   UseRolls("3 4");
   Start();
   Pump();
+  // A blot closes no point: the roll is shown and logged.
+  SetHumanShutOut(24);
+  wnd->m_board[6]->RemovePiece();
+  g_turn = SideComputer;
+  wnd->m_openingRoll = 0;
+  UseRolls("5 6");
+  wnd->NextTurn();
+  EXPECT_EQ(view.Dice(DiceRow::Human), (std::vector<int>{5, 6, 0, 0}));
+  EXPECT_EQ(LogLine(1), "Würfeln: 5+6");
+
   SetHumanShutOut(24);
   g_turn = SideComputer;
   wnd->m_openingRoll = 0;

@@ -146,6 +146,10 @@ TEST_F(AnimationTest, HitWithoutShake) {
   g_SoundActive[SoundHit] = 0;
   Move({{1, 2, SideHuman}, {4, 1, SideComputer}}, 1, 4);
   EXPECT_EQ(win.Sounds(), (std::vector<std::string>{"piece", "piece"}));
+
+  // Onto two opposing checkers: no hit.
+  Move({{1, 2, SideHuman}, {4, 2, SideComputer}}, 1, 4);
+  EXPECT_EQ(board[kComputerBar]->count, 0);
 }
 
 TEST_F(AnimationTest, HitWithShake) {

@@ -15,6 +15,7 @@ TEST_F(DrawnBoardTest, SnapshotsKeepSpritesAndSurface) {
   g_turn = SideHuman;
   board[1]->Position::MoveTo(6 - 1);
   board[12]->Position::MoveTo(13);  // onto five opposing checkers: no hit
+  EXPECT_EQ(board[kComputerBar]->count, 0);
   g_turn = SideComputer;
   board[6]->Position::MoveTo(5);  // hits the human's blot on 5
   EXPECT_EQ(board[0]->count, 1);

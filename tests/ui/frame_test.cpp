@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/layout_rules.h"
@@ -35,6 +36,7 @@
 #include "tests/ui/gui_support.h"
 #include "ui/input.h"
 #include "ui/main_frame.h"
+#include "ui/menus.h"
 #include "ui/wx_host.h"
 #include "ui/wx_ids.h"
 #include "ui/wx_surface.h"
@@ -364,6 +366,40 @@ TEST_F(FrameTest, MenusPromptsAndEnabling) {
   }
   EXPECT_EQ(Utf8(bar->GetMenuLabel(0)), "&Datei");
   EXPECT_EQ(Utf8(bar->FindItem(WxIdForCommand(ID_FILE_OPEN))->GetItemLabel()), "&Öffnen...\tCtrl+O");
+  // Every item of the four pop-ups as shown, and the command it sends ("-" a
+  // separator).
+  const std::vector<std::pair<std::string, int>> items = {{"&Neues Spiel\tCtrl+N", 57600},
+                                                          {"-", 0},
+                                                          {"&Öffnen...\tCtrl+O", 57601},
+                                                          {"&Speichern...\tCtrl+S", 57604},
+                                                          {"-", 0},
+                                                          {"&Einstellungen...\tF9", 229},
+                                                          {"-", 0},
+                                                          {"Spielstand &zurücksetzen", 226},
+                                                          {"-", 0},
+                                                          {"&Beenden", 57665},
+                                                          {"&Zeige Trend\t?", 209},
+                                                          {"&Rückgängig\tEsc", 216},
+                                                          {"&Doppler\tCtrl+D", 227},
+                                                          {"&Passen\tSpace", 218},
+                                                          {"Spiel &aufgeben...\tCtrl+Space", 32774},
+                                                          {"-", 0},
+                                                          {"&Möglicher Zug\tCtrl+M", 32773},
+                                                          {"-", 0},
+                                                          {"&Seiten tauschen\tCtrl+W", 32771},
+                                                          {"Spiel &beenden\tCtrl+F", 32772},
+                                                          {"&Farben...\tCtrl+C", 32770},
+                                                          {"&Neuzeichnen\tCtrl+R", 32769},
+                                                          {"&Hilfe (Englisch)\tF1", 57670},
+                                                          {"&Dokumentation", 32787},
+                                                          {"-", 0},
+                                                          {"&Über", 57664}};
+  std::vector<std::pair<std::string, int>> shown;
+  for (size_t i = 0; i < bar->GetMenuCount(); ++i)
+    for (const wxMenuItem* item : bar->GetMenu(i)->GetMenuItems())
+      shown.emplace_back(item->IsSeparator() ? "-" : Utf8(item->GetItemLabel()),
+                         item->IsSeparator() ? 0 : MenuCommand(item->GetId()));
+  EXPECT_EQ(shown, items);
 
   // The prompt of the highlighted item, and the idle text once the menu closes.
   wxMenuEvent hi(wxEVT_MENU_HIGHLIGHT, WxIdForCommand(ID_SETTINGS));
