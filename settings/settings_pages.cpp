@@ -7,8 +7,8 @@
 int g_LastSettingsPage = 0;
 
 const char* const kBadFileNameText =
-    "Dieser Dateiname kann nicht gespeichert werden: er darf kein Steuerzeichen enthalten und höchstens 4095 "
-    "Bytes lang sein.";
+    "Dieser Dateiname kann nicht gespeichert werden: er darf kein Steuerzeichen enthalten, nicht mit einem "
+    "Leerzeichen beginnen oder enden und höchstens 4095 Bytes lang sein.";
 
 namespace {
 
@@ -25,6 +25,9 @@ int Check(int value) { return value != 0 ? 1 : 0; }
 
 bool StorableFileName(const std::string& name) {
   if (name.size() > kMaxFileNameBytes) return false;
+  // The settings file drops the blanks around a value, and the next start
+  // would look for another file.
+  if (!name.empty() && (name.front() == ' ' || name.back() == ' ')) return false;
   for (const char c : name)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
   return true;

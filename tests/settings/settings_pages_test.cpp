@@ -305,6 +305,11 @@ TEST_F(SettingsPagesTest, FileNamesTheSettingsFileCannotHoldAreRefused) {
       {"a\rb", false},
       {"tab\there", false},
       {"del\x7F", false},
+      // The settings file drops blanks around a value.
+      {" rolls.txt", false},
+      {"rolls.txt ", false},
+      {" ", false},
+      {"Meine Würfel.txt", true},
   };
   for (const auto& c : cases) EXPECT_EQ(StorableFileName(c.name), c.storable) << c.name.substr(0, 20);
 
