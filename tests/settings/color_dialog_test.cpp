@@ -22,6 +22,10 @@ const ColorScheme kBuiltIn[kSchemes] = {
     {{0x00CFB1B3, 0x00C0C0C0, 0x00008080, 0x008080FF, 0x00FFFFFF, 0x00C0C0C0}},
 };
 
+TEST(ColorSchemes, BuiltInColours) {
+  for (int n = 0; n < kSchemes; ++n) EXPECT_EQ(g_DefaultSchemes[n], kBuiltIn[n]) << "scheme " << n;
+}
+
 class ColorDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -81,6 +85,20 @@ TEST_F(ColorDialogTest, OpeningTakesTheSchemesTheFileHoldsWhole) {
   BackgClr none(game);
   none.Open();
   for (int n = 0; n < kSchemes; ++n) EXPECT_EQ(none.m_schemes[n], g_DefaultSchemes[n]) << n;
+}
+
+TEST_F(ColorDialogTest, ResetGivesTheShownSchemeItsOwnBuiltInColours) {
+  BackgClr dlg(game);
+  dlg.Open();
+  for (int n = 0; n < kSchemes; ++n) {
+    dlg.SelectScheme(n);
+    for (int slot = 0; slot < kColorSlots; ++slot) dlg.SetColor(slot, 0x00010203);
+    EXPECT_TRUE(dlg.ResetEnabled()) << n;
+    dlg.Reset();
+    EXPECT_EQ(dlg.Shown(), kBuiltIn[n]) << n;
+    EXPECT_EQ(g_Colors, kBuiltIn[n]) << n;
+    EXPECT_FALSE(dlg.ResetEnabled()) << n;
+  }
 }
 
 // Whatever the colour-scheme file holds, the board starts in the scheme the
