@@ -1,6 +1,7 @@
 #include "settings/colors.h"
 
 #include "platform/file_io.h"
+#include "platform/file_start.h"
 #include "settings/options.h"
 
 ColorScheme g_Colors = {};
@@ -22,9 +23,10 @@ uint32_t LittleEndian32(const unsigned char* b) {
 
 bool ReadSchemeFile(const std::string& path, ColorScheme out[kSchemes], int& schemesRead) {
   schemesRead = 0;
-  // Only the first 96 bytes count, but a longer file is no reason to refuse it.
+  // The schemes lie at fixed offsets in the first 96 bytes; whatever follows
+  // them is never read, however long the file.
   std::string data;
-  if (ReadWholeFile(path, data, 1024 * 1024) != FileState::Read) return false;
+  if (ReadFileStart(path, data, kSchemes * sizeof(ColorScheme)) != FileState::Read) return false;
   const auto* buf = reinterpret_cast<const unsigned char*>(data.data());
   const size_t got = data.size();
   for (int n = 0; n < kSchemes && (static_cast<size_t>(n) + 1) * 24 <= got; ++n) {
@@ -48,12 +50,13 @@ std::string SchemeFileNotWrittenText(const std::string& path) {
 }
 
 void LoadCurrentScheme() {
-  // A scheme whose record is not whole in the file counts as a missing file:
-  // scheme A with its built-in colours.
+  // A scheme whose record the file does not hold whole has its built-in
+  // colours, as the colour dialog shows it; no file that reads, or an index
+  // outside the four schemes, gives scheme A.
   ColorScheme schemes[kSchemes];
   int read = 0;
-  if (g_CurScheme >= 0 && g_CurScheme < kSchemes && ReadSchemeFile(g_SchemeFile, schemes, read) && g_CurScheme < read) {
-    g_Colors = schemes[g_CurScheme];
+  if (g_CurScheme >= 0 && g_CurScheme < kSchemes && ReadSchemeFile(g_SchemeFile, schemes, read)) {
+    g_Colors = g_CurScheme < read ? schemes[g_CurScheme] : g_DefaultSchemes[g_CurScheme];
     return;
   }
   g_CurScheme = 0;

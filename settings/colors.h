@@ -28,11 +28,13 @@ extern const ColorScheme g_DefaultSchemes[kSchemes];
 // Full path of the colour-scheme file, set at start-up.
 extern std::string g_SchemeFile;
 
-// Fills g_Colors from the colour-scheme file by g_CurScheme, or scheme A.
+// Fills g_Colors with scheme g_CurScheme from the colour-scheme file, with its
+// built-in colours when the file does not hold it whole (as the colour dialog
+// shows it); with scheme A when no file reads or the index is no scheme.
 void LoadCurrentScheme();
 
-// Reads the schemes whose 24 bytes lie wholly within the file into out;
-// false when the file does not open.
+// Reads the schemes whose 24 bytes lie wholly within the file into out (only
+// its first 96 bytes are read); false when it is no regular file that opens.
 bool ReadSchemeFile(const std::string& path, ColorScheme out[kSchemes], int& schemesRead);
 
 // Writes all four schemes (96 bytes) through a temporary file renamed over the

@@ -7,8 +7,8 @@
 int g_LastSettingsPage = 0;
 
 const char* const kBadFileNameText =
-    "Dieser Dateiname kann nicht gespeichert werden: er darf kein Steuerzeichen enthalten und höchstens 4095 "
-    "Bytes lang sein.";
+    "Dieser Dateiname kann nicht gespeichert werden: er darf kein Steuerzeichen enthalten, nicht mit einem "
+    "Leerzeichen beginnen oder enden und höchstens 4095 Bytes lang sein.";
 
 namespace {
 
@@ -17,12 +17,17 @@ constexpr const char* kOptions = "Options";
 // Stored values outside a control's range would leave a radio group or the
 // level list without a selection; the page shows the built-in value instead.
 int InRange(int value, int lo, int hi, int builtIn) { return (value >= lo && value <= hi) ? value : builtIn; }
-int Check(int value, int builtIn) { return InRange(value, 0, 1, builtIn); }
+// The game runs a check-box option for any value but 0, so the box shows such
+// a value ticked, and OK stores it as 1.
+int Check(int value) { return value != 0 ? 1 : 0; }
 
 }  // namespace
 
 bool StorableFileName(const std::string& name) {
   if (name.size() > kMaxFileNameBytes) return false;
+  // The settings file drops the blanks around a value, and the next start
+  // would look for another file.
+  if (!name.empty() && (name.front() == ' ' || name.back() == ' ')) return false;
   for (const char c : name)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
   return true;
@@ -45,11 +50,11 @@ bool ParseSpeed(const std::string& text, int& speed, std::string& message) {
 // ---- Aussehen -----------------------------------------------------------------
 
 void VisOpts::Load() {
-  m_hitShake = Check(g_HitShake, 1);
-  m_diceAsIcons = Check(g_DiceAsIcons, 1);
-  m_clockwise = Check(g_ClockWise, 0);
+  m_hitShake = Check(g_HitShake);
+  m_diceAsIcons = Check(g_DiceAsIcons);
+  m_clockwise = Check(g_ClockWise);
   m_highlight = InRange(g_HighLight, 0, 2, 2);
-  m_showProgress = Check(g_ShowProgress, 1);
+  m_showProgress = Check(g_ShowProgress);
   m_autoFinish = InRange(g_AutoFinish, 0, 2, 2);
   m_speed = 50 - g_SpeedDelay;
 }
@@ -68,7 +73,9 @@ void VisOpts::Apply(RunningGame& game) {
   ini.WriteInt(kOptions, "AutoFinish", g_AutoFinish);
   ini.WriteInt(kOptions, "Speed", m_speed);
   g_SpeedDelay = 50 - m_speed;
-  if (m_clockwise != g_ClockWise) {
+  // A stored value other than 1 lays the board out clockwise as well: only a
+  // change between off and on rebuilds the board.
+  if ((m_clockwise != 0) != (g_ClockWise != 0)) {
     game.ChangeClockWise(m_clockwise);
     ini.WriteInt(kOptions, "ClockWise", g_ClockWise);
   }
@@ -78,10 +85,10 @@ void VisOpts::Apply(RunningGame& game) {
 
 void PlayOpts::Load() {
   m_level = InRange(g_LevelOfPlay, 0, 2, 2);
-  m_autoChangeTurn = Check(g_AutoChangeTurn, 0);
-  m_useCube = Check(g_UseCube, 0);
-  m_autoForcedMoves = Check(g_AutoForcedMoves, 0);
-  m_intelMoves = Check(g_IntelMoves, 0);
+  m_autoChangeTurn = Check(g_AutoChangeTurn);
+  m_useCube = Check(g_UseCube);
+  m_autoForcedMoves = Check(g_AutoForcedMoves);
+  m_intelMoves = Check(g_IntelMoves);
   m_computerScore = g_Score[SideComputer];
   m_humanScore = g_Score[SideHuman];
   m_firstMoveBy = InRange(g_FirstMoveBy, 0, 2, 2);
@@ -124,7 +131,7 @@ void DiceOpts::Apply(RunningGame& game) {
 void SndOpts::Load() {
   for (int i = 0; i < kSoundEvents; ++i) {
     m_file[i] = g_SoundFiles[i];
-    m_activeFlag[i] = Check(g_SoundActive[i], 0);
+    m_activeFlag[i] = Check(g_SoundActive[i]);
   }
   m_cur = 0;
 }

@@ -35,7 +35,8 @@ constexpr int kSettingsPages = 4;
 
 // The settings file keeps one name per line and at most this many bytes of it.
 constexpr size_t kMaxFileNameBytes = 4095;
-// A file name the settings file can hold: no control character, not too long.
+// A file name the settings file can hold: no control character, no blank at
+// either end, not too long.
 bool StorableFileName(const std::string& name);
 // A name the page may keep: storable, or the one in use already (which came
 // from the settings file and goes back into it unchanged).

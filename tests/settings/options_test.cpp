@@ -167,10 +167,11 @@ TEST_F(LoadOptionsTest, CurrentSchemeComesFromTheSchemeFile) {
   EXPECT_EQ(g_CurScheme, 1);
   for (int c = 0; c < kColorSlots; ++c) EXPECT_EQ(g_Colors[c], static_cast<Color>(0x112200 + 16 + c));
 
-  // A scheme not whole in the file falls back to scheme A's built-in colours.
+  // A scheme not whole in the file keeps its index and its built-in colours.
   Load("[Options]\nCurScheme=3\n");
-  EXPECT_EQ(g_CurScheme, 0);
-  EXPECT_EQ(g_Colors, g_DefaultSchemes[0]);
+  EXPECT_EQ(g_CurScheme, 3);
+  EXPECT_EQ(g_Colors, g_DefaultSchemes[3]);
+  // An index that names no scheme gives scheme A.
   Load("[Options]\nCurScheme=-2147483648\n");
   EXPECT_EQ(g_CurScheme, 0);
   EXPECT_EQ(g_Colors, g_DefaultSchemes[0]);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,8 +23,9 @@ class SettingsPagesTest : public ::testing::Test {
   RecordingGame game;
 };
 
-// A stored value outside its control's range shows the built-in value; one in
-// range shows as it is.
+// A stored value outside a list's or a radio group's range shows the built-in
+// value; one in range shows as it is. A check box shows what the game does with
+// the stored value: ticked for anything but 0.
 TEST_F(SettingsPagesTest, FirstShowingBringsStoredValuesIntoRange) {
   struct Case {
     const char* name;
@@ -74,7 +76,28 @@ TEST_F(SettingsPagesTest, FirstShowingBringsStoredValuesIntoRange) {
          p.Load();
          return p.m_useCube;
        },
-       0},
+       1},
+      {"AutoChangeTurn", &g_AutoChangeTurn, 2,
+       [] {
+         PlayOpts p;
+         p.Load();
+         return p.m_autoChangeTurn;
+       },
+       1},
+      {"AutoForcedMoves", &g_AutoForcedMoves, -1,
+       [] {
+         PlayOpts p;
+         p.Load();
+         return p.m_autoForcedMoves;
+       },
+       1},
+      {"IntelMoves", &g_IntelMoves, 3,
+       [] {
+         PlayOpts p;
+         p.Load();
+         return p.m_intelMoves;
+       },
+       1},
       {"IntelMoves", &g_IntelMoves, 1,
        [] {
          PlayOpts p;
@@ -123,7 +146,7 @@ TEST_F(SettingsPagesTest, FirstShowingBringsStoredValuesIntoRange) {
          v.Load();
          return v.m_clockwise;
        },
-       0},
+       1},
       {"SpeedDelay", &g_SpeedDelay, 12,
        [] {
          VisOpts v;
@@ -158,6 +181,20 @@ TEST_F(SettingsPagesTest, FirstShowingBringsStoredValuesIntoRange) {
          s.Load();
          return s.m_activeFlag[4];
        },
+       1},
+      {"DiceSoundActive", &g_SoundActive[SoundDice], 2,
+       [] {
+         SndOpts s;
+         s.Load();
+         return s.m_activeFlag[0];
+       },
+       1},
+      {"DiceSoundActive", &g_SoundActive[SoundDice], 0,
+       [] {
+         SndOpts s;
+         s.Load();
+         return s.m_activeFlag[0];
+       },
        0},
   };
   for (const Case& c : cases) {
@@ -165,6 +202,32 @@ TEST_F(SettingsPagesTest, FirstShowingBringsStoredValuesIntoRange) {
     *c.option = c.stored;
     EXPECT_EQ(c.shown(), c.expected) << c.name << " " << c.stored;
   }
+}
+
+// DiceSoundActive=2 plays the dice sound and UseCube=2 offers the cube: OK
+// keeps them on, stored as 1. ClockWise=2 lays the board out clockwise already,
+// so the ticked box is no change: no rebuild, and the key is not written.
+TEST_F(SettingsPagesTest, OKKeepsACheckBoxOptionStoredAsAnyNonZeroValueOn) {
+  g_SoundActive[SoundDice] = 2;
+  g_UseCube = 2;
+  g_ClockWise = 2;
+  SndOpts s;
+  s.Load();
+  s.Apply(game);
+  PlayOpts p;
+  p.Load();
+  p.Apply(game);
+  VisOpts v;
+  v.Load();
+  v.Apply(game);
+  const Lines lines = game.Lines();
+  for (const char* line : {"DiceSoundActive=1", "UseCube=1"})
+    EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+  EXPECT_EQ(g_SoundActive[SoundDice], 1);
+  EXPECT_EQ(g_UseCube, 1);
+  EXPECT_TRUE(game.calls.empty());
+  EXPECT_EQ(g_ClockWise, 2);
+  for (const std::string& line : lines) EXPECT_NE(line.rfind("ClockWise=", 0), 0u) << line;
 }
 
 TEST_F(SettingsPagesTest, SpeedFieldTakesOnlyWholeNumbersFromOneToFifty) {
@@ -242,6 +305,11 @@ TEST_F(SettingsPagesTest, FileNamesTheSettingsFileCannotHoldAreRefused) {
       {"a\rb", false},
       {"tab\there", false},
       {"del\x7F", false},
+      // The settings file drops blanks around a value.
+      {" rolls.txt", false},
+      {"rolls.txt ", false},
+      {" ", false},
+      {"Meine Würfel.txt", true},
   };
   for (const auto& c : cases) EXPECT_EQ(StorableFileName(c.name), c.storable) << c.name.substr(0, 20);
 
