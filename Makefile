@@ -4,7 +4,8 @@
 #                  running game and the animation's pace, measured
 # make install   - install the game under PREFIX (default /usr/local; DESTDIR
 #                  for a staging directory)
-# make uninstall - remove what the last install put in place
+# make uninstall - remove what the last install put in place, and the
+#                  directories it created
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -41,11 +42,12 @@ bench: build
 # A tree built before is only brought up to date (no new configure), so that
 # "sudo make install" after "make run" leaves the build directory as it was.
 # The list of installed files is kept apart from cmake's own manifest, which
-# every later install (the tests' too) overwrites.
+# every later install (the tests' too) overwrites. The list of an install
+# before tells the new one which directories are the game's own already.
 INSTALLED ?= $(BUILD)/installed-files.txt
 install: $(if $(wildcard $(BUILD)/CMakeCache.txt),,configure)
 	@cmake --build $(BUILD) -j $(JOBS)
-	@cmake --install $(BUILD) --prefix $(PREFIX) --strip
+	@TREMAW_PREVIOUS_MANIFEST="$(abspath $(INSTALLED))" cmake --install $(BUILD) --prefix $(PREFIX) --strip
 	@mv -f $(BUILD)/install_manifest.txt $(INSTALLED)
 
 uninstall:
@@ -81,4 +83,4 @@ format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-asan-gui
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-asan-gui $(BUILD)-fuzz

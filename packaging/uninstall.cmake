@@ -1,6 +1,7 @@
-# Removes what the last install put in place, as its manifest lists it (under
-# the same DESTDIR), and then the game's own directories (named tremaw) when
-# they are left empty.
+# Removes what the last install put in place, as its manifest lists it: the
+# files (under the same DESTDIR), then the directories the install created
+# (created_dirs.cmake notes them, as they stand on disk), each once it is
+# empty. A directory that was there before the install stays.
 #   [DESTDIR=...] cmake -DMANIFEST=<build>/install_manifest.txt -P uninstall.cmake
 if(NOT EXISTS "${MANIFEST}")
   message(STATUS "Nothing to uninstall: ${MANIFEST} does not exist.")
@@ -9,19 +10,26 @@ endif()
 file(STRINGS "${MANIFEST}" installed)
 set(dirs "")
 foreach(path IN LISTS installed)
+  if(path MATCHES "/$")
+    list(APPEND dirs "${path}")
+    continue()
+  endif()
   set(path "$ENV{DESTDIR}${path}")
   if(EXISTS "${path}" OR IS_SYMLINK "${path}")
     message(STATUS "Removing: ${path}")
     file(REMOVE "${path}")
   endif()
-  get_filename_component(dir "${path}" DIRECTORY)
-  get_filename_component(name "${dir}" NAME)
-  if(name STREQUAL "tremaw")
-    list(APPEND dirs "${dir}")
-  endif()
 endforeach()
-list(REMOVE_DUPLICATES dirs)
+# Inner directories first: a directory sorts before everything inside it.
+list(SORT dirs)
+list(REVERSE dirs)
 foreach(dir IN LISTS dirs)
-  execute_process(COMMAND rmdir "${dir}" ERROR_QUIET)
+  if(IS_DIRECTORY "${dir}")
+    # rmdir leaves a directory that still holds something.
+    execute_process(COMMAND rmdir "${dir}" RESULT_VARIABLE kept ERROR_QUIET)
+    if(kept EQUAL 0)
+      message(STATUS "Removing: ${dir}")
+    endif()
+  endif()
 endforeach()
 file(REMOVE "${MANIFEST}")

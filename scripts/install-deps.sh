@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the installed game need,
 # when they are missing. As root it uses apt-get; otherwise it prints the exact
-# command (for root, and with sudo) and stops.
+# commands (for root, and with sudo) that install the same, and stops.
 set -euo pipefail
 
 packages=(
@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libwxgtk3.2-dev libsdl2-dev libsdl2-mixer-dev
   xvfb xauth fonts-dejavu-core zip
-  librsvg2-bin libx11-dev xdg-utils
+  librsvg2-bin librsvg2-common libx11-dev xdg-utils
   desktop-file-utils appstream xdotool x11-utils
   clang libclang-rt-14-dev clang-format
 )
@@ -25,15 +25,19 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
+# Only what is listed here: recommended packages stay out, so the list names
+# everything the game and its tests need (GTK's SVG loader, librsvg2-common,
+# for the theme's symbols, for one).
+install=(apt-get install -y --no-install-recommends "${missing[@]}")
 if [ "$(id -u)" -eq 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  "${install[@]}" -qq
 else
   echo "These packages are missing. Install them as root with:" >&2
-  echo "  apt-get install -y ${missing[*]}" >&2
+  echo "  apt-get update && ${install[*]}" >&2
   echo "or with sudo:" >&2
-  echo "  sudo apt-get install -y ${missing[*]}" >&2
+  echo "  sudo apt-get update && sudo ${install[*]}" >&2
   exit 1
 fi

@@ -3,7 +3,8 @@
 # installed tree and validates its desktop entry and metainfo, then starts the
 # launcher with a fresh HOME on the display, as a new player would from the
 # menu, checks that the game's files land in the player's own directory, and
-# at last "make uninstall" leaves nothing behind.
+# at last, after a second install over the first, "make uninstall" leaves the
+# prefix exactly as it was before.
 #   installed_game_test.sh <build directory>
 set -euo pipefail
 build=$(cd "${1:?build directory}" && pwd)
@@ -26,6 +27,15 @@ fail() {
 }
 
 # ---- the installed tree ----------------------------------------------------
+# A prefix that holds some of the install's directories already: a menu entry
+# of another program, an empty icon folder, an empty bin.
+mkdir -p "$tmp/root/opt/kolvar/share/applications" "$tmp/root/opt/kolvar/share/icons/hicolor/48x48" \
+  "$tmp/root/opt/kolvar/bin"
+printf '[Desktop Entry]\nName=Other\n' >"$tmp/root/opt/kolvar/share/applications/other.desktop"
+snapshot() {  # every entry under the staging root with its mode, and every file's contents
+  (cd "$tmp/root" && find . -printf '%y %m %p %l\n' | LC_ALL=C sort && find . -type f -exec sha256sum {} + | LC_ALL=C sort)
+}
+snapshot >"$tmp/before"
 make -s -C "$src" install BUILD="$build" PREFIX=/opt/kolvar DESTDIR="$tmp/root" \
   INSTALLED="$tmp/installed-files" JOBS=1 >/dev/null
 prefix=$tmp/root/opt/kolvar
@@ -108,7 +118,19 @@ done
 grep -qs '^\[Game\]' "$dir/tremaw.ini" && grep -qs '^Human=0' "$dir/tremaw.ini" &&
   grep -qs '^Computer=0' "$dir/tremaw.ini" || fail "no scores in $dir/tremaw.ini"
 [ -f "$dir/tremaw.ini" ] && [ ! -L "$dir/tremaw.ini" ] || fail "tremaw.ini is not a file of its own"
+# The settings dialog (F9) shows radio buttons, whose symbols GTK's theme
+# draws from SVG files. With every loader and file the game needs installed,
+# it prints nothing, at start or here.
+xdotool key --window "$win" --clearmodifiers F9
+for i in $(seq 100); do
+  xdotool search --onlyvisible --pid "$game" --name '^Einstellungen$' >/dev/null 2>&1 && break
+  sleep 0.1
+done
+xdotool search --onlyvisible --pid "$game" --name '^Einstellungen$' >/dev/null 2>&1 || fail "no settings dialog"
+sleep 0.5
+xdotool key --clearmodifiers Escape
 stop
+[ ! -s "$tmp/game.log" ] || { cat "$tmp/game.log" >&2; fail "the game printed the above"; }
 [ ! -e "$home/tremaw.ini" ] || fail "tremaw.ini written into HOME"
 find "$tmp/root" -type f | sort | cmp -s - "$tmp/installed" || fail "the game wrote into the installation"
 
@@ -129,9 +151,9 @@ if xdpyinfo 2>/dev/null | grep -q GLX; then
 fi
 stop
 
-# ---- make uninstall ------------------------------------------------------------
+# ---- make uninstall, after an install over the first ----------------------------
+make -s -C "$src" install BUILD="$build" PREFIX=/opt/kolvar DESTDIR="$tmp/root" \
+  INSTALLED="$tmp/installed-files" JOBS=1 >/dev/null
 make -s -C "$src" uninstall BUILD="$build" DESTDIR="$tmp/root" INSTALLED="$tmp/installed-files" >/dev/null
-left=$(find "$tmp/root" -type f -o -type l)
-[ -z "$left" ] || fail "left after uninstall: $left"
-[ ! -e "$prefix/share/tremaw" ] && [ ! -e "$prefix/libexec/tremaw" ] || fail "the game's directories were left"
+snapshot | diff "$tmp/before" - >&2 || fail "the prefix is not as it was before the install"
 echo "installed game: all checks passed"
