@@ -92,7 +92,7 @@ void WxHost::Pause(int ms) {
   for (;;) {
     if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_UI);
     const auto now = std::chrono::steady_clock::now();
-    if (now >= end) break;
+    if (now >= end || m_windowGone) break;
     std::this_thread::sleep_until(std::min(end, now + std::chrono::milliseconds(kPauseSliceMs)));
   }
 }
