@@ -8,6 +8,7 @@
 #include <wx/button.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
+#include <wx/textctrl.h>
 #include <wx/timer.h>
 #include <wx/weakref.h>
 
@@ -109,13 +110,54 @@ TEST(SmallDialogs, FinishAndAboutShowTheirTexts) {
   EXPECT_EQ(LabelOf(about, IDC_ABOUT_TITLE), "Kolvar Backgammon");
   EXPECT_EQ(LabelOf(about, IDC_ABOUT_VERSION), "Version 1.0");
   EXPECT_EQ(LabelOf(about, IDC_ABOUT_DATE), "Tue Aug 28 15:48:21 2012");
-  EXPECT_EQ(LabelOf(about, IDC_ABOUT_INFO1), "Backgammon gegen den Computer");
-  EXPECT_EQ(LabelOf(about, IDC_ABOUT_INFO2), "Viel Vergnügen!");
   EXPECT_EQ(LabelOf(about, wxID_CANCEL), "&OK");
   EXPECT_EQ(DefaultId(about), wxID_CANCEL);
   EXPECT_EQ(about.FindWindow(IDC_ABOUT_TITLE)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
   EXPECT_NE(about.FindWindow(IDC_ABOUT_VERSION)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
   ExpectNoOverlaps(&about);
+}
+
+// The two information lines are borderless, read-only edit fields: they show
+// their text centred on the dialog's background, and the player can select
+// it to copy it.
+TEST(SmallDialogs, AboutInformationLinesCanBeSelected) {
+  AboutDlg about(nullptr, AboutBoxTexts());
+  about.Show();
+  RunEvents(300);
+  const wxImage shot = ShownPixels(&about);
+  ASSERT_TRUE(shot.IsOk());
+  const wxColour bg = about.GetBackgroundColour();
+  const struct {
+    int id;
+    const char* text;
+  } lines[] = {{IDC_ABOUT_INFO1, "Backgammon gegen den Computer"}, {IDC_ABOUT_INFO2, "Viel Vergnügen!"}};
+  for (const auto& line : lines) {
+    SCOPED_TRACE(line.text);
+    auto* edit = dynamic_cast<wxTextCtrl*>(about.FindWindow(line.id));
+    ASSERT_NE(edit, nullptr) << "not a text field";
+    EXPECT_EQ(Utf8(edit->GetValue()), line.text);
+    EXPECT_FALSE(edit->IsEditable());
+    EXPECT_TRUE(edit->HasFlag(wxTE_MULTILINE));
+    edit->SetSelection(0, 4);
+    EXPECT_EQ(Utf8(edit->GetStringSelection()), std::string(line.text, 4));
+
+    // On the screen: the frame of the field is the dialog's background (no
+    // border), and the text's dark pixels lie as far from its left edge as
+    // from its right one.
+    const wxRect r = edit->GetRect();
+    int left = r.GetRight(), right = r.x;
+    bool frameClear = true;
+    for (int y = r.y; y <= r.GetBottom(); ++y)
+      for (int x = r.x; x <= r.GetRight(); ++x) {
+        const wxColour c(shot.GetRed(x, y), shot.GetGreen(x, y), shot.GetBlue(x, y));
+        const bool edge = x == r.x || x == r.GetRight() || y == r.y || y == r.GetBottom();
+        if (edge && c != bg) frameClear = false;
+        if (c.Red() + c.Green() + c.Blue() < 200) left = std::min(left, x), right = std::max(right, x);
+      }
+    EXPECT_TRUE(frameClear);
+    ASSERT_LE(left, right) << "no text shown";
+    EXPECT_NEAR(left - r.x, r.GetRight() - right, 3);
+  }
 }
 
 // The real modal loops, ended as the player would: Esc, the close box, Enter
