@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  libwxgtk3.2-dev libsdl2-dev libsdl2-mixer-dev
+  libwxgtk3.2-dev libgtk-3-dev libsdl2-dev libsdl2-mixer-dev
   xvfb xauth fonts-dejavu-core zip
   librsvg2-bin librsvg2-common libx11-dev xdg-utils
   desktop-file-utils appstream xdotool x11-utils

@@ -1,6 +1,12 @@
 #include "ui/dialog_place.h"
 
+#include <wx/toplevel.h>
+
 #include <algorithm>
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
 
 void PlaceInDialogUnits(wxWindow* dlg, wxWindow* ctrl, int x, int y, int w, int h, Grow grow) {
   const wxPoint pos = dlg->ConvertDialogToPixels(wxPoint(x, y));
@@ -25,5 +31,29 @@ void SizeDialogInDialogUnits(wxWindow* dlg, int w, int h) {
     client.x = std::max(client.x, r.GetRight() + 1 + margin);
     client.y = std::max(client.y, r.GetBottom() + 1 + margin);
   }
+  if (auto* top = dynamic_cast<wxTopLevelWindow*>(dlg)) client.x = std::max(client.x, CaptionWidth(top->GetTitle()));
   dlg->SetClientSize(client);
+}
+
+int CaptionWidth(const wxString& caption) {
+#ifdef __WXGTK__
+  // A window like our dialogs (modal, fixed size), never shown, with a title
+  // bar of its own: the bar's natural width shows its title unshortened.
+  GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+  gtk_window_set_type_hint(GTK_WINDOW(window), GDK_WINDOW_TYPE_HINT_DIALOG);
+  gtk_window_set_modal(GTK_WINDOW(window), TRUE);
+  gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
+  GtkWidget* bar = gtk_header_bar_new();
+  gtk_header_bar_set_title(GTK_HEADER_BAR(bar), caption.utf8_str());
+  gtk_header_bar_set_show_close_button(GTK_HEADER_BAR(bar), TRUE);
+  gtk_widget_show(bar);
+  gtk_window_set_titlebar(GTK_WINDOW(window), bar);
+  int minimum = 0, natural = 0;
+  gtk_widget_get_preferred_width(bar, &minimum, &natural);
+  gtk_widget_destroy(window);
+  return natural;
+#else
+  (void)caption;
+  return 0;
+#endif
 }

@@ -13,5 +13,12 @@ enum class Grow { None, Height, Both };
 void PlaceInDialogUnits(wxWindow* dlg, wxWindow* ctrl, int x, int y, int w, int h, Grow grow);
 
 // Sets the dialog's client size from the template's size in dialog units,
-// enlarged where grown controls would otherwise stick out.
+// enlarged where grown controls would otherwise stick out, and for a top-level
+// window as wide as its caption needs (CaptionWidth).
 void SizeDialogInDialogUnits(wxWindow* dlg, int w, int h);
+
+// The width a title bar needs to show caption whole: GTK's own title bar laid
+// out for a dialog with this caption (the caption in the theme's title font,
+// its padding and the close button). Window managers draw dialog frames in
+// the same theme, and without one GTK draws this very bar.
+int CaptionWidth(const wxString& caption);

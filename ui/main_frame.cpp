@@ -20,6 +20,7 @@
 #include "ui/images.h"
 #include "ui/input.h"
 #include "ui/menus.h"
+#include "ui/native_window.h"
 #include "ui/wx_convert.h"
 #include "ui/wx_host.h"
 #include "ui/wx_ids.h"
@@ -57,6 +58,8 @@ MainFrame::MainFrame(MainFrameSetup setup)
   Bind(wxEVT_MENU_HIGHLIGHT, &MainFrame::OnMenuHighlight, this);
   Bind(wxEVT_MENU_CLOSE, &MainFrame::OnMenuClose, this);
   Bind(wxEVT_TIMER, &MainFrame::OnTimerEvent, this);
+  // Left alive without its window the program would only sleep on.
+  WatchForOutsideDestroy(this, [this]() { WindowDestroyedOutside(); });
   m_canvas->Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
     OnCanvasSize();
     e.Skip();
@@ -537,6 +540,11 @@ void MainFrame::CloseWindow() {
   m_closeRequested = true;
   // Outside the core's handlers the close comes once the current event is done.
   if (m_pumpDepth == 0) CallAfter([this]() { AfterCore(); });
+}
+
+void MainFrame::WindowDestroyedOutside() {
+  if (m_host) m_host->WindowGone();
+  CloseWindow();
 }
 
 void MainFrame::ShowHelp(int context) {

@@ -74,6 +74,10 @@ class MainFrame : public wxFrame, public View, public FrameServices {
   const std::vector<std::string>& LogLinesShown() const { return m_logLines; }
   bool RepaintPending() const { return m_repaintPending; }
   bool ShuttingDown() const { return m_closing; }
+  // Another X client destroyed the window: the frame closes as its close box
+  // closes it, once the game's current handler is done, which then runs
+  // without pauses.
+  void WindowDestroyedOutside();
   bool TimerRunning() const;
   Color Background() const { return m_background; }
   // The trend bar as shown: false when none is drawn.

@@ -5,6 +5,7 @@
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 
 #include <algorithm>
 #include <initializer_list>
@@ -119,11 +120,14 @@ AboutDlg::AboutDlg(wxWindow* parent, const AboutTexts& texts)
   PlaceInDialogUnits(this, date, 18, 43, 109, 8, Grow::Both);
   auto* bottom = new wxStaticBox(this, wxID_ANY, wxString());
   PlaceInDialogUnits(this, bottom, 10, 66, 171, 47, Grow::None);
-  constexpr long kCentred = wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE;
-  auto* info1 = new wxStaticText(this, IDC_ABOUT_INFO1, Wx(texts.info1), wxDefaultPosition, wxDefaultSize, kCentred);
-  PlaceInDialogUnits(this, info1, 20, 79, 153, 12, Grow::Height);
-  auto* info2 = new wxStaticText(this, IDC_ABOUT_INFO2, Wx(texts.info2), wxDefaultPosition, wxDefaultSize, kCentred);
-  PlaceInDialogUnits(this, info2, 57, 97, 79, 12, Grow::Height);
+  // The information lines are text the player can select and copy: read-only
+  // edit fields without a border, on the dialog's background.
+  constexpr long kInfoStyle = wxTE_MULTILINE | wxTE_READONLY | wxTE_CENTRE | wxTE_NO_VSCROLL | wxBORDER_NONE;
+  auto* info1 = new wxTextCtrl(this, IDC_ABOUT_INFO1, Wx(texts.info1), wxDefaultPosition, wxDefaultSize, kInfoStyle);
+  PlaceInDialogUnits(this, info1, 20, 79, 153, 12, Grow::None);
+  auto* info2 = new wxTextCtrl(this, IDC_ABOUT_INFO2, Wx(texts.info2), wxDefaultPosition, wxDefaultSize, kInfoStyle);
+  PlaceInDialogUnits(this, info2, 57, 97, 79, 12, Grow::None);
+  for (wxTextCtrl* info : {info1, info2}) info->SetBackgroundColour(GetBackgroundColour());
   // The only button closes the box as Cancel does.
   auto* ok = new wxButton(this, wxID_CANCEL, Wx("&OK"));
   PlaceInDialogUnits(this, ok, 197, 99, 50, 14, Grow::Both);

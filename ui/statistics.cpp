@@ -103,11 +103,15 @@ void StatDlg::Build() {
   line(-1, false, 336, 106, 49, 1);
 
   // The whole dialog takes the board's background; push buttons keep their
-  // own face, as buttons do, and the etched lines their shading.
+  // own face, as buttons do, and the etched lines their shading. The radio
+  // buttons show the dialog's background through them: a colour of their own
+  // would also paint over the theme's round mark, leaving the chosen one
+  // without its dot and the others looking greyed out.
   const wxColour bg = Wxc(g_Colors[ColorBackground]);
   SetBackgroundColour(bg);
   for (wxWindow* child : GetChildren())
-    if (!dynamic_cast<wxButton*>(child) && !dynamic_cast<wxStaticLine*>(child)) child->SetBackgroundColour(bg);
+    if (!dynamic_cast<wxButton*>(child) && !dynamic_cast<wxStaticLine*>(child) && !dynamic_cast<wxRadioButton*>(child))
+      child->SetBackgroundColour(bg);
 
   SizeDialogInDialogUnits(this, kWidthDu, kHeightDu);
 }

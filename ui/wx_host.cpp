@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/msgdlg.h>
+#include <wx/sizer.h>
 
 #include <algorithm>
 #include <thread>
@@ -13,9 +14,22 @@
 
 #include "platform/sound.h"
 #include "platform/surface.h"
+#include "ui/dialog_place.h"
 #include "ui/images.h"
 #include "ui/input.h"
 #include "ui/wx_text.h"
+
+namespace {
+// The generic box, at least as wide as its caption needs.
+class GameMessageBox : public wxGenericMessageDialog {
+ public:
+  using wxGenericMessageDialog::wxGenericMessageDialog;
+
+ protected:
+  // Called while the box lays itself out, with its top-level sizer.
+  void AddMessageDialogDetails(wxSizer* sizer) override { sizer->Add(CaptionWidth(GetTitle()), 0); }
+};
+}  // namespace
 
 long MessageBoxStyle(unsigned type) {
   long style = 0;
@@ -92,7 +106,7 @@ void WxHost::Pause(int ms) {
   for (;;) {
     if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_UI);
     const auto now = std::chrono::steady_clock::now();
-    if (now >= end) break;
+    if (now >= end || m_windowGone) break;
     std::this_thread::sleep_until(std::min(end, now + std::chrono::milliseconds(kPauseSliceMs)));
   }
 }
@@ -101,7 +115,7 @@ int WxHost::MessageBox(const std::string& text, unsigned type) {
   if (m_answer) return m_answer(text, type);
   // GTK 3's own message box shows no icon whatever it is asked for; the
   // generic box draws the one the message names.
-  wxGenericMessageDialog box(m_parent, Wx(text), Wx(m_caption), MessageBoxStyle(type));
+  GameMessageBox box(m_parent, Wx(text), Wx(m_caption), MessageBoxStyle(type));
   box.SetOKCancelLabels(wxString::FromUTF8("OK"), wxString::FromUTF8("Abbrechen"));
   if ((type & MB_TYPEMASK) == MB_YESNOCANCEL)
     box.SetYesNoCancelLabels(wxString::FromUTF8("&Ja"), wxString::FromUTF8("&Nein"), wxString::FromUTF8("Abbrechen"));

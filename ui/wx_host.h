@@ -37,6 +37,9 @@ class WxHost : public Host {
 
   // The frame is going away: no cursor or input call reaches its windows.
   void Detach();
+  // The frame's window is gone from the screen: pauses, the running one
+  // too, end at once, since nothing is left to show during them.
+  void WindowGone() { m_windowGone = true; }
 
   uint32_t TickCount() override;
   void Pause(int ms) override;
@@ -67,4 +70,5 @@ class WxHost : public Host {
   wxCursor m_confirmCursor;
   int m_busyDepth = 0;
   bool m_confirmShown = false;
+  bool m_windowGone = false;
 };

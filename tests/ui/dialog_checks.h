@@ -1,7 +1,9 @@
 #pragma once
 // Checks that the window tests make on every dialog.
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 #include <wx/dialog.h>
+#include <wx/image.h>
 #include <wx/statbox.h>
 #include <wx/statline.h>
 #include <wx/window.h>
@@ -44,4 +46,23 @@ inline std::vector<int> HelpAskedBy(wxDialog& dlg) {
   }
   SetDialogHelpHook(nullptr);
   return asked;
+}
+
+// A shown top-level window as the X server holds it on the screen (nothing
+// may lie over it).
+inline wxImage ShownPixels(wxWindow* top) {
+  GdkWindow* window = gtk_widget_get_window(top->GetHandle());
+  if (window == nullptr) return wxImage();
+  const int w = gdk_window_get_width(window), h = gdk_window_get_height(window);
+  GdkPixbuf* shot = gdk_pixbuf_get_from_window(window, 0, 0, w, h);
+  if (shot == nullptr) return wxImage();
+  wxImage img(w, h);
+  const int channels = gdk_pixbuf_get_n_channels(shot), stride = gdk_pixbuf_get_rowstride(shot);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const guchar* p = gdk_pixbuf_get_pixels(shot) + y * stride + x * channels;
+      img.SetRGB(x, y, p[0], p[1], p[2]);
+    }
+  g_object_unref(shot);
+  return img;
 }

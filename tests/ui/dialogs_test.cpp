@@ -15,6 +15,7 @@
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <tuple>
@@ -29,7 +30,9 @@
 #include "settings/options.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/temp_dir.h"
+#include "tests/ui/dialog_actions.h"
 #include "tests/ui/dialog_checks.h"
+#include "tests/ui/gui_support.h"
 #include "ui/dialog_help.h"
 #include "ui/dice_entry.h"
 #include "ui/help.h"
@@ -153,6 +156,72 @@ TEST_F(DialogsTest, StatisticsDialogShowsTheGameAndAnswers) {
   EXPECT_EQ(host.sounds.size(), 1u);
   EXPECT_EQ(g_Trend.games, 4);
   EXPECT_EQ(ReadTrendFile(g_GraphFile), g_Trend);
+}
+
+// The pixels inside a radio button's round mark as the screen shows them: the
+// disc within its ring (the ring's edge blends with what lies around it). The
+// mark sits at the button's left, in a square of the button's height.
+std::vector<wxUint32> MarkPixels(const wxImage& shot, const wxRect& r) {
+  auto at = [&shot](int x, int y) {
+    return wxUint32(shot.GetRed(x, y)) << 16 | wxUint32(shot.GetGreen(x, y)) << 8 | shot.GetBlue(x, y);
+  };
+  const wxUint32 around = at(r.x, r.y);
+  int left = r.x + r.height, right = r.x - 1, top = r.y + r.height, bottom = r.y - 1;
+  for (int y = r.y; y < r.y + r.height; ++y)
+    for (int x = r.x; x < r.x + r.height; ++x)
+      if (at(x, y) != around) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+  std::vector<wxUint32> inner;
+  const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0, radius = (right - left + 1) / 2.0 - 3;
+  for (int y = top; y <= bottom; ++y)
+    for (int x = left; x <= right; ++x)
+      if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius) inner.push_back(at(x, y));
+  return inner;
+}
+
+// On the board's background the player sees which way the next game starts,
+// and that all three ways can be chosen: each radio button is drawn as the
+// theme draws a chosen or a free one, and the mark moves with the choice.
+TEST_F(DialogsTest, StatisticsRadioButtonsShowTheChoice) {
+  // The theme's chosen and free radio buttons, on a plain dialog.
+  std::vector<wxUint32> chosen, free;
+  {
+    wxDialog plain(nullptr, wxID_ANY, "Radio");
+    auto* on = new wxRadioButton(&plain, wxID_ANY, "A", wxPoint(10, 10), wxDefaultSize, wxRB_GROUP);
+    auto* off = new wxRadioButton(&plain, wxID_ANY, "B", wxPoint(10, 50));
+    on->SetValue(true);
+    plain.Show();
+    RunEvents(300);
+    const wxImage shot = ShownPixels(&plain);
+    chosen = MarkPixels(shot, on->GetRect());
+    free = MarkPixels(shot, off->GetRect());
+  }
+  ASSERT_FALSE(chosen.empty());
+  ASSERT_NE(chosen, free);
+
+  StatDlg dlg(nullptr, SideHuman, nullptr);
+  const int ids[3] = {IDC_STAT_NEW, IDC_STAT_SAME, IDC_STAT_SWAPPED};
+  wxRadioButton* radio[3];
+  for (int i = 0; i < 3; ++i) {
+    radio[i] = dynamic_cast<wxRadioButton*>(dlg.Control(ids[i]));
+    ASSERT_NE(radio[i], nullptr);
+  }
+  dlg.Show();
+  for (int choice : {0, 2, 1}) {
+    SCOPED_TRACE(choice);
+    if (choice != 0) ChooseRadio(radio[choice]);
+    // Past the theme's transition from one mark to the other.
+    RunEvents(500);
+    const wxImage shot = ShownPixels(&dlg);
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_TRUE(radio[i]->IsEnabled()) << i;
+      EXPECT_TRUE(MarkPixels(shot, radio[i]->GetRect()) == (i == choice ? chosen : free))
+          << "radio button " << i << (i == choice ? " shows no mark" : " is not drawn as a free choice");
+    }
+  }
+  EXPECT_EQ(dlg.ReadChoice(), 1);
 }
 
 // The real modal loops, ended as the player would: the close box, the

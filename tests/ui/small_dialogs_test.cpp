@@ -3,11 +3,15 @@
 #include "dialogs/small_dialogs.h"
 
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 #include <stdlib.h>
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/dcmemory.h>
 #include <wx/radiobut.h>
+#include <wx/settings.h>
 #include <wx/statbox.h>
+#include <wx/textctrl.h>
 #include <wx/timer.h>
 #include <wx/weakref.h>
 
@@ -17,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "app/dice.h"
 #include "app/game_dialogs.h"
 #include "app/game_state.h"
 #include "app/position_file.h"
@@ -25,6 +30,8 @@
 #include "resources/ids.h"
 #include "settings/colors.h"
 #include "settings/options.h"
+#include "tests/settings/recording_game.h"
+#include "tests/support/fake_host.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/dialog_checks.h"
 #include "tests/ui/frame_fixture.h"
@@ -109,13 +116,146 @@ TEST(SmallDialogs, FinishAndAboutShowTheirTexts) {
   EXPECT_EQ(LabelOf(about, IDC_ABOUT_TITLE), "Kolvar Backgammon");
   EXPECT_EQ(LabelOf(about, IDC_ABOUT_VERSION), "Version 1.0");
   EXPECT_EQ(LabelOf(about, IDC_ABOUT_DATE), "Tue Aug 28 15:48:21 2012");
-  EXPECT_EQ(LabelOf(about, IDC_ABOUT_INFO1), "Backgammon gegen den Computer");
-  EXPECT_EQ(LabelOf(about, IDC_ABOUT_INFO2), "Viel Vergnügen!");
   EXPECT_EQ(LabelOf(about, wxID_CANCEL), "&OK");
   EXPECT_EQ(DefaultId(about), wxID_CANCEL);
   EXPECT_EQ(about.FindWindow(IDC_ABOUT_TITLE)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
   EXPECT_NE(about.FindWindow(IDC_ABOUT_VERSION)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
   ExpectNoOverlaps(&about);
+}
+
+// The two information lines are borderless, read-only edit fields: they show
+// their text centred on the dialog's background, and the player can select
+// it to copy it.
+TEST(SmallDialogs, AboutInformationLinesCanBeSelected) {
+  AboutDlg about(nullptr, AboutBoxTexts());
+  about.Show();
+  RunEvents(300);
+  const wxImage shot = ShownPixels(&about);
+  ASSERT_TRUE(shot.IsOk());
+  const wxColour bg = about.GetBackgroundColour();
+  const struct {
+    int id;
+    const char* text;
+  } lines[] = {{IDC_ABOUT_INFO1, "Backgammon gegen den Computer"}, {IDC_ABOUT_INFO2, "Viel Vergnügen!"}};
+  for (const auto& line : lines) {
+    SCOPED_TRACE(line.text);
+    auto* edit = dynamic_cast<wxTextCtrl*>(about.FindWindow(line.id));
+    ASSERT_NE(edit, nullptr) << "not a text field";
+    EXPECT_EQ(Utf8(edit->GetValue()), line.text);
+    EXPECT_FALSE(edit->IsEditable());
+    EXPECT_TRUE(edit->HasFlag(wxTE_MULTILINE));
+    edit->SetSelection(0, 4);
+    EXPECT_EQ(Utf8(edit->GetStringSelection()), std::string(line.text, 4));
+
+    // On the screen: the frame of the field is the dialog's background (no
+    // border), and the text's dark pixels lie as far from its left edge as
+    // from its right one.
+    const wxRect r = edit->GetRect();
+    int left = r.GetRight(), right = r.x;
+    bool frameClear = true;
+    for (int y = r.y; y <= r.GetBottom(); ++y)
+      for (int x = r.x; x <= r.GetRight(); ++x) {
+        const wxColour c(shot.GetRed(x, y), shot.GetGreen(x, y), shot.GetBlue(x, y));
+        const bool edge = x == r.x || x == r.GetRight() || y == r.y || y == r.GetBottom();
+        if (edge && c != bg) frameClear = false;
+        if (c.Red() + c.Green() + c.Blue() < 200) left = std::min(left, x), right = std::max(right, x);
+      }
+    EXPECT_TRUE(frameClear);
+    ASSERT_LE(left, right) << "no text shown";
+    EXPECT_NEAR(left - r.x, r.GetRight() - right, 3);
+  }
+}
+
+void FindCloseButton(GtkWidget* widget, gpointer found) {
+  if (GTK_IS_BUTTON(widget) && gtk_style_context_has_class(gtk_widget_get_style_context(widget), "close"))
+    *static_cast<GtkWidget**>(found) = widget;
+  else if (GTK_IS_CONTAINER(widget))
+    gtk_container_forall(GTK_CONTAINER(widget), FindCloseButton, found);
+}
+
+// What a title bar needs to show a caption whole. Window managers draw it in
+// the system font in bold (GNOME's frames and GTK's own title bars alike),
+// beside the close button. Under Xvfb no window manager runs, so the need is
+// measured as one would meet it: the caption's width in that font, and the
+// width GTK gives the close button of a title bar.
+int CaptionNeed(const wxString& caption) {
+  wxBitmap bmp(1, 1);
+  wxMemoryDC dc(bmp);
+  dc.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).Bold());
+  const int text = dc.GetTextExtent(caption).x;
+  GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+  GtkWidget* bar = gtk_header_bar_new();
+  gtk_header_bar_set_show_close_button(GTK_HEADER_BAR(bar), TRUE);
+  gtk_window_set_titlebar(GTK_WINDOW(window), bar);
+  GtkWidget* close = nullptr;
+  FindCloseButton(bar, &close);
+  int minimum = 0, button = 0;
+  if (close != nullptr) gtk_widget_get_preferred_width(close, &minimum, &button);
+  gtk_widget_destroy(window);
+  EXPECT_GT(button, 0) << "GTK showed no close button";
+  return text + button;
+}
+
+// Every dialog of the game, and its message box, is at least as wide as its
+// caption needs; the narrow finish dialog keeps its buttons where the
+// template puts them.
+TEST(AllDialogs, AreAsWideAsTheirCaptions) {
+  TempDir tmp;
+  ResetOptionsToBuiltIn();
+  g_GraphFile = tmp.File("tremaw32.gph");
+  RecordingGame game;
+  g_SchemeFile = game.dir.File("tremaw32.clr");
+  FakeHost host;
+  WxGameDialogs dialogs(nullptr, &host);
+  dialogs.game = &game;
+  std::vector<std::string> seen;
+  auto check = [&seen](wxDialog& d) {
+    seen.push_back(Utf8(d.GetTitle()));
+    EXPECT_GE(d.GetClientSize().x, CaptionNeed(d.GetTitle())) << seen.back();
+  };
+  dialogs.answer = [&](wxDialog& d) {
+    check(d);
+    if (dynamic_cast<FinishDlg*>(&d) != nullptr) {
+      for (int id : {kFinishFast, kFinishSlow, static_cast<int>(wxID_CANCEL)})
+        EXPECT_EQ(d.FindWindow(id)->GetPosition().x, d.ConvertDialogToPixels(wxPoint(12, 16)).x);
+    }
+    return static_cast<int>(wxID_CANCEL);
+  };
+  DiceRoller dice;
+  dice.die[0] = dice.die[1] = 1;
+  (void)dialogs.Statistics(SideHuman);
+  dialogs.Run(dice);
+  (void)dialogs.GiveUp();
+  (void)dialogs.FinishSpeed();
+  dialogs.About();
+  (void)dialogs.Settings();
+  (void)dialogs.Colors();
+
+  // A message box, shown (it lays itself out as it opens), under a caption
+  // far longer than its text and button.
+  WxHost boxes(nullptr, nullptr, nullptr, nullptr, nullptr, "Kolvar Backgammon, die Partie gegen den Computer");
+  wxTimer guard;
+  guard.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+    for (wxWindow* w : wxTopLevelWindows)
+      if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) d->EndModal(wxID_ABORT);
+  });
+  guard.StartOnce(20000);
+  wxTheApp->CallAfter([&] {
+    for (wxWindow* w : wxTopLevelWindows)
+      if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) {
+        check(*d);
+        d->EndModal(wxID_OK);
+      }
+  });
+  (void)boxes.MessageBox("?", MB_OK);
+  EXPECT_TRUE(guard.IsRunning()) << "the message box did not end";
+
+  EXPECT_EQ(seen, (std::vector<std::string>{"Statistik", "Händisch würfeln", "Aufgeben", "Autom. beenden", "About",
+                                            "Einstellungen", "Wähle oder ändere Farbschema",
+                                            "Kolvar Backgammon, die Partie gegen den Computer"}));
+  ResetOptionsToBuiltIn();
+  g_GraphFile.clear();
+  g_SchemeFile.clear();
 }
 
 // The real modal loops, ended as the player would: Esc, the close box, Enter
