@@ -19,6 +19,7 @@
 #include "platform/random.h"
 #include "settings/options.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/game_fixture.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/test_board.h"
 
@@ -513,3 +514,36 @@ TEST(DiceListTest, CountsFindsAndRemovesTheDiceInPlay) {
     EXPECT_EQ(dice.count, c.countAfter) << c.count << " " << c.value;
   }
 }
+
+namespace {
+
+class DiceGameTest : public GameFixture {};
+
+// A new game starts its roll history afresh: a replay after it repeats only
+// its own rolls, not those of the game before.
+TEST_F(DiceGameTest, ANewGameStartsTheHistoryAfresh) {
+  UseRolls("3 1  4 2  6 5");
+  Start();
+  ASSERT_EQ(wnd->m_dice->history, (std::vector<uint8_t>{3, 1}));
+  wnd->NewGame();
+  wnd->m_replayDice = 1;
+  wnd->NewGame();
+  EXPECT_EQ(wnd->m_dice->die[0], 4);
+  EXPECT_EQ(wnd->m_dice->die[1], 2);
+}
+
+// Every start seeds the generator: two starts from the same generator state
+// do not roll alike.
+TEST_F(DiceGameTest, EachStartSeedsTheGenerator) {
+  std::vector<uint8_t> rolls[2];
+  for (std::vector<uint8_t>& r : rolls) {
+    wnd.reset();
+    SeedGameRand(1);
+    Start();
+    for (int i = 0; i < 8; ++i) wnd->m_dice->Roll(wnd->m_engine);
+    r = wnd->m_dice->history;
+  }
+  EXPECT_NE(rolls[0], rolls[1]);
+}
+
+}  // namespace
