@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 
 #include "app/text.h"
@@ -17,14 +18,18 @@
 namespace {
 
 constexpr uint8_t kNoDie = 0xFF;
+constexpr size_t kBlockBytes = 64 * 1024;
 
 uint8_t RandomDie() { return static_cast<uint8_t>(GameRand() % 6 + 1); }
 
 bool ValidDie(uint8_t value) { return value >= 1 && value <= 6; }
 
-// Opens the roll list for reading. Only a regular file is accepted: a pipe or
-// a device would block the game or never reach an end, and a directory has
-// nothing to read. The open itself never blocks, even if the name is swapped
+bool DieChar(char c) { return c >= '1' && c <= '6'; }
+
+// Opens the roll list for reading. Only a regular file of a roll list's size
+// is accepted: a pipe or a device would block the game or never reach an end,
+// a directory has nothing to read, and searching a huge file for a die would
+// freeze the game. The open itself never blocks, even if the name is swapped
 // for a FIFO between the two checks.
 FILE* OpenRollsFile() {
   std::string name = g_RollsFile;
@@ -37,7 +42,7 @@ FILE* OpenRollsFile() {
   if (stat(name.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
   int fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return nullptr;
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxRollsFileBytes) {
     close(fd);
     return nullptr;
   }
@@ -59,24 +64,36 @@ void DiceRoller::CloseListFile() {
 
 bool DiceRoller::ReadDie(uint8_t& value) {
   if (listFile == nullptr) {
+    m_blockPos = m_blockEnd = 0;
     listFile = OpenRollsFile();
     if (listFile == nullptr) return false;
   }
+  m_block.resize(kBlockBytes);
   // Only the real end starts the list again; reaching it twice for one die
-  // means the file holds no die at all (a read error ends the same way).
+  // means the file holds no die at all (a read error ends the same way). A
+  // file that grew beyond any roll list since it was opened ends so too.
   bool wrapped = false;
+  long long searched = 0;
   for (;;) {
-    int c = std::fgetc(listFile);
-    if (c == EOF) {
-      if (wrapped) return false;
-      wrapped = true;
-      std::rewind(listFile);
-      continue;
-    }
-    if (c >= '1' && c <= '6') {
-      value = static_cast<uint8_t>(c - '0');
+    const char* begin = m_block.data() + m_blockPos;
+    const char* end = m_block.data() + m_blockEnd;
+    const char* die = std::find_if(begin, end, DieChar);
+    if (die != end) {
+      value = static_cast<uint8_t>(*die - '0');
+      m_blockPos = static_cast<size_t>(die - m_block.data()) + 1;
       return true;
     }
+    m_blockPos = m_blockEnd = 0;
+    if (searched > 2 * kMaxRollsFileBytes) return false;
+    const size_t n = std::fread(m_block.data(), 1, m_block.size(), listFile);
+    if (n > 0) {
+      m_blockEnd = n;
+      searched += static_cast<long long>(n);
+      continue;
+    }
+    if (wrapped || std::ferror(listFile) != 0) return false;
+    wrapped = true;
+    std::rewind(listFile);
   }
 }
 

@@ -2,6 +2,7 @@
 // The dice object: the dice of the turn in play, every roll of a game from the
 // random generator, the manual dialog or a roll-list file, and the roll history
 // that lets the next game replay the same rolls.
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -9,6 +10,10 @@
 class Engine;
 class Host;
 struct DiceRoller;
+
+// No roll list needs more: a larger file is refused at once rather than
+// searched for a die.
+constexpr long long kMaxRollsFileBytes = 16LL * 1024 * 1024;
 
 // The manual-dice dialog as the roller runs it: shows die[0] and die[1] as its
 // starting values; with OK it writes the two entered values (1 to 6) into
@@ -60,6 +65,12 @@ struct DiceRoller {
   void DrawFromSource();
   // The roll list is unusable: close it, tell the player, go on with random dice.
   void RollListFailed();
+
+  // The roll list is read a block at a time: the block read last and how far
+  // it has been searched.
+  std::vector<char> m_block;
+  size_t m_blockPos = 0;
+  size_t m_blockEnd = 0;
 };
 
 // Inline: the engine reads the dice without linking the roller.

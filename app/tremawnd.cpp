@@ -1,7 +1,8 @@
 // The main window object: start-up, shut-down and the message map.
 #include "app/tremawnd.h"
 
-#include <ctime>
+#include <chrono>
+#include <cstdint>
 
 #include "app/text.h"
 #include "platform/accelerators.h"
@@ -35,7 +36,10 @@ bool TremaWnd::PreCreateWindow() {
 }
 
 void TremaWnd::Create() {
-  SeedGameRand(static_cast<uint32_t>(std::time(nullptr)));
+  // From the clock to the nanosecond: two starts within a second roll apart.
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  const auto ns = static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+  SeedGameRand(static_cast<uint32_t>(ns ^ (ns >> 32)));
   PreCreateWindow();
   const Size client = m_view->ClientSize();
   OnSize(0, client.cx, client.cy);

@@ -1,24 +1,30 @@
 // The game flow: the headless main window with the test fakes, driven by a
 // fuzzed stream of keys, clicks, right clicks, every command, timer ticks and
-// answers to every box and dialog, with seeded dice. After every message the
+// answers to every box and dialog (the settings pages, the colour schemes and
+// the file choosers included), with seeded dice. After every message the
 // board must hold fifteen checkers per side on its 28 entries, no entry above
 // fifteen, bars and trays with their fixed owners, and no pump may run on
-// without end.
+// without end. An automatic finish that Esc stopped must have handed the
+// player a clean turn.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/appearance.h"
 #include "app/tremawnd.h"
 #include "dialogs/trend.h"
 #include "fuzz/fuzz_support.h"
 #include "platform/ini_store.h"
 #include "platform/random.h"
 #include "resources/ids.h"
+#include "settings/color_dialog.h"
 #include "settings/colors.h"
 #include "settings/options.h"
+#include "settings/settings_pages.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/game_fakes.h"
 #include "tests/support/game_state.h"
@@ -30,12 +36,33 @@ FuzzedDataProvider* g_in = nullptr;
 // Pauses and input take-ins one pump may make before it counts as endless:
 // a whole game with animations needs far fewer.
 constexpr long kMaxWaitsPerPump = 200000;
+// A finish can rightly run for ever (a roll list of one value can leave both
+// sides without a move); the player then holds Esc. Here Esc counts as held
+// once one step has polled it this often.
+constexpr int kEscHeldAfterPolls = 2000;
+// Finish passes one step may make: the held Esc must stop the finish at the
+// start of its next pass.
+constexpr int kMaxFinishPasses = kEscHeldAfterPolls + 1;
+
+// Computer turns one step may run. A roll list of one pair with the forced
+// steps played for the player and the turn handed over at once can make a
+// game play itself for ever (both sides hitting and entering in a circle);
+// no input reaches the game then, so the run ends there.
+constexpr int kMaxTurnsPerPump = 100;
+
 long g_waits = 0;
+int g_turns = 0;
+bool g_playsItself = false;
+int g_escPolls = 0;
+int g_finishPasses = 0;
+bool g_escStoppedFinish = false;  // Esc was seen held by a running finish
 
 int Pick(std::initializer_list<int> answers) {
   const int i = g_in->ConsumeIntegralInRange<int>(0, static_cast<int>(answers.size()) - 1);
   return answers.begin()[i];
 }
+
+bool Flag() { return g_in->ConsumeBool(); }
 
 class FuzzHost : public FakeHost {
  public:
@@ -54,7 +81,28 @@ class FuzzHost : public FakeHost {
     tick += static_cast<uint32_t>(ms);
   }
   void TakeInPendingInput() override { FUZZ_CHECK(++g_waits < kMaxWaitsPerPump); }
-  bool EscapeDown() override { return g_in->ConsumeIntegralInRange(0, 15) == 0; }
+  // Held as the input says while it lasts, then up, until the step has polled
+  // it too often.
+  bool EscapeDown() override {
+    const bool held =
+        ++g_escPolls >= kEscHeldAfterPolls || (g_in->remaining_bytes() > 0 && g_in->ConsumeIntegralInRange(0, 15) == 0);
+    if (held && g_AutoFinishActive != 0) g_escStoppedFinish = true;
+    return held;
+  }
+  // Nothing of these is looked at; a long finish would only pile them up.
+  void PlaySound(const std::string&, bool) override {}
+  void BeginWaitCursor() override {}
+  void EndWaitCursor() override {}
+  void SetConfirmCursor(bool) override {}
+};
+
+class FuzzView : public FakeView {
+ public:
+  // The finish repaints once at every pass.
+  void UpdateNow() override {
+    FakeView::UpdateNow();
+    if (g_AutoFinishActive != 0) FUZZ_CHECK(++g_finishPasses <= kMaxFinishPasses);
+  }
 };
 
 class FuzzDialogs : public FakeDialogs {
@@ -63,18 +111,85 @@ class FuzzDialogs : public FakeDialogs {
     return StatisticsResult{Pick({IDOK, IDCANCEL}), g_in->ConsumeIntegralInRange(0, 2)};
   }
   int GiveUp() override { return Pick({IDCANCEL, 1087, 1088, 1097}); }
-  int FinishSpeed() override { return Pick({kFinishFast, kFinishSlow, kFinishCancel}); }
+  int FinishSpeed() override { return Pick({kFinishFast, kFinishSlow, kFinishCancel, 0}); }
+  // The About box has nothing to answer but OK.
   void About() override {}
-  // The position file has a target of its own: here every chooser is cancelled.
-  bool ChooseFile(const FileChooser&, std::string&) override { return false; }
-  int Settings() override { return Pick({IDOK, IDCANCEL}); }
-  int Colors() override { return Pick({IDOK, IDCANCEL}); }
+  bool ChooseFile(const FileChooser&, std::string& path) override {
+    switch (g_in->ConsumeIntegralInRange(0, 4)) {
+      case 0: return false;
+      case 1: path = FuzzDir() + "/game.pos"; break;  // saved before, or not yet
+      case 2: path = FuzzDir() + "/game"; break;      // no extension
+      case 3: {
+        const std::string bytes = g_in->ConsumeBytesAsString(g_in->ConsumeIntegralInRange<size_t>(0, 300));
+        path = FuzzFile("input.pos", bytes.data(), bytes.size());
+        break;
+      }
+      default: path = FuzzDir(); break;  // a directory
+    }
+    return true;
+  }
+  // The sheet applies the pages the player looked at, in their order. The
+  // sound page touches nothing of the game but the settings file.
+  int Settings() override {
+    if (wnd == nullptr || Flag()) return IDCANCEL;
+    TremaWndGame game(*wnd);
+    if (Flag()) {
+      VisOpts page;
+      page.Load();
+      page.m_diceAsIcons = Flag();
+      page.m_showProgress = Flag();
+      page.m_highlight = g_in->ConsumeIntegralInRange(0, 2);
+      page.m_autoFinish = g_in->ConsumeIntegralInRange(0, 2);
+      page.m_hitShake = Flag();
+      page.m_speed = g_in->ConsumeIntegralInRange(1, 50);
+      page.m_clockwise = Flag();
+      page.Apply(game);
+    }
+    if (Flag()) {
+      PlayOpts page;
+      page.Load();
+      page.m_level = g_in->ConsumeIntegralInRange(0, 2);
+      page.m_firstMoveBy = g_in->ConsumeIntegralInRange(0, 2);
+      page.m_useCube = Flag();
+      page.m_autoChangeTurn = Flag();
+      page.m_autoForcedMoves = Flag();
+      page.m_intelMoves = Flag();
+      page.Apply(game);
+    }
+    if (Flag()) {
+      DiceOpts page;
+      page.Load(game);
+      page.m_diceMode = g_in->ConsumeIntegralInRange(0, 2);
+      if (Flag()) {
+        const std::string rolls = g_in->ConsumeRandomLengthString(16);
+        page.m_rollsFile = FuzzFile("rolls2.txt", rolls.data(), rolls.size());
+      }
+      page.Apply(game);
+    }
+    return IDOK;
+  }
+  int Colors() override {
+    if (wnd == nullptr) return IDCANCEL;
+    TremaWndGame game(*wnd);
+    BackgClr dialog(game);
+    dialog.Open();
+    dialog.SelectScheme(g_in->ConsumeIntegralInRange(0, kSchemes - 1));
+    if (Flag()) dialog.SetColor(g_in->ConsumeIntegralInRange(0, 5), g_in->ConsumeIntegral<uint32_t>() & 0xFFFFFF);
+    if (Flag()) dialog.Reset();
+    if (Flag()) {
+      dialog.Cancel();
+      return IDCANCEL;
+    }
+    return dialog.OK() ? IDOK : kColorsNotSaved;
+  }
   void Run(DiceRoller& dice) override {
-    if (g_in->ConsumeBool()) return;  // Cancel
+    if (Flag()) return;  // Cancel
     // Out-of-range values too: the roller must keep its drawn dice then.
     dice.die[0] = g_in->ConsumeIntegralInRange<uint8_t>(0, 7);
     dice.die[1] = g_in->ConsumeIntegralInRange<uint8_t>(0, 7);
   }
+
+  TremaWnd* wnd = nullptr;
 };
 
 void CheckBoard(Position* const* board) {
@@ -97,14 +212,39 @@ void CheckBoard(Position* const* board) {
   FUZZ_CHECK(board[kComputerTray]->count == 0 || board[kComputerTray]->owner == SideComputer);
 }
 
+// Esc stopped a finish: the player has the turn, no step half entered, no
+// confirmation wait, and the prompt for the next step. (The dice may all be
+// gone already: a search finding none playable drops them.)
+void CheckHandedBack(TremaWnd& w, const FakeView& view) {
+  FUZZ_CHECK(g_AutoFinishActive == 0);
+  FUZZ_CHECK(w.HumanInputAllowed());
+  FUZZ_CHECK(w.m_awaitConfirm == 0 && w.m_hintMade == 0);
+  FUZZ_CHECK(w.m_curStep[0] == 0xFF);
+  const int n = w.m_dice->count;
+  FUZZ_CHECK(n >= 0 && n <= 4);
+  for (int i = 0; i < n; ++i) FUZZ_CHECK(w.m_dice->die[i] >= 1 && w.m_dice->die[i] <= 6);
+  FUZZ_CHECK(view.status[0] == "Wähle Startposition..." ||
+             view.status[0] == "Du kannst nicht ziehen. Drücke die Leertaste oder würfle");
+  FUZZ_CHECK(!w.LogLines().empty() && w.LogLines().back() == std::to_string(w.m_stepCount + 1) + "ter von  ");
+}
+
 // The window, checked after every message it handles.
 class CheckedWnd : public TremaWnd {
  public:
-  using TremaWnd::TremaWnd;
+  CheckedWnd(const TremaWndServices& s, const FakeView& view) : TremaWnd(s), m_fakeView(view) {}
   void Dispatch(const Message& msg) override {
+    g_escStoppedFinish = false;
     TremaWnd::Dispatch(msg);
     CheckBoard(m_board);
+    if (g_escStoppedFinish) CheckHandedBack(*this, m_fakeView);
+    if (msg.message == WM_COMMAND && msg.wParam == ID_COMPUTER_TURN && ++g_turns > kMaxTurnsPerPump) {
+      g_playsItself = true;
+      Queue().Clear();
+    }
   }
+
+ private:
+  const FakeView& m_fakeView;
 };
 
 const int kCommands[] = {ID_REDRAW,        ID_COLORS,      ID_SWAP_SIDES,    ID_FINISH_GAME,
@@ -115,35 +255,46 @@ const int kCommands[] = {ID_REDRAW,        ID_COLORS,      ID_SWAP_SIDES,    ID_
                          ID_APP_ABOUT,     ID_APP_EXIT,    ID_HELP};
 const unsigned kKeys[] = {'0', VK_SPACE, VK_ESCAPE, VK_F1, VK_F2, VK_F9, 0x08, 0x0D, VK_SHIFT, VK_CONTROL, 'Z', 'Y'};
 
+// Every run starts from an empty directory, so that an input replays alike.
+void ClearFuzzDir() {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(FuzzDir(), ec))
+    std::filesystem::remove_all(entry.path(), ec);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   g_in = &in;
   ResetGameGlobals();
-  SeedGameRand(in.ConsumeIntegral<uint32_t>());
+  const uint32_t seed = in.ConsumeIntegral<uint32_t>();
 
+  ClearFuzzDir();
   const std::string dir = FuzzDir();
-  const std::string iniPath = dir + "/game.ini";
-  std::remove(iniPath.c_str());
   g_GraphFile = dir + "/trend.dat";
-  g_SchemeFile = dir + "/colors.dat";
-  IniStore ini(iniPath);
-  const char* const flags[] = {"UseCube",   "AutoFinish", "AutoChangeTurn", "AutoForcedMoves",
-                               "HighLight", "IntelMoves", "ClockWise",      "DiceAsIcons"};
-  for (const char* key : flags) ini.WriteInt("Options", key, in.ConsumeIntegralInRange(0, 1));
-  ini.WriteInt("Options", "LevelOfPlay", in.ConsumeIntegralInRange(0, 2));
-  ini.WriteInt("Options", "FirstMoveBy", in.ConsumeIntegralInRange(0, 2));
-  ini.WriteInt("Options", "Speed", 50);
+  // Now and then the colour schemes cannot be saved.
+  g_SchemeFile = in.ConsumeIntegralInRange(0, 7) == 0 ? dir : dir + "/colors.dat";
+  // The settings file written in one go: a save per key is slow.
+  std::string options = "[Options]\nSpeed=50\n";
+  const char* const flags[] = {"UseCube",    "AutoChangeTurn", "AutoForcedMoves", "HighLight",
+                               "IntelMoves", "ClockWise",      "DiceAsIcons"};
+  for (const char* key : flags)
+    options += std::string(key) + "=" + std::to_string(in.ConsumeIntegralInRange(0, 1)) + "\n";
+  options += "AutoFinish=" + std::to_string(in.ConsumeIntegralInRange(0, 2)) + "\n";
+  options += "LevelOfPlay=" + std::to_string(in.ConsumeIntegralInRange(0, 2)) + "\n";
+  options += "FirstMoveBy=" + std::to_string(in.ConsumeIntegralInRange(0, 2)) + "\n";
   const int diceMode = in.ConsumeIntegralInRange(0, 2);
-  ini.WriteInt("Options", "DiceMode", diceMode);
+  options += "DiceMode=" + std::to_string(diceMode) + "\n";
   if (diceMode == 2) {
     const std::string rolls = in.ConsumeRandomLengthString(64);
-    ini.WriteString("Options", "RollsList", FuzzFile("rolls.txt", rolls.data(), rolls.size()));
+    options += "RollsList=" + FuzzFile("rolls.txt", rolls.data(), rolls.size()) + "\n";
   }
+  const std::string iniPath = FuzzFile("game.ini", options.data(), options.size());
+  IniStore ini(iniPath);
 
   FuzzHost host;
-  FakeView view;
+  FuzzView view;
   FakeFrame frame;
   FuzzDialogs dialogs;
   TremaWndServices s;
@@ -154,9 +305,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   s.profile = &ini;
   s.docFile = dir + "/Documentation.htm";
   s.displayName = "Kolvar Backgammon";
-  g_waits = 0;
-  auto wnd = std::make_unique<CheckedWnd>(s);
+  g_waits = g_turns = g_escPolls = g_finishPasses = 0;
+  g_playsItself = false;
+  auto wnd = std::make_unique<CheckedWnd>(s, view);
+  dialogs.wnd = wnd.get();
   wnd->Create();
+  // The start seeds the dice from the clock: a game of the input's own seed
+  // instead, so that an input always plays the same.
+  SeedGameRand(seed);
+  wnd->NewGame();
   CheckBoard(wnd->m_board);
 
   for (int step = 0; step < 400 && in.remaining_bytes() > 0; ++step) {
@@ -212,9 +369,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       }
     }
     if (m.message != 0) wnd->Queue().PostInput(m);
-    g_waits = 0;
+    g_waits = g_turns = g_escPolls = g_finishPasses = 0;
     wnd->Pump();
     CheckBoard(wnd->m_board);
+    if (g_playsItself) break;
   }
   wnd.reset();
   g_in = nullptr;

@@ -1,9 +1,11 @@
 // The roll-list file of the dice object: whatever it holds, every roll is a
-// pair of dice (four for a double), and a list without a die falls back to
-// random dice after one message.
+// pair of dice (four for a double), the dice are the file's die characters in
+// order, starting again after the last, and a list without a die falls back
+// to random dice after one message.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <string>
+#include <vector>
 
 #include "app/dice.h"
 #include "fuzz/fuzz_support.h"
@@ -48,10 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   DiceRoller dice;
   dice.host = &host;
   dice.mode = 2;
-  bool anyDie = false;
-  for (char c : text) anyDie = anyDie || (c >= '1' && c <= '6');
+  std::vector<uint8_t> listed;
+  for (char c : text)
+    if (c >= '1' && c <= '6') listed.push_back(static_cast<uint8_t>(c - '0'));
+  const bool anyDie = !listed.empty();
   for (int i = 0; i < rolls; ++i) {
     dice.Roll(nullptr);
+    if (anyDie) {
+      FUZZ_CHECK(dice.die[0] == listed[(2 * i) % listed.size()]);
+      FUZZ_CHECK(dice.die[1] == listed[(2 * i + 1) % listed.size()]);
+    }
     FUZZ_CHECK(dice.count == 2 || dice.count == 4);
     for (int d = 0; d < dice.count; ++d) FUZZ_CHECK(dice.die[d] >= 1 && dice.die[d] <= 6);
     if (dice.count == 4)

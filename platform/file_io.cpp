@@ -9,6 +9,8 @@
 #include <cstdlib>
 
 namespace {
+constexpr char kTempSuffix[] = ".tremaw-tmp";
+
 bool WriteAll(int fd, const char* data, size_t size) {
   size_t done = 0;
   while (done < size) {
@@ -75,12 +77,24 @@ bool ReplaceFile(const std::string& path, const void* data, size_t size) {
     if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
     mode = st.st_mode & 07777;
   }
-  std::string tmp = target + ".XXXXXX";
-  const int fd = ::mkstemp(tmp.data());
+  // One fixed temporary name beside the file: a write cut short (the game
+  // killed before the rename) leaves at most this one file, which the next
+  // write replaces. Something else at that name (a link, a directory) is not
+  // ours: it is neither followed nor removed, and the write fails.
+  const std::string tmp = target + kTempSuffix;
+  struct stat tst {};
+  if (::lstat(tmp.c_str(), &tst) == 0) {
+    if (!S_ISREG(tst.st_mode) || ::unlink(tmp.c_str()) != 0) return false;
+  }
+  const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return false;
   (void)::fchmod(fd, mode);  // a failed chmod is no reason to lose the write
-  bool ok = WriteAll(fd, static_cast<const char*>(data), size) && ::fsync(fd) == 0;
+  struct stat mine {};
+  bool ok = WriteAll(fd, static_cast<const char*>(data), size) && ::fsync(fd) == 0 && ::fstat(fd, &mine) == 0;
   if (::close(fd) != 0) ok = false;
+  // Another game writing the same file took the name over meanwhile: its
+  // half-written file is not renamed into place, nor removed.
+  if (ok && (::lstat(tmp.c_str(), &tst) != 0 || tst.st_dev != mine.st_dev || tst.st_ino != mine.st_ino)) return false;
   if (ok && ::rename(tmp.c_str(), target.c_str()) == 0) return true;
   ::unlink(tmp.c_str());
   return false;

@@ -1,7 +1,7 @@
 #pragma once
 // Reading and writing the game's own small files safely: a file is read whole
 // without ever blocking on a FIFO or a device, and written to a temporary file
-// beside it that is then renamed over it.
+// beside it ("name.tremaw-tmp") that is then renamed over it.
 #include <cstddef>
 #include <string>
 

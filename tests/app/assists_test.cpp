@@ -17,6 +17,7 @@ namespace {
 
 const char* const kHoldEsc = "<Esc> gedrückt halten um abzubrechen";
 const char* const kChooseSource = "Wähle Startposition...";
+const char* const kCannotMove = "Du kannst nicht ziehen. Drücke die Leertaste oder würfle";
 
 class AssistsTest : public GameFixture {
  protected:
@@ -293,6 +294,46 @@ TEST_F(AssistsTest, EscHandsTheGameBackAtTheHumansNextTurn) {
   EXPECT_EQ(view.status[0], kChooseSource);
   EXPECT_EQ(wnd->m_hintMade, 0);
   EXPECT_FALSE(wnd->m_awaitConfirm);
+}
+
+// With a roll list of one value the board can come to a stand where neither
+// side can ever move: the fast finish then goes on, without a pause, until
+// Esc is held, and hands the player a clean turn.
+TEST_F(AssistsTest, AFinishWhereNeitherSideCanMoveRunsUntilEscIsHeld) {
+  UseRolls("2");
+  SetOption("AutoFinish", 0);
+  Start();
+  Pump();
+  // A finish that never stops is ended here rather than hanging the test.
+  int drains = 0;
+  host.onTakeInPendingInput = [&] {
+    if (++drains > 100000) g_AutoFinishActive = 0;
+  };
+  host.pauses.clear();
+  host.escapeAfter = 3000;
+  Command(ID_FINISH_GAME);
+  EXPECT_EQ(host.escapeQueries, 3001);
+  EXPECT_TRUE(dialogs.winners.empty());
+  EXPECT_EQ(g_AutoFinishActive, 0);
+  // Only the withdrawn prompt's pause, after the finish.
+  EXPECT_EQ(host.pauses, std::vector<int>{200});
+  EXPECT_EQ(g_turn, SideHuman);
+  EXPECT_EQ(wnd->m_stepCount, 0);
+  EXPECT_EQ(wnd->m_dice->count, 4);
+  EXPECT_EQ(wnd->m_dice->die[3], 2);
+  EXPECT_FALSE(wnd->m_awaitConfirm);
+  EXPECT_EQ(wnd->m_curStep[0], 0xFF);
+  EXPECT_EQ(LastLog(), "1ter von  ");
+  EXPECT_EQ(view.status[0], kCannotMove);
+
+  // Neither side moves any more.
+  const std::vector<int> stand = BoardOf(*wnd);
+  host.escape = false;
+  host.escapeAfter = 50;
+  Command(ID_FINISH_GAME);
+  EXPECT_EQ(host.escapeQueries, 3001 + 51);
+  EXPECT_EQ(BoardOf(*wnd), stand);
+  EXPECT_EQ(view.status[0], kCannotMove);
 }
 
 TEST_F(AssistsTest, ATurnWithoutMoveStopsTheHumansClock) {

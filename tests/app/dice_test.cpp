@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "platform/random.h"
 #include "settings/options.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/game_fixture.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/test_board.h"
 
@@ -26,6 +28,11 @@ namespace {
 using Pair = std::pair<int, int>;
 
 const char kInvalidFile[] = "Ungültige Würfeldatei!";
+
+// No roll list needs more than this; a larger file is refused at once.
+constexpr off_t kRollsLimit = 16 * 1024 * 1024;
+
+using Clock = std::chrono::steady_clock;
 
 // The manual-dice dialog as the player would use it: OK with scripted values,
 // or Cancel.
@@ -76,6 +83,16 @@ class DiceTest : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << text;
     g_RollsFile = path;
     return path;
+  }
+  // The same, the file then made this long by a hole; with atEnd the text
+  // ends the file instead of starting it.
+  void UseSparseList(const std::string& text, const std::string& name, off_t size, bool atEnd) {
+    const std::string path = UseList(atEnd ? "" : text, name);
+    ASSERT_EQ(truncate(path.c_str(), size), 0);
+    if (!atEnd) return;
+    std::fstream f(path, std::ios::binary | std::ios::in | std::ios::out);
+    f.seekp(size - static_cast<off_t>(text.size()));
+    f << text;
   }
 
   // What the new-game routine does to the dice object.
@@ -192,6 +209,24 @@ TEST_F(DiceTest, RollListsRepeatAndContinueAcrossGames) {
   }
   EXPECT_EQ(dice.history, (std::vector<uint8_t>{4, 4, 4, 4, 4, 4}));
 
+  // A long list, read in blocks: dice on both sides of every likely block edge
+  // and as the last byte still come in file order, and after the last die the
+  // list starts again, here in the middle of a roll (nine dice).
+  std::string text(3 * 65536 + 10, 'x');
+  const size_t at[] = {0, 4095, 4096, 65535, 65536, 65537, 131071, 131072, text.size() - 1};
+  std::vector<int> listed;
+  for (size_t i = 0; i < std::size(at); ++i) {
+    text[at[i]] = static_cast<char>('1' + i % 6);
+    listed.push_back(static_cast<int>(1 + i % 6));
+  }
+  dice.CloseListFile();
+  UseList(text);
+  NewGame(2, false);
+  std::vector<Pair> expected;
+  for (size_t k = 0; k < listed.size(); ++k)
+    expected.emplace_back(listed[(2 * k) % listed.size()], listed[(2 * k + 1) % listed.size()]);
+  EXPECT_EQ(Rolls(static_cast<int>(listed.size())), expected);
+
   // A name from the settings file may use backslashes.
   dice.CloseListFile();
   std::string path = UseList("65");
@@ -226,25 +261,34 @@ TEST_F(DiceTest, UnusableRollListsFallBackToRandomDiceForTheGame) {
     std::string name;
     bool write;
     std::string text;
+    off_t size;  // made this long by a hole after the text; 0: as written
   };
   const std::vector<Case> cases = {
-      {"nodice.txt", true, "0 7 8 9 abc\n"},
-      {"empty.txt", true, ""},
-      {"missing.txt", false, ""},
-      {"pipe", false, ""},
-      {"folder", false, ""},
-      {"", false, ""},
+      {"nodice.txt", true, "0 7 8 9 abc\n", 0},
+      {"empty.txt", true, "", 0},
+      {"missing.txt", false, "", 0},
+      {"pipe", false, "", 0},
+      {"folder", false, "", 0},
+      {"", false, "", 0},
+      // Too large for a roll list, whatever it holds; never searched.
+      {"huge.txt", true, "", off_t{1} << 30},
+      {"over.txt", true, "5", kRollsLimit + 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    if (c.write)
+    if (c.size > 0)
+      UseSparseList(c.text, c.name, c.size, false);
+    else if (c.write)
       UseList(c.text, c.name);
     else
       g_RollsFile = c.name.empty() ? std::string() : dir + "/" + c.name;
     host.boxes.clear();
     host.Answer(IDOK);
     NewGame(2, false);
+    const Clock::time_point start = Clock::now();
     Roll();
+    // At once: a search through the huge file took seconds.
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(1));
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, kInvalidFile);
     EXPECT_EQ(host.boxes[0].type, MB_OK | MB_ICONEXCLAMATION);
@@ -266,6 +310,15 @@ TEST_F(DiceTest, UnusableRollListsFallBackToRandomDiceForTheGame) {
   Roll();
   EXPECT_EQ(dice.mode, 0);
   EXPECT_TRUE(host.answers.empty());
+
+  // A list of just the largest size still plays, its only die the last byte.
+  UseSparseList("5", "full.txt", kRollsLimit, true);
+  NewGame(2, false);
+  const Clock::time_point start = Clock::now();
+  EXPECT_EQ(Roll(), Pair(5, 5));
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
+  EXPECT_EQ(dice.mode, 2);
+  dice.CloseListFile();
 
   // The next game tries the file again and succeeds once it is good.
   UseList("0 7 9");
@@ -461,3 +514,36 @@ TEST(DiceListTest, CountsFindsAndRemovesTheDiceInPlay) {
     EXPECT_EQ(dice.count, c.countAfter) << c.count << " " << c.value;
   }
 }
+
+namespace {
+
+class DiceGameTest : public GameFixture {};
+
+// A new game starts its roll history afresh: a replay after it repeats only
+// its own rolls, not those of the game before.
+TEST_F(DiceGameTest, ANewGameStartsTheHistoryAfresh) {
+  UseRolls("3 1  4 2  6 5");
+  Start();
+  ASSERT_EQ(wnd->m_dice->history, (std::vector<uint8_t>{3, 1}));
+  wnd->NewGame();
+  wnd->m_replayDice = 1;
+  wnd->NewGame();
+  EXPECT_EQ(wnd->m_dice->die[0], 4);
+  EXPECT_EQ(wnd->m_dice->die[1], 2);
+}
+
+// Every start seeds the generator: two starts from the same generator state
+// do not roll alike.
+TEST_F(DiceGameTest, EachStartSeedsTheGenerator) {
+  std::vector<uint8_t> rolls[2];
+  for (std::vector<uint8_t>& r : rolls) {
+    wnd.reset();
+    SeedGameRand(1);
+    Start();
+    for (int i = 0; i < 8; ++i) wnd->m_dice->Roll(wnd->m_engine);
+    r = wnd->m_dice->history;
+  }
+  EXPECT_NE(rolls[0], rolls[1]);
+}
+
+}  // namespace

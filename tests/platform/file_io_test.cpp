@@ -2,11 +2,25 @@
 // not write is never replaced, though the rename beside it would succeed.
 #include "platform/file_io.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
+#include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <iterator>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "platform/ini_store.h"
 #include "tests/support/other_user.h"
@@ -51,5 +65,111 @@ TEST(FileIo, FilesThePlayerMayNotWriteAreKept) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()),
               static_cast<long>(&c - cases + 1))
         << "no temporary file is left: " << c.name;
+  }
+}
+
+namespace {
+
+constexpr int kKilled = 2;
+
+// Runs body in a child process in which the given system calls never run:
+// without onCall the child dies at the first of them, else onCall runs in its
+// place. Body's answer (0 or 1), kKilled when the child died so, -1 when no
+// child can be set up so here.
+int InFilteredChild(const std::vector<int>& calls, void (*onCall)(int), const std::function<bool()>& body) {
+  const pid_t pid = ::fork();
+  if (pid < 0) return -1;
+  if (pid == 0) {
+    const auto n = static_cast<unsigned char>(calls.size());
+    std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, nr))};
+    for (unsigned char k = 0; k < n; ++k)
+      filter.push_back(
+          BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(calls[k]), static_cast<unsigned char>(n - k), 0));
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, onCall != nullptr ? SECCOMP_RET_TRAP : SECCOMP_RET_KILL_PROCESS));
+    const sock_fprog program = {static_cast<unsigned short>(filter.size()), filter.data()};
+    const rlimit noCore = {0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
+    if (onCall != nullptr) std::signal(SIGSYS, onCall);
+    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
+      ::_exit(3);
+    ::_exit(body() ? 1 : 0);
+  }
+  int status = 0;
+  if (::waitpid(pid, &status, 0) != pid) return -1;
+  if (WIFSIGNALED(status)) return WTERMSIG(status) == SIGSYS ? kKilled : -1;
+  return WEXITSTATUS(status) <= 1 ? WEXITSTATUS(status) : -1;
+}
+
+const std::vector<int> kRenames = {
+#ifdef __NR_rename
+    __NR_rename,
+#endif
+    __NR_renameat, __NR_renameat2};
+
+// Another game takes the temporary name over while this one writes.
+const char* g_takenName = nullptr;
+void TakeOverTemporaryName(int) {
+  ::unlink(g_takenName);
+  const int fd = ::open(g_takenName, O_WRONLY | O_CREAT | O_EXCL, 0600);
+  if (fd >= 0 && ::write(fd, "half", 4) == 4) ::close(fd);
+}
+
+std::set<std::string> Names(const fs::path& dir) {
+  std::set<std::string> names;
+  for (const fs::directory_entry& e : fs::directory_iterator(dir)) names.insert(e.path().filename().string());
+  return names;
+}
+
+}  // namespace
+
+TEST(FileIo, SavesKilledBeforeTheRenameLeaveOneTemporaryFileThatTheNextWriteRemoves) {
+  TempDir dir;
+  const std::string path = dir.File("tremaw32.gph");
+  WriteText(path, "old");
+  for (int i = 0; i < 5; ++i) {
+    const std::string text = "new " + std::to_string(i);
+    const int died = InFilteredChild(kRenames, nullptr, [&] { return ReplaceFile(path, text.data(), text.size()); });
+    if (died < 0) GTEST_SKIP() << "no system-call filter for a child here";
+    ASSERT_EQ(died, kKilled) << i;
+  }
+  EXPECT_EQ(ReadText(path), "old");
+  std::set<std::string> names = Names(dir.path());
+  ASSERT_EQ(names.size(), 2u) << "the file and one temporary file";
+  names.erase("tremaw32.gph");
+  const std::string tmp = dir.File(*names.begin());
+  EXPECT_EQ(ReadText(tmp), "new 4");
+  ASSERT_TRUE(ReplaceFile(path, "x", 1));
+  EXPECT_EQ(ReadText(path), "x");
+  EXPECT_EQ(Names(dir.path()), std::set<std::string>{"tremaw32.gph"});
+
+  // Another game writing the same file meanwhile: neither write puts the
+  // other's half-written file in place.
+  g_takenName = tmp.c_str();
+  EXPECT_EQ(InFilteredChild({__NR_fchmod}, TakeOverTemporaryName, [&] { return ReplaceFile(path, "y", 1); }), 0);
+  EXPECT_EQ(ReadText(path), "x");
+  EXPECT_EQ(ReadText(tmp), "half");
+
+  // Something else at the temporary name is neither followed nor removed: the
+  // write fails and keeps the file.
+  fs::remove(tmp);
+  const std::string other = dir.File("other");
+  WriteText(other, "other");
+  const struct {
+    const char* what;
+    std::function<void()> put;
+  } cases[] = {
+      {"a link to another file", [&] { fs::create_symlink(other, tmp); }},
+      {"a link to nowhere", [&] { fs::create_symlink(dir.File("nowhere"), tmp); }},
+      {"a directory", [&] { fs::create_directory(tmp); }},
+  };
+  for (const auto& c : cases) {
+    c.put();
+    EXPECT_FALSE(ReplaceFile(path, "y", 1)) << c.what;
+    EXPECT_EQ(ReadText(path), "x") << c.what;
+    EXPECT_EQ(ReadText(other), "other") << c.what;
+    EXPECT_FALSE(fs::exists(dir.File("nowhere"))) << c.what;
+    EXPECT_TRUE(fs::exists(fs::symlink_status(tmp))) << c.what;
+    fs::remove(tmp);
   }
 }
