@@ -1,5 +1,6 @@
-// The colour-scheme file: only whole schemes are read, and the scheme in use
-// is one read from the file or scheme A.
+// The colour-scheme file: only whole schemes are read; the scheme in use is the
+// one the settings name, from the file when it holds it whole and built in
+// otherwise, and scheme A when the settings name no scheme.
 #include <cstdint>
 #include <cstring>
 
@@ -21,8 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   g_SchemeFile = path;
   g_CurScheme = wanted;
   LoadCurrentScheme();
-  bool known = g_Colors == g_DefaultSchemes[0];
-  for (int i = 0; i < read; ++i) known = known || g_Colors == schemes[i];
-  FUZZ_CHECK(known);
+  if (wanted >= 0 && wanted < kSchemes) {
+    FUZZ_CHECK(g_CurScheme == wanted);
+    FUZZ_CHECK(g_Colors == (wanted < read ? schemes[wanted] : g_DefaultSchemes[wanted]));
+  } else {
+    FUZZ_CHECK(g_CurScheme == 0 && g_Colors == g_DefaultSchemes[0]);
+  }
   return 0;
 }

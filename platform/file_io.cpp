@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -25,35 +26,43 @@ bool WriteAll(int fd, const char* data, size_t size) {
 }
 }  // namespace
 
-FileState ReadWholeFile(const std::string& path, std::string& out, size_t maxBytes) {
+namespace {
+// Reads a regular file: whole (at most maxBytes, else Unusable) or only its
+// first maxBytes. Non-blocking, so that a FIFO in the file's place cannot hang
+// the game.
+FileState ReadRegularFile(const std::string& path, std::string& out, size_t maxBytes, bool whole) {
   out.clear();
-  // Non-blocking, so that a FIFO in the file's place cannot hang the game.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return (errno == ENOENT || errno == ENOTDIR) ? FileState::Missing : FileState::Unusable;
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<uint64_t>(st.st_size) > maxBytes) {
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || (whole && static_cast<uint64_t>(st.st_size) > maxBytes)) {
     ::close(fd);
     return FileState::Unusable;
   }
+  // One byte more than allowed tells a whole file that grew while we read it.
+  const size_t limit = whole ? maxBytes + 1 : maxBytes;
   char buf[16384];
-  for (;;) {
-    const ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      out.clear();
-      return FileState::Unusable;
-    }
-    if (n == 0) break;
+  FileState state = FileState::Read;
+  while (out.size() < limit) {
+    const ssize_t n = ::read(fd, buf, std::min(sizeof buf, limit - out.size()));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) state = FileState::Unusable;
+    if (n <= 0) break;
     out.append(buf, static_cast<size_t>(n));
-    if (out.size() > maxBytes) {  // grew while we read it
-      ::close(fd);
-      out.clear();
-      return FileState::Unusable;
-    }
   }
   ::close(fd);
-  return FileState::Read;
+  if (out.size() > maxBytes) state = FileState::Unusable;
+  if (state != FileState::Read) out.clear();
+  return state;
+}
+}  // namespace
+
+FileState ReadWholeFile(const std::string& path, std::string& out, size_t maxBytes) {
+  return ReadRegularFile(path, out, maxBytes, true);
+}
+
+FileState ReadFileStart(const std::string& path, std::string& out, size_t maxBytes) {
+  return ReadRegularFile(path, out, maxBytes, false);
 }
 
 bool ReplaceFile(const std::string& path, const void* data, size_t size) {

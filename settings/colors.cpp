@@ -1,7 +1,6 @@
 #include "settings/colors.h"
 
 #include "platform/file_io.h"
-#include "platform/file_start.h"
 #include "settings/options.h"
 
 ColorScheme g_Colors = {};
