@@ -3,18 +3,19 @@
 #include <algorithm>
 
 bool MessageQueue::Post(const Message& msg) {
-  if (m_posted.size() >= kMaxPerLane) return false;
+  if (m_closed || m_posted.size() >= kMaxPerLane) return false;
   m_posted.push_back(msg);
   return true;
 }
 
 bool MessageQueue::PostInput(const Message& msg) {
-  if (m_input.size() >= kMaxPerLane) return false;
+  if (m_closed || m_input.size() >= kMaxPerLane) return false;
   m_input.push_back(msg);
   return true;
 }
 
 void MessageQueue::PostTimer(uint32_t timerId) {
+  if (m_closed) return;
   for (const Message& m : m_timers)
     if (m.wParam == timerId) return;
   m_timers.push_back(Message{WM_TIMER, timerId});
@@ -41,6 +42,11 @@ void MessageQueue::Clear() {
   m_posted.clear();
   m_input.clear();
   m_timers.clear();
+}
+
+void MessageQueue::Close() {
+  Clear();
+  m_closed = true;
 }
 
 class PumpGuard {

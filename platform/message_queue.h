@@ -65,6 +65,11 @@ class MessageQueue {
   // Removes every queued message whose number lies in lo..hi, from every lane.
   void RemoveRange(uint32_t lo, uint32_t hi);
   void Clear();
+  // The window is closing: what is queued is dropped, nothing more is taken,
+  // and the pump ends once the running handler returns, however many
+  // commands the game keeps posting to itself.
+  void Close();
+  bool Closed() const { return m_closed; }
 
   bool Empty() const { return m_posted.empty() && m_input.empty() && m_timers.empty(); }
   size_t size() const { return m_posted.size() + m_input.size() + m_timers.size(); }
@@ -75,6 +80,7 @@ class MessageQueue {
   std::deque<Message> m_input;
   std::deque<Message> m_timers;
   bool m_pumping = false;
+  bool m_closed = false;
 };
 
 // What the pump hands messages to, in the order of the Windows message loop.

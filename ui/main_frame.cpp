@@ -137,8 +137,9 @@ bool MainFrame::TimerRunning() const { return m_timer.IsRunning(); }
 
 void MainFrame::OnClose(wxCloseEvent& event) {
   if (m_pumpDepth > 0 && event.CanVeto()) {
-    // The core is in the middle of a handler: close once it has returned.
-    m_closeRequested = true;
+    // The core is in the middle of a handler: close once it has returned,
+    // before anything the game has queued or goes on posting to itself.
+    CloseWindow();
     event.Veto();
     return;
   }
@@ -538,6 +539,7 @@ void MainFrame::KillTimer(int id) {
 
 void MainFrame::CloseWindow() {
   m_closeRequested = true;
+  if (m_core) m_core->Queue().Close();
   // Outside the core's handlers the close comes once the current event is done.
   if (m_pumpDepth == 0) CallAfter([this]() { AfterCore(); });
 }

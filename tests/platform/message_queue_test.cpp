@@ -136,6 +136,22 @@ TEST(MessageQueue, PumpOrderAndNoReentrance) {
   q.PostCommand(31);
   EXPECT_TRUE(PumpMessages(q, t));
   EXPECT_EQ(t.log.back(), "run 31");
+
+  // A game that keeps posting to itself: closing the queue inside a handler
+  // ends the pump once that handler returns, and nothing more is taken.
+  t.log.clear();
+  int runs = 0;
+  t.dispatch = [&](const Message&) {
+    q.PostCommand(40);
+    q.PostInput(Key(41));
+    q.PostTimer(42);
+    if (++runs == 3) q.Close();
+  };
+  q.PostCommand(40);
+  EXPECT_TRUE(PumpMessages(q, t));
+  EXPECT_EQ(runs, 3);
+  EXPECT_TRUE(q.Empty());
+  EXPECT_FALSE(q.PostCommand(43));
 }
 
 TEST(Accelerators, ExactModifiersForKeysAnyKeysForCharacters) {

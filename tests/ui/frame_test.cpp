@@ -546,14 +546,17 @@ TEST_F(FrameTest, ExitCommandClosesCleanly) {
 TEST_F(FrameTest, CloseDuringAHandlerWaitsForItsEnd) {
   Start();
   RunEvents(50);
-  // The close box is pressed while a box of the core is open.
+  // The close box is pressed while a box of the core is open, and the game
+  // has queued more for itself (as a game that plays itself always has).
   answers = {IDNO};
   onBox = [this]() {
+    frame->Core()->Queue().PostCommand(ID_FILE_NEW);
     if (weak) weak->Close();
     EXPECT_TRUE(weak) << "not while the core's handler runs";
   };
   Menu(ID_FILE_NEW);
   RunEvents(100);
+  EXPECT_EQ(boxes.size(), 1u) << "nothing queued runs after the close";
   EXPECT_FALSE(weak);
   EXPECT_EQ(g_MainWnd, nullptr);
 }
