@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "engine/dice_list.h"
+
 class Engine;
 class Host;
 struct DiceRoller;
@@ -24,7 +26,7 @@ class ManualDiceDialog {
   virtual void Run(DiceRoller& dice) = 0;
 };
 
-struct DiceRoller {
+struct DiceRoller : DiceList {
   DiceRoller() = default;
   ~DiceRoller();
   DiceRoller(const DiceRoller&) = delete;
@@ -35,20 +37,7 @@ struct DiceRoller {
   // Closes the roll-list file if one is open.
   void CloseListFile();
 
-  // The number of dice still to play, kept within the four slots.
-  int InPlay() const;
-  // Whether one of the dice still to play shows this value.
-  bool Has(int value) const;
-  // Takes the last die still to play that shows this value out of the list;
-  // false when none does.
-  bool Remove(int value);
-  // Takes the die in this slot out: the later ones move up, the freed last
-  // slot is emptied and the count drops.
-  void RemoveAt(int slot);
-
-  int32_t count = 0;
   int32_t historyPos = 0;
-  uint8_t die[4] = {0xFF, 0xFF, 0xFF, 0xFF};
   int32_t mode = 0;  // 0 random, 1 manual dialog, 2 roll-list file
   FILE* listFile = nullptr;
   std::vector<uint8_t> history;
@@ -72,28 +61,3 @@ struct DiceRoller {
   size_t m_blockPos = 0;
   size_t m_blockEnd = 0;
 };
-
-// Inline: the engine reads the dice without linking the roller.
-inline int DiceRoller::InPlay() const { return count < 0 ? 0 : (count > 4 ? 4 : count); }
-
-inline bool DiceRoller::Has(int value) const {
-  for (int i = InPlay() - 1; i >= 0; --i)
-    if (die[i] == value) return true;
-  return false;
-}
-
-inline void DiceRoller::RemoveAt(int slot) {
-  if (slot < 0 || slot > 3) return;
-  for (int k = slot; k < 3; ++k) die[k] = die[k + 1];
-  die[3] = 0xFF;
-  if (count > 0) --count;
-}
-
-inline bool DiceRoller::Remove(int value) {
-  for (int i = InPlay() - 1; i >= 0; --i) {
-    if (die[i] != value) continue;
-    RemoveAt(i);
-    return true;
-  }
-  return false;
-}

@@ -16,12 +16,6 @@ uint16_t g_SpriteSize = 0;
 BoardWindow* g_BoardWnd = nullptr;
 PointRecord g_BoardRecord[kBoardSize] = {};
 
-int Opponent(int side) {
-  if (side == SideComputer) return SideHuman;
-  if (side == SideHuman) return SideComputer;
-  return SideNone;
-}
-
 namespace {
 // Index a hit checker of the side not to move goes to.
 int HitBarFor(int turn) { return turn == SideHuman ? kComputerBar : kHumanBar; }

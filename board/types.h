@@ -1,21 +1,9 @@
 #pragma once
-// Sides, board indices and the process-wide values of the game in play (the
-// game resets them with the rest of its state, app/game_state).
+// The process-wide values of the game in play (the game resets them with the
+// rest of its state, app/game_state), beside the sides and board indices.
 #include <cstdint>
 
-enum Side : int32_t { SideNone = 0, SideComputer = 1, SideHuman = 2 };
-
-// 1 gives 2, 2 gives 1, anything else 0.
-int Opponent(int side);
-
-// Board indices.
-constexpr int kBoardSize = 28;
-constexpr int kHumanBar = 0;
-constexpr int kComputerBar = 25;
-constexpr int kComputerTray = 26;
-constexpr int kHumanTray = 27;
-constexpr int kMaxCheckers = 15;
-constexpr uint8_t kNone = 0xFF;  // an empty die, step or source slot
+#include "platform/sides.h"
 
 // The side to move.
 extern int g_turn;

@@ -7,12 +7,11 @@
 #include <memory>
 
 #include "board/position.h"
-
-struct DiceRoller;
+#include "engine/dice_list.h"
 
 class Engine {
  public:
-  Engine(Position** board, DiceRoller* dice);
+  Engine(Position** board, DiceList* dice);
   // The engine points into the live board and its own snapshots: never copied.
   Engine(const Engine&) = delete;
   Engine& operator=(const Engine&) = delete;
@@ -77,7 +76,7 @@ class Engine {
   // The position before the move (the depth-0 snapshot), counts and owners.
   // A deeper depth keeps only the entries its step changed (see StepUndo).
   Position start[kBoardSize];
-  DiceRoller* dice = nullptr;
+  DiceList* dice = nullptr;
 
   // What the last ChooseMove did: every sequence of all its dice (the leaves
   // of the full tree), and the distinct final positions it scored.

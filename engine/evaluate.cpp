@@ -3,7 +3,6 @@
 // that moved; the search always runs that way.
 #include <cstdlib>
 
-#include "app/dice.h"
 #include "engine/engine.h"
 #include "settings/options.h"
 

@@ -1,5 +1,4 @@
 // The engine object and the rules of a single step.
-#include "app/dice.h"
 #include "engine/engine.h"
 #include "settings/options.h"
 
@@ -22,7 +21,7 @@ bool IsRace(Position** board) {
   return total == kMaxCheckers;
 }
 
-Engine::Engine(Position** board_, DiceRoller* dice_) : board(board_), dice(dice_) {
+Engine::Engine(Position** board_, DiceList* dice_) : board(board_), dice(dice_) {
   humanBar = &board[kHumanBar]->count;
   computerBar = &board[kComputerBar]->count;
   humanOff = &board[kHumanTray]->count;

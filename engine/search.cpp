@@ -5,7 +5,6 @@
 #include <cstring>
 #include <utility>
 
-#include "app/dice.h"
 #include "engine/engine.h"
 #include "settings/options.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "board/types.h"
 #include "platform/ini_store.h"
+#include "platform/sides.h"
 #include "settings/colors.h"
 
 int g_UseCube = 0;

@@ -1,7 +1,7 @@
 #include "settings/settings_pages.h"
 
-#include "board/types.h"
 #include "platform/ini_store.h"
+#include "platform/sides.h"
 #include "platform/whole_number.h"
 
 int g_LastSettingsPage = 0;
