@@ -6,6 +6,7 @@
 #include "resources/strings.h"
 #include "settings/colors.h"
 #include "settings/options.h"
+#include "settings/settings_keys.h"
 
 // One row per command: what runs it and when it may run.
 struct TremaWnd::Command {
@@ -79,9 +80,9 @@ void TremaWnd::OnNewGame() {
 void TremaWnd::OnResetScore() {
   if (host().MessageBox(LoadResString(kResetScoresText), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
   g_Score[SideHuman] = 0;
-  Profile().WriteInt("Game", "Human", 0);
+  WriteKey(Profile(), keys::Human);
   g_Score[SideComputer] = 0;
-  Profile().WriteInt("Game", "Computer", 0);
+  WriteKey(Profile(), keys::Computer);
 }
 
 void TremaWnd::OnSettings() {
@@ -101,7 +102,7 @@ void TremaWnd::OnColors() {
     return;
   }
   if (answer != IDOK) return;
-  Profile().WriteInt("Options", "CurScheme", g_CurScheme);
+  WriteKey(Profile(), keys::CurScheme);
 }
 
 void TremaWnd::OnAppAbout() { Dialogs().About(); }

@@ -8,6 +8,7 @@
 #include "resources/ids.h"
 #include "resources/strings.h"
 #include "settings/options.h"
+#include "settings/settings_keys.h"
 
 namespace {
 
@@ -118,8 +119,8 @@ void TremaWnd::GameOver(int winner, bool checkGammon) {
   const auto addPoints = [this](int& score) { score = score > INT_MAX - m_cubeValue ? INT_MAX : score + m_cubeValue; };
   addPoints(g_RunScore[winner]);
   addPoints(g_Score[winner]);
-  Profile().WriteInt("Game", "Human", g_Score[SideHuman]);
-  Profile().WriteInt("Game", "Computer", g_Score[SideComputer]);
+  WriteKey(Profile(), keys::Human);
+  WriteKey(Profile(), keys::Computer);
 
   const StatisticsResult answer = Dialogs().Statistics(winner);
   if (answer.result != IDOK) {

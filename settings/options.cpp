@@ -1,92 +1,70 @@
 #include "settings/options.h"
 
-#include <algorithm>
-
 #include "platform/ini_store.h"
 #include "platform/sides.h"
 #include "settings/colors.h"
+#include "settings/settings_keys.h"
 
-int g_UseCube = 0;
-int g_AutoFinish = 2;
-int g_DiceAsIcons = 1;
-int g_SpeedDelay = 12;
-int g_AutoChangeTurn = 0;
-int g_LevelOfPlay = 2;
-int g_FirstMoveBy = 2;
-int g_ShowProgress = 1;
-int g_AutoForcedMoves = 0;
-int g_HitShake = 1;
-int g_HighLight = 2;
-int g_IntelMoves = 0;
-int g_ClockWise = 0;
+// Each option starts at the built-in value of its key.
+int g_UseCube = keys::UseCube.builtIn;
+int g_AutoFinish = keys::AutoFinish.builtIn;
+int g_DiceAsIcons = keys::DiceAsIcons.builtIn;
+int g_SpeedDelay = DelayOfSpeed(keys::Speed.builtIn);
+int g_AutoChangeTurn = keys::AutoChangeTurn.builtIn;
+int g_LevelOfPlay = keys::LevelOfPlay.builtIn;
+int g_FirstMoveBy = keys::FirstMoveBy.builtIn;
+int g_ShowProgress = keys::ShowProgress.builtIn;
+int g_AutoForcedMoves = keys::AutoForcedMoves.builtIn;
+int g_HitShake = keys::HitShake.builtIn;
+int g_HighLight = keys::HighLight.builtIn;
+int g_IntelMoves = keys::IntelMoves.builtIn;
+int g_ClockWise = keys::ClockWise.builtIn;
 std::string g_RollsFile;
-int g_CurScheme = 0;
-std::string g_SoundFiles[kSoundEvents] = {"dice", "piece", "hit", "youwin", "youlose"};
-int g_SoundActive[kSoundEvents] = {0, 0, 0, 0, 0};
-int g_Score[3] = {0, 0, 0};
+int g_CurScheme = keys::CurScheme.builtIn;
+std::string g_SoundFiles[kSoundEvents] = {kBuiltInSoundFiles[0], kBuiltInSoundFiles[1], kBuiltInSoundFiles[2],
+                                          kBuiltInSoundFiles[3], kBuiltInSoundFiles[4]};
+int g_SoundActive[kSoundEvents] = {kBuiltInSoundActive, kBuiltInSoundActive, kBuiltInSoundActive, kBuiltInSoundActive,
+                                   kBuiltInSoundActive};
+int g_Score[3] = {0, keys::Computer.builtIn, keys::Human.builtIn};  // by Side
 
-const char* const g_SoundKeys[kSoundEvents] = {"DiceSound", "MoveSound", "HitSound", "WinSound", "LoseSound"};
 const char* const g_SoundEventNames[kSoundEvents] = {"Würfeln", "Stein bewegen", "Stein getroffen", "Spiel gewonnen",
                                                      "Spiel verloren"};
 const char* const g_LevelNames[3] = {"Leicht", "Mittel", "Schwer"};
 
 void ResetOptionsToBuiltIn() {
-  g_UseCube = 0;
-  g_AutoFinish = 2;
-  g_DiceAsIcons = 1;
-  g_SpeedDelay = 12;
-  g_AutoChangeTurn = 0;
-  g_LevelOfPlay = 2;
-  g_FirstMoveBy = 2;
-  g_ShowProgress = 1;
-  g_AutoForcedMoves = 0;
-  g_HitShake = 1;
-  g_HighLight = 2;
-  g_IntelMoves = 0;
-  g_ClockWise = 0;
+  for (const IntKey* key :
+       {&keys::UseCube, &keys::AutoFinish, &keys::DiceAsIcons, &keys::AutoChangeTurn, &keys::LevelOfPlay,
+        &keys::FirstMoveBy, &keys::ShowProgress, &keys::AutoForcedMoves, &keys::HitShake, &keys::HighLight,
+        &keys::IntelMoves, &keys::ClockWise, &keys::Human, &keys::Computer, &keys::CurScheme})
+    *key->variable = key->builtIn;
+  g_SpeedDelay = DelayOfSpeed(keys::Speed.builtIn);
   g_RollsFile.clear();
-  g_CurScheme = 0;
-  const char* const base[kSoundEvents] = {"dice", "piece", "hit", "youwin", "youlose"};
   for (int i = 0; i < kSoundEvents; ++i) {
-    g_SoundFiles[i] = base[i];
-    g_SoundActive[i] = 0;
+    g_SoundFiles[i] = kBuiltInSoundFiles[i];
+    g_SoundActive[i] = kBuiltInSoundActive;
   }
-  g_Score[0] = g_Score[1] = g_Score[2] = 0;
+  g_Score[SideNone] = 0;
 }
 
 void LoadOptions(IniStore& ini, int& diceMode) {
-  const char* const kOptions = "Options";
-  g_UseCube = ini.GetInt(kOptions, "UseCube", g_UseCube);
-  g_AutoFinish = ini.GetInt(kOptions, "AutoFinish", g_AutoFinish);
-  g_DiceAsIcons = ini.GetInt(kOptions, "DiceAsIcons", g_DiceAsIcons);
-  // The delay is 50 minus the speed; a speed outside 0..50 is tested before the
-  // subtraction, so that no stored value can overflow it.
-  const int speed = ini.GetInt(kOptions, "Speed", 50 - 50 / 4);
-  g_SpeedDelay = (speed >= 0 && speed <= 50) ? 50 - speed : 12;
-  g_AutoChangeTurn = ini.GetInt(kOptions, "AutoChangeTurn", g_AutoChangeTurn);
-  g_LevelOfPlay = ini.GetInt(kOptions, "LevelOfPlay", g_LevelOfPlay);
-  g_FirstMoveBy = ini.GetInt(kOptions, "FirstMoveBy", g_FirstMoveBy);
-  // Any other value would leave the first side of a game undecided.
-  if (g_FirstMoveBy < 0 || g_FirstMoveBy > 2) g_FirstMoveBy = 2;
-  g_ShowProgress = ini.GetInt(kOptions, "ShowProgress", g_ShowProgress);
-  g_AutoForcedMoves = ini.GetInt(kOptions, "AutoForcedMoves", g_AutoForcedMoves);
-  g_HitShake = ini.GetInt(kOptions, "HitShake", g_HitShake);
-  g_HighLight = ini.GetInt(kOptions, "HighLight", g_HighLight);
-  g_IntelMoves = ini.GetInt(kOptions, "IntelMoves", g_IntelMoves);
-  diceMode = ini.GetInt(kOptions, "DiceMode", 0);
-  g_ClockWise = ini.GetInt(kOptions, "ClockWise", g_ClockWise);
-  g_RollsFile = ini.GetString(kOptions, "RollsList", ".\\rolls.txt");
-
-  for (int i = 0; i < kSoundEvents; ++i) {
-    const std::string fileKey = g_SoundKeys[i];
-    g_SoundFiles[i] = ini.GetString("Sounds", fileKey, g_SoundFiles[i] + ".wav");
-    g_SoundActive[i] = ini.GetInt("Sounds", fileKey + "Active", g_SoundActive[i]);
-  }
-
-  // A total is a count of points: a negative one is no score, and starts again.
-  g_Score[SideHuman] = std::max(0, ini.GetInt("Game", "Human", 0));
-  g_Score[SideComputer] = std::max(0, ini.GetInt("Game", "Computer", 0));
-
-  g_CurScheme = ini.GetInt(kOptions, "CurScheme", g_CurScheme);
+  LoadKey(ini, keys::UseCube);
+  LoadKey(ini, keys::AutoFinish);
+  LoadKey(ini, keys::DiceAsIcons);
+  g_SpeedDelay = DelayOfSpeed(ReadKey(ini, keys::Speed));
+  LoadKey(ini, keys::AutoChangeTurn);
+  LoadKey(ini, keys::LevelOfPlay);
+  LoadKey(ini, keys::FirstMoveBy);
+  LoadKey(ini, keys::ShowProgress);
+  LoadKey(ini, keys::AutoForcedMoves);
+  LoadKey(ini, keys::HitShake);
+  LoadKey(ini, keys::HighLight);
+  LoadKey(ini, keys::IntelMoves);
+  diceMode = ReadKey(ini, keys::DiceMode);
+  LoadKey(ini, keys::ClockWise);
+  g_RollsFile = ReadKey(ini, keys::RollsList);
+  for (int i = 0; i < kSoundEvents; ++i) LoadSoundKeys(ini, i);
+  LoadKey(ini, keys::Human);
+  LoadKey(ini, keys::Computer);
+  LoadKey(ini, keys::CurScheme);
   LoadCurrentScheme();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The option values of the game, one process-wide variable per settings key,
-// holding the built-in value until the settings file is read.
+// holding the built-in value until the settings file is read. The keys
+// themselves, with their built-in values: settings/settings_keys.h.
 #include <string>
 
 class IniStore;
@@ -8,7 +9,7 @@ class IniStore;
 extern int g_UseCube;
 extern int g_AutoFinish;
 extern int g_DiceAsIcons;
-extern int g_SpeedDelay;  // animation step delay in ms: 50 minus the Speed key
+extern int g_SpeedDelay;  // animation step delay in ms: DelayOfSpeed of the Speed key
 extern int g_AutoChangeTurn;
 extern int g_LevelOfPlay;
 extern int g_FirstMoveBy;
@@ -29,8 +30,7 @@ extern int g_SoundActive[kSoundEvents];
 // Total scores of all runs by side (element 0 holds nothing).
 extern int g_Score[3];
 
-// The settings file's section and key names.
-extern const char* const g_SoundKeys[kSoundEvents];
+// The names of the sound events and of the levels of play, as the pages show them.
 extern const char* const g_SoundEventNames[kSoundEvents];
 extern const char* const g_LevelNames[3];
 

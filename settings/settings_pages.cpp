@@ -3,6 +3,7 @@
 #include "platform/ini_store.h"
 #include "platform/sides.h"
 #include "platform/whole_number.h"
+#include "settings/settings_keys.h"
 
 int g_LastSettingsPage = 0;
 
@@ -11,8 +12,6 @@ const char* const kBadFileNameText =
     "Leerzeichen beginnen oder enden und höchstens 4095 Bytes lang sein.";
 
 namespace {
-
-constexpr const char* kOptions = "Options";
 
 // Stored values outside a control's range would leave a radio group or the
 // level list without a selection; the page shows the built-in value instead.
@@ -39,7 +38,7 @@ bool ParseSpeed(const std::string& text, int& speed, std::string& message) {
     message = "Bitte eine ganze Zahl eingeben.";
     return false;
   }
-  if (v < 1 || v > 50) {
+  if (v < 1 || v > kFastestSpeed) {
     message = "Bitte eine ganze Zahl zwischen 1 und 50 eingeben.";
     return false;
   }
@@ -56,28 +55,23 @@ void VisOpts::Load() {
   m_highlight = InRange(g_HighLight, 0, 2, 2);
   m_showProgress = Check(g_ShowProgress);
   m_autoFinish = InRange(g_AutoFinish, 0, 2, 2);
-  m_speed = 50 - g_SpeedDelay;
+  m_speed = SpeedOfDelay(g_SpeedDelay);
 }
 
 void VisOpts::Apply(RunningGame& game) {
-  g_HitShake = m_hitShake;
-  g_DiceAsIcons = m_diceAsIcons;
-  g_HighLight = m_highlight;
-  g_AutoFinish = m_autoFinish;
-  g_ShowProgress = m_showProgress;
   IniStore& ini = game.Profile();
-  ini.WriteInt(kOptions, "ShowProgress", g_ShowProgress);
-  ini.WriteInt(kOptions, "HitShake", g_HitShake);
-  ini.WriteInt(kOptions, "DiceAsIcons", g_DiceAsIcons);
-  ini.WriteInt(kOptions, "HighLight", g_HighLight);
-  ini.WriteInt(kOptions, "AutoFinish", g_AutoFinish);
-  ini.WriteInt(kOptions, "Speed", m_speed);
-  g_SpeedDelay = 50 - m_speed;
+  SetKey(ini, keys::ShowProgress, m_showProgress);
+  SetKey(ini, keys::HitShake, m_hitShake);
+  SetKey(ini, keys::DiceAsIcons, m_diceAsIcons);
+  SetKey(ini, keys::HighLight, m_highlight);
+  SetKey(ini, keys::AutoFinish, m_autoFinish);
+  WriteKey(ini, keys::Speed, m_speed);
+  g_SpeedDelay = DelayOfSpeed(m_speed);
   // A stored value other than 1 lays the board out clockwise as well: only a
   // change between off and on rebuilds the board.
   if ((m_clockwise != 0) != (g_ClockWise != 0)) {
     game.ChangeClockWise(m_clockwise);
-    ini.WriteInt(kOptions, "ClockWise", g_ClockWise);
+    WriteKey(ini, keys::ClockWise);
   }
 }
 
@@ -95,19 +89,13 @@ void PlayOpts::Load() {
 }
 
 void PlayOpts::Apply(RunningGame& game) {
-  g_FirstMoveBy = m_firstMoveBy;
-  g_UseCube = m_useCube;
-  g_AutoChangeTurn = m_autoChangeTurn;
-  g_AutoForcedMoves = m_autoForcedMoves;
-  g_IntelMoves = m_intelMoves;
-  g_LevelOfPlay = m_level;
   IniStore& ini = game.Profile();
-  ini.WriteInt(kOptions, "FirstMoveBy", g_FirstMoveBy);
-  ini.WriteInt(kOptions, "UseCube", g_UseCube);
-  ini.WriteInt(kOptions, "AutoChangeTurn", g_AutoChangeTurn);
-  ini.WriteInt(kOptions, "AutoForcedMoves", g_AutoForcedMoves);
-  ini.WriteInt(kOptions, "IntelMoves", g_IntelMoves);
-  ini.WriteInt(kOptions, "LevelOfPlay", g_LevelOfPlay);
+  SetKey(ini, keys::FirstMoveBy, m_firstMoveBy);
+  SetKey(ini, keys::UseCube, m_useCube);
+  SetKey(ini, keys::AutoChangeTurn, m_autoChangeTurn);
+  SetKey(ini, keys::AutoForcedMoves, m_autoForcedMoves);
+  SetKey(ini, keys::IntelMoves, m_intelMoves);
+  SetKey(ini, keys::LevelOfPlay, m_level);
 }
 
 // ---- Würfel -------------------------------------------------------------------
@@ -122,8 +110,8 @@ void DiceOpts::Apply(RunningGame& game) {
   g_RollsFile = m_rollsFile;
   game.ChangeDiceSource(m_diceMode);
   IniStore& ini = game.Profile();
-  ini.WriteString(kOptions, "RollsList", g_RollsFile);
-  ini.WriteInt(kOptions, "DiceMode", m_diceMode);
+  WriteKey(ini, keys::RollsList);
+  WriteKey(ini, keys::DiceMode, m_diceMode);
 }
 
 // ---- Sound --------------------------------------------------------------------
@@ -165,10 +153,8 @@ int SndOpts::UnstorableEvent() const {
 void SndOpts::Apply(RunningGame& game) {
   IniStore& ini = game.Profile();
   for (int i = 0; i < kSoundEvents; ++i) {
-    const std::string fileKey = g_SoundKeys[i];
     g_SoundActive[i] = m_activeFlag[i];
-    ini.WriteInt("Sounds", fileKey + "Active", g_SoundActive[i]);
     g_SoundFiles[i] = m_file[i];
-    ini.WriteString("Sounds", fileKey, g_SoundFiles[i]);
+    WriteSoundKeys(ini, i);
   }
 }

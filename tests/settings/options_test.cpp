@@ -133,13 +133,20 @@ TEST_F(LoadOptionsTest, SpeedIsTheOnlyRangeTestedKey) {
   EXPECT_EQ(g_HighLight, -1);
   EXPECT_EQ(g_AutoFinish, 3);
   EXPECT_EQ(diceMode, 5);
-  // ...except who begins, which falls back to the player.
-  Load("[Options]\nFirstMoveBy=7\n");
-  EXPECT_EQ(g_FirstMoveBy, 2);
-  Load("[Options]\nFirstMoveBy=-1\n");
-  EXPECT_EQ(g_FirstMoveBy, 2);
-  Load("[Options]\nFirstMoveBy=0\n");
-  EXPECT_EQ(g_FirstMoveBy, 0);
+  // ...except who begins, which falls back to the player, and a total below 0.
+  const struct {
+    const char* text;
+    int* value;
+    int expected;
+  } cases[] = {
+      {"[Options]\nFirstMoveBy=7\n", &g_FirstMoveBy, 2}, {"[Options]\nFirstMoveBy=-1\n", &g_FirstMoveBy, 2},
+      {"[Options]\nFirstMoveBy=3\n", &g_FirstMoveBy, 2}, {"[Options]\nFirstMoveBy=0\n", &g_FirstMoveBy, 0},
+      {"[Game]\nHuman=-1\n", &g_Score[SideHuman], 0},    {"[Game]\nHuman=2147483647\n", &g_Score[SideHuman], INT_MAX},
+  };
+  for (const auto& c : cases) {
+    Load(c.text);
+    EXPECT_EQ(*c.value, c.expected) << c.text;
+  }
 }
 
 TEST_F(LoadOptionsTest, EmptyAndPartialStringKeys) {
