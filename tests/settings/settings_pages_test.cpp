@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,180 +26,54 @@ class SettingsPagesTest : public ::testing::Test {
 // value; one in range shows as it is. A check box shows what the game does with
 // the stored value: ticked for anything but 0.
 TEST_F(SettingsPagesTest, FirstShowingBringsStoredValuesIntoRange) {
+  // The four pages as they show the options first.
+  struct Shown {
+    VisOpts vis;
+    PlayOpts play;
+    DiceOpts dice;
+    SndOpts snd;
+  };
   struct Case {
     const char* name;
     int* option;
     int stored;
-    std::function<int()> shown;
+    int (*shown)(const Shown&);
     int expected;
   };
   const Case cases[] = {
-      {"LevelOfPlay", &g_LevelOfPlay, 3,
-       [] {
-         PlayOpts p;
-         p.Load();
-         return p.m_level;
-       },
-       2},
-      {"LevelOfPlay", &g_LevelOfPlay, -1,
-       [] {
-         PlayOpts p;
-         p.Load();
-         return p.m_level;
-       },
-       2},
-      {"LevelOfPlay", &g_LevelOfPlay, 0,
-       [] {
-         PlayOpts p;
-         p.Load();
-         return p.m_level;
-       },
-       0},
-      {"FirstMoveBy", &g_FirstMoveBy, 7,
-       [] {
-         PlayOpts p;
-         p.Load();
-         return p.m_firstMoveBy;
-       },
-       2},
-      {"FirstMoveBy", &g_FirstMoveBy, 1,
-       [] {
-         PlayOpts p;
-         p.Load();
-         return p.m_firstMoveBy;
-       },
-       1},
-      {"UseCube", &g_UseCube, 2,
-       [] {
-         PlayOpts p;
-         p.Load();
-         return p.m_useCube;
-       },
-       1},
-      {"AutoChangeTurn", &g_AutoChangeTurn, 2,
-       [] {
-         PlayOpts p;
-         p.Load();
-         return p.m_autoChangeTurn;
-       },
-       1},
-      {"AutoForcedMoves", &g_AutoForcedMoves, -1,
-       [] {
-         PlayOpts p;
-         p.Load();
-         return p.m_autoForcedMoves;
-       },
-       1},
-      {"IntelMoves", &g_IntelMoves, 3,
-       [] {
-         PlayOpts p;
-         p.Load();
-         return p.m_intelMoves;
-       },
-       1},
-      {"IntelMoves", &g_IntelMoves, 1,
-       [] {
-         PlayOpts p;
-         p.Load();
-         return p.m_intelMoves;
-       },
-       1},
-      {"HighLight", &g_HighLight, 3,
-       [] {
-         VisOpts v;
-         v.Load();
-         return v.m_highlight;
-       },
-       2},
-      {"HighLight", &g_HighLight, 0,
-       [] {
-         VisOpts v;
-         v.Load();
-         return v.m_highlight;
-       },
-       0},
-      {"AutoFinish", &g_AutoFinish, -1,
-       [] {
-         VisOpts v;
-         v.Load();
-         return v.m_autoFinish;
-       },
-       2},
-      {"HitShake", &g_HitShake, 5,
-       [] {
-         VisOpts v;
-         v.Load();
-         return v.m_hitShake;
-       },
-       1},
-      {"HitShake", &g_HitShake, 0,
-       [] {
-         VisOpts v;
-         v.Load();
-         return v.m_hitShake;
-       },
-       0},
-      {"ClockWise", &g_ClockWise, -3,
-       [] {
-         VisOpts v;
-         v.Load();
-         return v.m_clockwise;
-       },
-       1},
-      {"SpeedDelay", &g_SpeedDelay, 12,
-       [] {
-         VisOpts v;
-         v.Load();
-         return v.m_speed;
-       },
-       38},
-      {"SpeedDelay", &g_SpeedDelay, 50,
-       [] {
-         VisOpts v;
-         v.Load();
-         return v.m_speed;
-       },
-       0},
-      {"DiceMode", &game.diceMode, 9,
-       [this] {
-         DiceOpts d;
-         d.Load(game);
-         return d.m_diceMode;
-       },
-       0},
-      {"DiceMode", &game.diceMode, 2,
-       [this] {
-         DiceOpts d;
-         d.Load(game);
-         return d.m_diceMode;
-       },
-       2},
-      {"LoseSoundActive", &g_SoundActive[SoundLose], 4,
-       [] {
-         SndOpts s;
-         s.Load();
-         return s.m_activeFlag[4];
-       },
-       1},
-      {"DiceSoundActive", &g_SoundActive[SoundDice], 2,
-       [] {
-         SndOpts s;
-         s.Load();
-         return s.m_activeFlag[0];
-       },
-       1},
-      {"DiceSoundActive", &g_SoundActive[SoundDice], 0,
-       [] {
-         SndOpts s;
-         s.Load();
-         return s.m_activeFlag[0];
-       },
-       0},
+      {"LevelOfPlay", &g_LevelOfPlay, 3, [](const Shown& s) { return s.play.m_level; }, 2},
+      {"LevelOfPlay", &g_LevelOfPlay, -1, [](const Shown& s) { return s.play.m_level; }, 2},
+      {"LevelOfPlay", &g_LevelOfPlay, 0, [](const Shown& s) { return s.play.m_level; }, 0},
+      {"FirstMoveBy", &g_FirstMoveBy, 7, [](const Shown& s) { return s.play.m_firstMoveBy; }, 2},
+      {"FirstMoveBy", &g_FirstMoveBy, 1, [](const Shown& s) { return s.play.m_firstMoveBy; }, 1},
+      {"UseCube", &g_UseCube, 2, [](const Shown& s) { return s.play.m_useCube; }, 1},
+      {"AutoChangeTurn", &g_AutoChangeTurn, 2, [](const Shown& s) { return s.play.m_autoChangeTurn; }, 1},
+      {"AutoForcedMoves", &g_AutoForcedMoves, -1, [](const Shown& s) { return s.play.m_autoForcedMoves; }, 1},
+      {"IntelMoves", &g_IntelMoves, 3, [](const Shown& s) { return s.play.m_intelMoves; }, 1},
+      {"IntelMoves", &g_IntelMoves, 1, [](const Shown& s) { return s.play.m_intelMoves; }, 1},
+      {"HighLight", &g_HighLight, 3, [](const Shown& s) { return s.vis.m_highlight; }, 2},
+      {"HighLight", &g_HighLight, 0, [](const Shown& s) { return s.vis.m_highlight; }, 0},
+      {"AutoFinish", &g_AutoFinish, -1, [](const Shown& s) { return s.vis.m_autoFinish; }, 2},
+      {"HitShake", &g_HitShake, 5, [](const Shown& s) { return s.vis.m_hitShake; }, 1},
+      {"HitShake", &g_HitShake, 0, [](const Shown& s) { return s.vis.m_hitShake; }, 0},
+      {"ClockWise", &g_ClockWise, -3, [](const Shown& s) { return s.vis.m_clockwise; }, 1},
+      {"SpeedDelay", &g_SpeedDelay, 12, [](const Shown& s) { return s.vis.m_speed; }, 38},
+      {"SpeedDelay", &g_SpeedDelay, 50, [](const Shown& s) { return s.vis.m_speed; }, 0},
+      {"DiceMode", &game.diceMode, 9, [](const Shown& s) { return s.dice.m_diceMode; }, 0},
+      {"DiceMode", &game.diceMode, 2, [](const Shown& s) { return s.dice.m_diceMode; }, 2},
+      {"LoseSoundActive", &g_SoundActive[SoundLose], 4, [](const Shown& s) { return s.snd.m_activeFlag[4]; }, 1},
+      {"DiceSoundActive", &g_SoundActive[SoundDice], 2, [](const Shown& s) { return s.snd.m_activeFlag[0]; }, 1},
+      {"DiceSoundActive", &g_SoundActive[SoundDice], 0, [](const Shown& s) { return s.snd.m_activeFlag[0]; }, 0},
   };
   for (const Case& c : cases) {
     ResetOptionsToBuiltIn();
     *c.option = c.stored;
-    EXPECT_EQ(c.shown(), c.expected) << c.name << " " << c.stored;
+    Shown s;
+    s.vis.Load();
+    s.play.Load();
+    s.dice.Load(game);
+    s.snd.Load();
+    EXPECT_EQ(c.shown(s), c.expected) << c.name << " " << c.stored;
   }
 }
 
