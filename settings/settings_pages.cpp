@@ -13,9 +13,10 @@ const char* const kBadFileNameText =
 
 namespace {
 
-// Stored values outside a control's range would leave a radio group or the
-// level list without a selection; the page shows the built-in value instead.
-int InRange(int value, int lo, int hi, int builtIn) { return (value >= lo && value <= hi) ? value : builtIn; }
+// Every list and radio group of the pages has three entries. A stored value
+// outside them would leave it without a selection; the page shows the key's
+// built-in value instead.
+int Selection(int value, const IntKey& key) { return (value >= 0 && value <= 2) ? value : key.builtIn; }
 // The game runs a check-box option for any value but 0, so the box shows such
 // a value ticked, and OK stores it as 1.
 int Check(int value) { return value != 0 ? 1 : 0; }
@@ -52,9 +53,9 @@ void VisOpts::Load() {
   m_hitShake = Check(g_HitShake);
   m_diceAsIcons = Check(g_DiceAsIcons);
   m_clockwise = Check(g_ClockWise);
-  m_highlight = InRange(g_HighLight, 0, 2, 2);
+  m_highlight = Selection(g_HighLight, keys::HighLight);
   m_showProgress = Check(g_ShowProgress);
-  m_autoFinish = InRange(g_AutoFinish, 0, 2, 2);
+  m_autoFinish = Selection(g_AutoFinish, keys::AutoFinish);
   m_speed = SpeedOfDelay(g_SpeedDelay);
 }
 
@@ -78,14 +79,14 @@ void VisOpts::Apply(RunningGame& game) {
 // ---- Spiel --------------------------------------------------------------------
 
 void PlayOpts::Load() {
-  m_level = InRange(g_LevelOfPlay, 0, 2, 2);
+  m_level = Selection(g_LevelOfPlay, keys::LevelOfPlay);
   m_autoChangeTurn = Check(g_AutoChangeTurn);
   m_useCube = Check(g_UseCube);
   m_autoForcedMoves = Check(g_AutoForcedMoves);
   m_intelMoves = Check(g_IntelMoves);
   m_computerScore = g_Score[SideComputer];
   m_humanScore = g_Score[SideHuman];
-  m_firstMoveBy = InRange(g_FirstMoveBy, 0, 2, 2);
+  m_firstMoveBy = Selection(g_FirstMoveBy, keys::FirstMoveBy);
 }
 
 void PlayOpts::Apply(RunningGame& game) {
@@ -101,7 +102,7 @@ void PlayOpts::Apply(RunningGame& game) {
 // ---- Würfel -------------------------------------------------------------------
 
 void DiceOpts::Load(RunningGame& game) {
-  m_diceMode = InRange(game.DiceMode(), 0, 2, 0);
+  m_diceMode = Selection(game.DiceMode(), keys::DiceMode);
   m_rollsFile = g_RollsFile;
 }
 
