@@ -63,6 +63,26 @@ void SettingsPage::PlaceEdit(wxWindow* ctrl, int x, int y, int w, int h) {
   PlaceInDialogUnits(this, ctrl, x, y, w, h, Grow::Height);
 }
 
+wxCheckBox* SettingsPage::AddCheckBox(const Button& box) {
+  auto* check = new wxCheckBox(this, wxID_ANY, Wx(box.label));
+  Place(check, box.x, box.y, box.w, box.h);
+  return check;
+}
+
+void SettingsPage::AddRadioGroup(wxRadioButton* (&group)[3], const Button (&buttons)[3]) {
+  for (int i = 0; i < 3; ++i) {
+    const Button& b = buttons[i];
+    group[i] =
+        new wxRadioButton(this, wxID_ANY, Wx(b.label), wxDefaultPosition, wxDefaultSize, i == 0 ? wxRB_GROUP : 0);
+    Place(group[i], b.x, b.y, b.w, b.h);
+  }
+}
+
+void SettingsPage::SizeToTemplate() {
+  SizeDialogInDialogUnits(this, kPageWidthDu, kPageHeightDu);
+  SetMinSize(GetClientSize());
+}
+
 void SettingsPage::Tell(const std::string& text) {
   if (m_services.host != nullptr)
     m_services.host->MessageBox(text, MB_OK | MB_ICONEXCLAMATION);
@@ -87,31 +107,18 @@ VisOptsPage::VisOptsPage(wxWindow* book, const SheetServices& services) : Settin
   PlaceEdit(m_speed, 25, 28, 25, 13);
   Place(new wxStaticText(this, wxID_ANY, Wx("(1 - 50)")), 59, 30, 28, 8);
   Place(new wxStaticBox(this, wxID_ANY, Wx("Anderes")), 7, 70, 110, 69);
-  m_showProgress = new wxCheckBox(this, wxID_ANY, Wx("Zeige &Trendbalken"));
-  Place(m_showProgress, 17, 82, 76, 10);
-  m_diceAsIcons = new wxCheckBox(this, wxID_ANY, Wx("&Zeige Würfel"));
-  Place(m_diceAsIcons, 17, 96, 54, 10);
-  m_hitShake = new wxCheckBox(this, wxID_ANY, Wx("Schütteln &wenn geschlagen"));
-  Place(m_hitShake, 17, 110, 103, 10);
-  m_clockwise = new wxCheckBox(this, wxID_ANY, Wx("&Spiel im Uhrzeigersinn"));
-  Place(m_clockwise, 17, 124, 92, 10);
+  m_showProgress = AddCheckBox({"Zeige &Trendbalken", 17, 82, 76, 10});
+  m_diceAsIcons = AddCheckBox({"&Zeige Würfel", 17, 96, 54, 10});
+  m_hitShake = AddCheckBox({"Schütteln &wenn geschlagen", 17, 110, 103, 10});
+  m_clockwise = AddCheckBox({"&Spiel im Uhrzeigersinn", 17, 124, 92, 10});
   Place(new wxStaticBox(this, wxID_ANY, Wx("Aut&omatisch beenden")), 126, 7, 84, 58);
-  m_autoFinish[0] =
-      new wxRadioButton(this, wxID_ANY, Wx("Immer schnell"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-  Place(m_autoFinish[0], 136, 21, 56, 10);
-  m_autoFinish[1] = new wxRadioButton(this, wxID_ANY, Wx("Immer langsam"));
-  Place(m_autoFinish[1], 136, 35, 63, 10);
-  m_autoFinish[2] = new wxRadioButton(this, wxID_ANY, Wx("Fragen"));
-  Place(m_autoFinish[2], 136, 49, 38, 10);
+  AddRadioGroup(m_autoFinish,
+                {{"Immer schnell", 136, 21, 56, 10}, {"Immer langsam", 136, 35, 63, 10}, {"Fragen", 136, 49, 38, 10}});
   Place(new wxStaticBox(this, wxID_ANY, Wx("&Hervorheben")), 126, 70, 84, 69);
-  m_highlight[0] = new wxRadioButton(this, wxID_ANY, Wx("Nichts"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-  Place(m_highlight[0], 136, 86, 36, 10);
-  m_highlight[1] = new wxRadioButton(this, wxID_ANY, Wx("Gewählte Position"));
-  Place(m_highlight[1], 136, 101, 69, 10);
-  m_highlight[2] = new wxRadioButton(this, wxID_ANY, Wx("Mögliche Züge"));
-  Place(m_highlight[2], 136, 116, 63, 10);
-  SizeDialogInDialogUnits(this, kPageWidthDu, kPageHeightDu);
-  SetMinSize(GetClientSize());
+  AddRadioGroup(
+      m_highlight,
+      {{"Nichts", 136, 86, 36, 10}, {"Gewählte Position", 136, 101, 69, 10}, {"Mögliche Züge", 136, 116, 63, 10}});
+  SizeToTemplate();
 }
 
 void VisOptsPage::Init() {
@@ -151,14 +158,10 @@ PlayOptsPage::PlayOptsPage(wxWindow* book, const SheetServices& services) : Sett
   m_level = new wxChoice(this, wxID_ANY);
   PlaceEdit(m_level, 25, 24, 75, 14);
   Place(new wxStaticBox(this, wxID_ANY, Wx("Anderes")), 7, 50, 110, 90);
-  m_autoChangeTurn = new wxCheckBox(this, wxID_ANY, Wx("&Auto Spieler wechseln"));
-  Place(m_autoChangeTurn, 17, 70, 84, 10);
-  m_autoForcedMoves = new wxCheckBox(this, wxID_ANY, Wx("Automatisch &ziehen"));
-  Place(m_autoForcedMoves, 17, 88, 77, 10);
-  m_useCube = new wxCheckBox(this, wxID_ANY, Wx("&Verwende Dopplerwürfel"));
-  Place(m_useCube, 17, 106, 93, 10);
-  m_intelMoves = new wxCheckBox(this, wxID_ANY, Wx("Intelli&gentes ziehen"));
-  Place(m_intelMoves, 17, 122, 79, 10);
+  m_autoChangeTurn = AddCheckBox({"&Auto Spieler wechseln", 17, 70, 84, 10});
+  m_autoForcedMoves = AddCheckBox({"Automatisch &ziehen", 17, 88, 77, 10});
+  m_useCube = AddCheckBox({"&Verwende Dopplerwürfel", 17, 106, 93, 10});
+  m_intelMoves = AddCheckBox({"Intelli&gentes ziehen", 17, 122, 79, 10});
   Place(new wxStaticBox(this, wxID_ANY, Wx("Spielstand")), 125, 7, 85, 58);
   Place(new wxStaticText(this, wxID_ANY, Wx("Spieler")), 133, 24, 24, 8);
   m_humanScore = new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
@@ -167,14 +170,9 @@ PlayOptsPage::PlayOptsPage(wxWindow* book, const SheetServices& services) : Sett
   m_computerScore = new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
   PlaceEdit(m_computerScore, 174, 41, 32, 14);
   Place(new wxStaticBox(this, wxID_ANY, Wx("&Spielbeginner?")), 125, 70, 85, 69);
-  m_firstMoveBy[0] = new wxRadioButton(this, wxID_ANY, Wx("Abwechselnd"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-  Place(m_firstMoveBy[0], 136, 86, 61, 10);
-  m_firstMoveBy[1] = new wxRadioButton(this, wxID_ANY, Wx("Computer"));
-  Place(m_firstMoveBy[1], 136, 101, 50, 10);
-  m_firstMoveBy[2] = new wxRadioButton(this, wxID_ANY, Wx("Spieler"));
-  Place(m_firstMoveBy[2], 136, 116, 37, 10);
-  SizeDialogInDialogUnits(this, kPageWidthDu, kPageHeightDu);
-  SetMinSize(GetClientSize());
+  AddRadioGroup(m_firstMoveBy,
+                {{"Abwechselnd", 136, 86, 61, 10}, {"Computer", 136, 101, 50, 10}, {"Spieler", 136, 116, 37, 10}});
+  SizeToTemplate();
 }
 
 void PlayOptsPage::Init() {
@@ -207,19 +205,13 @@ void PlayOptsPage::Apply() { m_opts.Apply(*m_services.game); }
 
 DiceOptsPage::DiceOptsPage(wxWindow* book, const SheetServices& services) : SettingsPage(book, services) {
   Place(new wxStaticBox(this, wxID_ANY, Wx("Würfelart")), 8, 7, 201, 130);
-  m_diceMode[0] =
-      new wxRadioButton(this, wxID_ANY, Wx("&Zufallsgenerator"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-  Place(m_diceMode[0], 27, 34, 67, 10);
-  m_diceMode[1] = new wxRadioButton(this, wxID_ANY, Wx("&Manuell"));
-  Place(m_diceMode[1], 27, 51, 41, 10);
-  m_diceMode[2] = new wxRadioButton(this, wxID_ANY, Wx("&Aus Datei"));
-  Place(m_diceMode[2], 27, 68, 47, 10);
+  AddRadioGroup(m_diceMode,
+                {{"&Zufallsgenerator", 27, 34, 67, 10}, {"&Manuell", 27, 51, 41, 10}, {"&Aus Datei", 27, 68, 47, 10}});
   m_rollsFile = new wxTextCtrl(this, wxID_ANY);
   PlaceEdit(m_rollsFile, 28, 87, 120, 12);
   m_browse = new wxButton(this, wxID_ANY, Wx("..."), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
   Place(m_browse, 155, 87, 20, 14);
-  SizeDialogInDialogUnits(this, kPageWidthDu, kPageHeightDu);
-  SetMinSize(GetClientSize());
+  SizeToTemplate();
 
   for (wxRadioButton* r : m_diceMode) r->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { UpdateFileControls(); });
   m_browse->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
@@ -271,8 +263,7 @@ SndOptsPage::SndOptsPage(wxWindow* book, const SheetServices& services) : Settin
   m_play = new wxBitmapButton(this, wxID_ANY, wxBitmap(PlayTriangleImage(16)), wxDefaultPosition, wxDefaultSize,
                               wxBU_EXACTFIT);
   Place(m_play, 171, 83, 20, 14);
-  SizeDialogInDialogUnits(this, kPageWidthDu, kPageHeightDu);
-  SetMinSize(GetClientSize());
+  SizeToTemplate();
 
   m_event->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
     m_opts.SelectEvent(m_event->GetSelection());

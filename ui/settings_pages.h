@@ -43,6 +43,17 @@ class SettingsPage : public wxPanel {
   virtual void Init() = 0;
   void Place(wxWindow* ctrl, int x, int y, int w, int h);
   void PlaceEdit(wxWindow* ctrl, int x, int y, int w, int h);
+  // A check box, or a group of three radio buttons of which the first starts
+  // the group, each at its template place.
+  struct Button {
+    const char* label;
+    int x, y, w, h;
+  };
+  wxCheckBox* AddCheckBox(const Button& box);
+  void AddRadioGroup(wxRadioButton* (&group)[3], const Button (&buttons)[3]);
+  // Last in each page's constructor: the template's size, or more where the
+  // controls have grown.
+  void SizeToTemplate();
   void Tell(const std::string& text);
   bool ChooseFile(int filterText, const char* initialName, std::string& path);
 
