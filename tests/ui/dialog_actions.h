@@ -17,7 +17,9 @@
 #include <wx/toplevel.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/dialog_help.h"
@@ -67,6 +69,11 @@ inline void SetCheck(wxCheckBox* c, bool on) {
 }
 
 // ---- checks on every dialog -------------------------------------------------------
+
+// The controls of these ids show these labels.
+inline void ExpectLabels(wxWindow& dlg, std::initializer_list<std::pair<int, const char*>> labels) {
+  for (const auto& [id, label] : labels) EXPECT_EQ(LabelOf(dlg.FindWindow(id)), label) << "the control of id " << id;
+}
 
 // No two controls overlap, and every one lies within its parent. Separator
 // lines (a grid's lines cross by design) and a group box with what it holds

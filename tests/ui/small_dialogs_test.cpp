@@ -48,8 +48,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string LabelOf(wxWindow& dlg, int id) { return LabelOf(dlg.FindWindow(id)); }
-
 bool HasGroupBox(wxWindow& dlg, const char* label) {
   for (wxWindow* c : dlg.GetChildren())
     if (dynamic_cast<wxStaticBox*>(c) && Utf8(c->GetLabel()) == label) return true;
@@ -76,12 +74,12 @@ TEST(SmallDialogs, GiveUpOffersTheAllowedStakes) {
     GvUpDlg dlg(nullptr, GiveUpChoicesFor(c.gammonOwed, c.backgammonOwed));
     EXPECT_EQ(Utf8(dlg.GetTitle()), "Aufgeben");
     EXPECT_TRUE(HasGroupBox(dlg, "Wählen Sie"));
-    EXPECT_EQ(LabelOf(dlg, IDC_GIVEUP_SINGLE), "Einfacher Einsatz");
-    EXPECT_EQ(LabelOf(dlg, IDC_GIVEUP_GAMMON), "Gammon");
-    EXPECT_EQ(LabelOf(dlg, IDC_GIVEUP_BACKGAMMON), "Backgammon");
-    EXPECT_EQ(LabelOf(dlg, wxID_OK), "OK");
-    EXPECT_EQ(LabelOf(dlg, wxID_CANCEL), "Abbrechen");
-    EXPECT_EQ(LabelOf(dlg, wxID_HELP), "&Hilfe");
+    ExpectLabels(dlg, {{IDC_GIVEUP_SINGLE, "Einfacher Einsatz"},
+                       {IDC_GIVEUP_GAMMON, "Gammon"},
+                       {IDC_GIVEUP_BACKGAMMON, "Backgammon"},
+                       {wxID_OK, "OK"},
+                       {wxID_CANCEL, "Abbrechen"},
+                       {wxID_HELP, "&Hilfe"}});
     EXPECT_EQ(DefaultId(dlg), wxID_OK);
     ExpectNoControlOverlaps(&dlg);
     EXPECT_EQ(dlg.FindWindow(wxID_OK)->GetSize().x, dlg.FindWindow(wxID_CANCEL)->GetSize().x);
@@ -100,9 +98,7 @@ TEST(SmallDialogs, GiveUpOffersTheAllowedStakes) {
 TEST(SmallDialogs, FinishAndAboutShowTheirTexts) {
   FinishDlg finish(nullptr);
   EXPECT_EQ(Utf8(finish.GetTitle()), "Autom. beenden");
-  EXPECT_EQ(LabelOf(finish, kFinishFast), "&Schnell");
-  EXPECT_EQ(LabelOf(finish, kFinishSlow), "&Langsam");
-  EXPECT_EQ(LabelOf(finish, wxID_CANCEL), "Abbrechen");
+  ExpectLabels(finish, {{kFinishFast, "&Schnell"}, {kFinishSlow, "&Langsam"}, {wxID_CANCEL, "Abbrechen"}});
   EXPECT_EQ(DefaultId(finish), kFinishFast);
   ExpectNoControlOverlaps(&finish);
   // The buttons keep the template's order, top to bottom.
@@ -112,10 +108,10 @@ TEST(SmallDialogs, FinishAndAboutShowTheirTexts) {
 
   AboutDlg about(nullptr, AboutBoxTexts());
   EXPECT_EQ(Utf8(about.GetTitle()), "About");
-  EXPECT_EQ(LabelOf(about, IDC_ABOUT_TITLE), "Kolvar Backgammon");
-  EXPECT_EQ(LabelOf(about, IDC_ABOUT_VERSION), "Version 1.0");
-  EXPECT_EQ(LabelOf(about, IDC_ABOUT_DATE), "Tue Aug 28 15:48:21 2012");
-  EXPECT_EQ(LabelOf(about, wxID_CANCEL), "&OK");
+  ExpectLabels(about, {{IDC_ABOUT_TITLE, "Kolvar Backgammon"},
+                       {IDC_ABOUT_VERSION, "Version 1.0"},
+                       {IDC_ABOUT_DATE, "Tue Aug 28 15:48:21 2012"},
+                       {wxID_CANCEL, "&OK"}});
   EXPECT_EQ(DefaultId(about), wxID_CANCEL);
   EXPECT_EQ(about.FindWindow(IDC_ABOUT_TITLE)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
   EXPECT_NE(about.FindWindow(IDC_ABOUT_VERSION)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
