@@ -331,12 +331,7 @@ class FrameCommandsTest : public FrameFixture {
     s.sound = std::make_unique<NullSound>();
     s.onHelp = [] {};
     Open(std::move(s));
-    frame->GameHost().SetAnswerFunction([](const std::string& text, unsigned) {
-      ADD_FAILURE() << "unexpected message box: " << text;
-      return static_cast<int>(IDNO);
-    });
-    frame->StartGame();
-    frame->UpdateNow();
+    StartWithoutBoxes(IDNO);
     RunEvents(50);
   }
   void Menu(int command) {
