@@ -49,21 +49,9 @@ void MessageQueue::Close() {
   m_closed = true;
 }
 
-class PumpGuard {
- public:
-  explicit PumpGuard(MessageQueue& q) : m_q(q) { m_q.m_pumping = true; }
-  ~PumpGuard() { m_q.m_pumping = false; }
-  PumpGuard(const PumpGuard&) = delete;
-  PumpGuard& operator=(const PumpGuard&) = delete;
-  static bool Busy(const MessageQueue& q) { return q.m_pumping; }
-
- private:
-  MessageQueue& m_q;
-};
-
 bool PumpMessages(MessageQueue& queue, MessageTarget& target) {
-  if (PumpGuard::Busy(queue)) return false;
-  PumpGuard guard(queue);
+  if (queue.m_pumping.Active()) return false;
+  const Nesting::Scope pumping(queue.m_pumping);
   Message msg;
   while (queue.Get(msg)) {
     if (target.PreTranslateMessage(msg)) continue;

@@ -46,6 +46,29 @@ struct Message {
   uint32_t flags = 0;
 };
 
+// Marks that a stretch of code is running (a pump, a handler of the game, a
+// take-in of input): set for the life of a Scope and cleared however the scope
+// is left, an exception included.
+class Nesting {
+ public:
+  class Scope {
+   public:
+    explicit Scope(Nesting& n) : m_n(n) { ++m_n.m_depth; }
+    ~Scope() { --m_n.m_depth; }
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+
+   private:
+    Nesting& m_n;
+  };
+  bool Active() const { return m_depth > 0; }
+
+ private:
+  int m_depth = 0;
+};
+
+class MessageTarget;
+
 class MessageQueue {
  public:
   // Like Windows, a lane refuses further messages when it is full, so that a
@@ -75,11 +98,15 @@ class MessageQueue {
   size_t size() const { return m_posted.size() + m_input.size() + m_timers.size(); }
 
  private:
-  friend class PumpGuard;
+  friend bool PumpMessages(MessageQueue& queue, MessageTarget& target);
   std::deque<Message> m_posted;
   std::deque<Message> m_input;
   std::deque<Message> m_timers;
-  bool m_pumping = false;
+  // Set while PumpMessages runs this queue. It alone keeps the game's
+  // handlers from being entered again from inside one of them, whoever pumps:
+  // the frame, and the game-flow tests and the fuzzer, which pump the game
+  // with no frame at all.
+  Nesting m_pumping;
   bool m_closed = false;
 };
 

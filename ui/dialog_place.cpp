@@ -1,8 +1,11 @@
 #include "ui/dialog_place.h"
 
+#include <wx/button.h>
 #include <wx/toplevel.h>
 
 #include <algorithm>
+
+#include "ui/wx_text.h"
 
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
@@ -21,6 +24,12 @@ void PlaceInDialogUnits(wxWindow* dlg, wxWindow* ctrl, int x, int y, int w, int 
     }
   }
   ctrl->SetSize(at.x, at.y, size.x, size.y);
+}
+
+wxButton* PlaceButton(wxWindow* dlg, int id, const char* label, int x, int y, int w, int h) {
+  auto* button = new wxButton(dlg, id, Wx(label));
+  PlaceInDialogUnits(dlg, button, x, y, w, h, Grow::Both);
+  return button;
 }
 
 void SizeDialogInDialogUnits(wxWindow* dlg, int w, int h) {

@@ -5,12 +5,18 @@
 
 #include "platform/geometry.h"
 
+class wxButton;
+
 enum class Grow { None, Height, Both };
 
 // Puts ctrl at the template rectangle (x, y, w, h in dialog units of dlg).
 // Where GTK needs more room than the template gives, the control grows to its
 // best size: to the right, and in height about its middle line.
 void PlaceInDialogUnits(wxWindow* dlg, wxWindow* ctrl, int x, int y, int w, int h, Grow grow);
+
+// A push button of the template: made with its id and label (UTF-8), put at
+// its rectangle like any control and grown to the room GTK needs.
+wxButton* PlaceButton(wxWindow* dlg, int id, const char* label, int x, int y, int w, int h);
 
 // Sets the dialog's client size from the template's size in dialog units,
 // enlarged where grown controls would otherwise stick out, and for a top-level

@@ -57,11 +57,9 @@ DiceDlg::DiceDlg(wxWindow* parent, DiceRoller& dice, Host* host)
   PlaceInDialogUnits(this, m_edit[1], 72, 26, 16, 12, Grow::Height);
   m_face[1] = new wxStaticBitmap(this, wxID_ANY, FaceBitmap(1, GetBackgroundColour()));
   PlaceInDialogUnits(this, m_face[1], 95, 23, 20, 20, Grow::None);
-  auto* ok = new wxButton(this, wxID_OK, Wx("OK"));
-  PlaceInDialogUnits(this, ok, 156, 11, 50, 14, Grow::Both);
+  auto* ok = PlaceButton(this, wxID_OK, "OK", 156, 11, 50, 14);
   ok->SetDefault();
-  auto* cancel = new wxButton(this, wxID_CANCEL, Wx("Abbrechen"));
-  PlaceInDialogUnits(this, cancel, 156, 29, 50, 14, Grow::Both);
+  PlaceButton(this, wxID_CANCEL, "Abbrechen", 156, 29, 50, 14);
   SizeDialogInDialogUnits(this, 220, 61);
 
   m_value1 = StartValue(m_dice->die[0]);

@@ -227,6 +227,7 @@ int InputRouter::FilterEvent(wxEvent& event) {
 
 int InputRouter::Route(wxEvent& event, wxWindow* window) {
   const wxEventType t = event.GetEventType();
+  const bool takingIn = m_takingIn.Active();
   Message msg;
   bool have = false;
 
@@ -237,19 +238,19 @@ int InputRouter::Route(wxEvent& event, wxWindow* window) {
       have = KeyDownMessage(key, msg);
       if (have) {
         m_post(msg);
-        if (!m_takingIn) m_pump();
+        if (!takingIn) m_pump();
       }
       // Let wx go on to make the character of the key.
       return Event_Skip;
     }
-    if (t == wxEVT_KEY_UP) return m_takingIn ? Event_Processed : Event_Skip;
+    if (t == wxEVT_KEY_UP) return takingIn ? Event_Processed : Event_Skip;
     // wxEVT_CHAR: handled here in every case, so that neither a native control
     // nor a menu shortcut acts on the key; Alt combinations stay with the menu
     // bar's mnemonics.
     have = CharMessage(key, msg);
-    if (!have) return (key.AltDown() && !m_takingIn) ? Event_Skip : Event_Processed;
+    if (!have) return (key.AltDown() && !takingIn) ? Event_Skip : Event_Processed;
     m_post(msg);
-    if (!m_takingIn) m_pump();
+    if (!takingIn) m_pump();
     return Event_Processed;
   }
 
@@ -263,7 +264,7 @@ int InputRouter::Route(wxEvent& event, wxWindow* window) {
   if (!board && !log && !status) {
     // The cube button handles its own clicks (its command ends the
     // confirmation wait), except while input is only being taken in.
-    return m_takingIn ? Event_Processed : Event_Skip;
+    return takingIn ? Event_Processed : Event_Skip;
   }
   if (t == wxEVT_LEFT_DCLICK || t == wxEVT_RIGHT_DCLICK || t == wxEVT_MIDDLE_DCLICK) return Event_Processed;
   wxPoint p = mouse.GetPosition();
@@ -273,23 +274,22 @@ int InputRouter::Route(wxEvent& event, wxWindow* window) {
     // the game, the left one for the confirmation wait, the right one to take
     // a step back or open the context menu. The log never keeps the focus.
     const bool press = t == wxEVT_LEFT_DOWN || t == wxEVT_RIGHT_DOWN;
-    if (!press) return (log || m_takingIn) ? Event_Processed : Event_Skip;
-    if (m_canvas != nullptr && !m_takingIn) m_canvas->SetFocus();
+    if (!press) return (log || takingIn) ? Event_Processed : Event_Skip;
+    if (m_canvas != nullptr && !takingIn) m_canvas->SetFocus();
   }
   have = MouseMessage(mouse, p.x, p.y, msg);
-  if (!have) return m_takingIn ? Event_Processed : Event_Skip;
-  if (t == wxEVT_LEFT_DOWN && !m_takingIn && m_canvas != nullptr && window == m_canvas) m_canvas->SetFocus();
+  if (!have) return takingIn ? Event_Processed : Event_Skip;
+  if (t == wxEVT_LEFT_DOWN && !takingIn && m_canvas != nullptr && window == m_canvas) m_canvas->SetFocus();
   m_post(msg);
-  if (!m_takingIn) m_pump();
+  if (!takingIn) m_pump();
   return Event_Processed;
 }
 
 void InputRouter::TakeInPendingInput() {
   wxEventLoopBase* loop = wxEventLoopBase::GetActive();
-  if (!m_attached || m_takingIn || loop == nullptr) return;
-  m_takingIn = true;
+  if (!m_attached || m_takingIn.Active() || loop == nullptr) return;
+  const Nesting::Scope takingIn(m_takingIn);
   loop->YieldFor(wxEVT_CATEGORY_UI | wxEVT_CATEGORY_USER_INPUT);
-  m_takingIn = false;
 }
 
 bool InputRouter::EscapeDown() {

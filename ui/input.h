@@ -78,7 +78,12 @@ class InputRouter : public wxEventFilter {
   wxWindow* m_canvas;
   std::function<void(const Message&)> m_post;
   std::function<void()> m_pump;
-  bool m_takingIn = false;
+  // Set while pending native input is taken in. It alone turns the filter
+  // from passing input on into only queueing it: no pump is asked for, no
+  // native control or menu acts on a key or click, and a take-in does not
+  // nest. While the game is in a handler but not taking in (a dialog's
+  // loop), input is routed as usual and the frame holds the pump back.
+  Nesting m_takingIn;
   bool m_escapeHeld = false;
   bool m_attached = true;
 };

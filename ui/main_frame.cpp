@@ -88,9 +88,10 @@ void MainFrame::StartGame() {
   s.docFile = m_setup.docFile;
   s.displayName = m_setup.displayName;
   m_core = std::make_unique<TremaWnd>(s);
-  ++m_pumpDepth;
-  m_core->Create();
-  --m_pumpDepth;
+  {
+    const Nesting::Scope inCore(m_pumpDepth);
+    m_core->Create();
+  }
   // A computer that starts takes its turn once the event loop runs.
   CallAfter([this]() { PumpCore(); });
   AfterCore();
@@ -100,15 +101,16 @@ void MainFrame::PumpCore() {
   if (!m_core || m_closing) return;
   // Inside a handler of the core (a dialog's loop, a wait) nothing runs; the
   // outer pump takes up what was queued.
-  if (m_pumpDepth > 0) return;
-  ++m_pumpDepth;
-  m_core->Pump();
-  --m_pumpDepth;
+  if (m_pumpDepth.Active()) return;
+  {
+    const Nesting::Scope inCore(m_pumpDepth);
+    m_core->Pump();
+  }
   AfterCore();
 }
 
 void MainFrame::AfterCore() {
-  if (m_pumpDepth > 0 || m_closing) return;
+  if (m_pumpDepth.Active() || m_closing) return;
   if (m_closeRequested) {
     m_closeRequested = false;
     Close();
@@ -136,7 +138,7 @@ bool MainFrame::TimerRunning() const { return m_timer.IsRunning(); }
 // ---- events ---------------------------------------------------------------
 
 void MainFrame::OnClose(wxCloseEvent& event) {
-  if (m_pumpDepth > 0 && event.CanVeto()) {
+  if (m_pumpDepth.Active() && event.CanVeto()) {
     // The core is in the middle of a handler: close once it has returned,
     // before anything the game has queued or goes on posting to itself.
     CloseWindow();
@@ -164,11 +166,10 @@ void MainFrame::ShutDown() {
 void MainFrame::OnSizeEvent(wxSizeEvent& event) {
   event.Skip(false);
   if (m_canvas != nullptr) m_canvas->SetSize(wxFrame::GetClientSize());
-  if (m_inSize || !m_core || m_closing) return;
-  m_inSize = true;
+  if (m_inSize.Active() || !m_core || m_closing) return;
+  const Nesting::Scope inSize(m_inSize);
   const Size client = ClientSize();
   m_core->OnSize(IsIconized() ? 1 : 0, client.cx, client.cy);
-  m_inSize = false;
 }
 
 void MainFrame::OnCanvasSize() {
@@ -541,7 +542,7 @@ void MainFrame::CloseWindow() {
   m_closeRequested = true;
   if (m_core) m_core->Queue().Close();
   // Outside the core's handlers the close comes once the current event is done.
-  if (m_pumpDepth == 0) CallAfter([this]() { AfterCore(); });
+  if (!m_pumpDepth.Active()) CallAfter([this]() { AfterCore(); });
 }
 
 void MainFrame::WindowDestroyedOutside() {

@@ -187,6 +187,15 @@ class MainFrame : public wxFrame, public View, public FrameServices {
   bool m_repaintErase = false;
   bool m_closeRequested = false;
   bool m_closing = false;
-  bool m_inSize = false;
-  int m_pumpDepth = 0;
+  // Set while the core takes in a new size: the window size it sets meanwhile
+  // comes back as a size event of its own, which the core does not see again.
+  Nesting m_inSize;
+  // Set while the core runs from here: its creation (the first game, which
+  // may open a dialog, with no pump running) and each pump. It alone holds
+  // back what the frame does between two of the core's handlers: a close
+  // asked for meanwhile (the close box is vetoed and comes back after the
+  // handler), the repaint the core asked for, and the next pump, so that
+  // AfterCore never runs in the middle of a handler. The queue's own guard
+  // knows neither the creation nor the close.
+  Nesting m_pumpDepth;
 };

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 #include "app/tremawnd.h"
 #include "platform/host.h"
@@ -21,12 +22,24 @@ namespace {
 constexpr long kDialogStyle = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX;
 constexpr int kStakeIds[3] = {IDC_GIVEUP_SINGLE, IDC_GIVEUP_GAMMON, IDC_GIVEUP_BACKGAMMON};
 
-// A column of buttons of one width in the template keeps one width when GTK
-// grows one of them.
-void SameWidth(std::initializer_list<wxWindow*> column) {
+struct TemplateButton {
+  int id;
+  const char* label;
+  int x, y, w, h;  // dialog units
+};
+
+// A column of buttons of one width in the template, the first of them the
+// default button. It keeps one width when GTK grows one of them.
+std::vector<wxButton*> ButtonColumn(wxWindow* dlg, std::initializer_list<TemplateButton> column) {
+  std::vector<wxButton*> made;
   int width = 0;
-  for (wxWindow* w : column) width = std::max(width, w->GetSize().x);
-  for (wxWindow* w : column) w->SetSize(wxSize(width, w->GetSize().y));
+  for (const TemplateButton& b : column) {
+    made.push_back(PlaceButton(dlg, b.id, b.label, b.x, b.y, b.w, b.h));
+    if (made.size() == 1) made.front()->SetDefault();
+    width = std::max(width, made.back()->GetSize().x);
+  }
+  for (wxButton* b : made) b->SetSize(wxSize(width, b->GetSize().y));
+  return made;
 }
 }  // namespace
 
@@ -43,14 +56,9 @@ GvUpDlg::GvUpDlg(wxWindow* parent, const GiveUpChoices& choices)
   PlaceInDialogUnits(this, m_stakes[1], 21, 38, 50, 8, Grow::Both);
   m_stakes[2] = new wxRadioButton(this, IDC_GIVEUP_BACKGAMMON, Wx("Backgammon"));
   PlaceInDialogUnits(this, m_stakes[2], 21, 53, 59, 8, Grow::Both);
-  auto* ok = new wxButton(this, wxID_OK, Wx("OK"));
-  PlaceInDialogUnits(this, ok, 132, 13, 46, 14, Grow::Both);
-  ok->SetDefault();
-  auto* cancel = new wxButton(this, wxID_CANCEL, Wx("Abbrechen"));
-  PlaceInDialogUnits(this, cancel, 132, 31, 46, 15, Grow::Both);
-  auto* help = new wxButton(this, wxID_HELP, Wx("&Hilfe"));
-  PlaceInDialogUnits(this, help, 132, 49, 46, 15, Grow::Both);
-  SameWidth({ok, cancel, help});
+  ButtonColumn(this, {{wxID_OK, "OK", 132, 13, 46, 14},
+                      {wxID_CANCEL, "Abbrechen", 132, 31, 46, 15},
+                      {wxID_HELP, "&Hilfe", 132, 49, 46, 15}});
   SizeDialogInDialogUnits(this, 186, 82);
 
   m_stakes[0]->Enable(choices.single);
@@ -82,14 +90,10 @@ int GvUpDlg::PressOK() {
 
 FinishDlg::FinishDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, Wx("Autom. beenden"), wxDefaultPosition, wxDefaultSize, kDialogStyle, "FinishDlg") {
-  auto* fast = new wxButton(this, kFinishFast, Wx("&Schnell"));
-  PlaceInDialogUnits(this, fast, 12, 16, 50, 14, Grow::Both);
-  fast->SetDefault();
-  auto* slow = new wxButton(this, kFinishSlow, Wx("&Langsam"));
-  PlaceInDialogUnits(this, slow, 12, 36, 50, 14, Grow::Both);
-  auto* cancel = new wxButton(this, wxID_CANCEL, Wx("Abbrechen"));
-  PlaceInDialogUnits(this, cancel, 12, 56, 50, 14, Grow::Both);
-  SameWidth({fast, slow, cancel});
+  wxButton* fast = ButtonColumn(this, {{kFinishFast, "&Schnell", 12, 16, 50, 14},
+                                       {kFinishSlow, "&Langsam", 12, 36, 50, 14},
+                                       {wxID_CANCEL, "Abbrechen", 12, 56, 50, 14}})
+                       .front();
   SizeDialogInDialogUnits(this, 75, 87);
 
   Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { Press(e.GetId()); });
@@ -129,8 +133,7 @@ AboutDlg::AboutDlg(wxWindow* parent, const AboutTexts& texts)
   PlaceInDialogUnits(this, info2, 57, 97, 79, 12, Grow::None);
   for (wxTextCtrl* info : {info1, info2}) info->SetBackgroundColour(GetBackgroundColour());
   // The only button closes the box as Cancel does.
-  auto* ok = new wxButton(this, wxID_CANCEL, Wx("&OK"));
-  PlaceInDialogUnits(this, ok, 197, 99, 50, 14, Grow::Both);
+  auto* ok = PlaceButton(this, wxID_CANCEL, "&OK", 197, 99, 50, 14);
   ok->SetDefault();
   SizeDialogInDialogUnits(this, 257, 122);
   CentreOnParent();

@@ -50,8 +50,7 @@ void StatDlg::Build() {
     if (id != -1) m_controls[id] = l;
   };
 
-  auto* again = new wxButton(this, wxID_OK, Wx("Noch&mal"));
-  PlaceInDialogUnits(this, again, 349, 17, 50, 14, Grow::Both);
+  auto* again = PlaceButton(this, wxID_OK, "Noch&mal", 349, 17, 50, 14);
   again->SetDefault();
   m_controls[IDC_STAT_AGAIN] = again;
 
@@ -66,9 +65,7 @@ void StatDlg::Build() {
   m_controls[IDC_STAT_SAME] = m_radio[1];
   m_controls[IDC_STAT_SWAPPED] = m_radio[2];
 
-  auto* quit = new wxButton(this, wxID_CANCEL, Wx("&Beenden"));
-  PlaceInDialogUnits(this, quit, 349, 121, 50, 14, Grow::Both);
-  m_controls[IDC_STAT_QUIT] = quit;
+  m_controls[IDC_STAT_QUIT] = PlaceButton(this, wxID_CANCEL, "&Beenden", 349, 121, 50, 14);
 
   struct Column {
     const char* heading;

@@ -79,10 +79,14 @@ void WxSurface::Mark(int left, int top, int right, int bottom) {
   m_dirty.bottom = std::max(m_dirty.bottom, bottom);
 }
 
+void WxSurface::SolidFill(Color c) {
+  m_dc.SetPen(*wxTRANSPARENT_PEN);
+  m_dc.SetBrush(wxBrush(Wxc(c)));
+}
+
 void WxSurface::FillRect(const Rect& r, Color fill) {
   if (r.Width() <= 0 || r.Height() <= 0) return;
-  m_dc.SetPen(*wxTRANSPARENT_PEN);
-  m_dc.SetBrush(wxBrush(Wxc(fill)));
+  SolidFill(fill);
   m_dc.DrawRectangle(r.left, r.top, r.Width(), r.Height());
   Mark(r.left, r.top, r.right, r.bottom);
 }
@@ -94,8 +98,7 @@ void WxSurface::Rectangle(const Rect& r, Color fill, Color pen) {
 }
 
 void WxSurface::PlotLine(Point a, Point b, Color pen, bool includeEnd) {
-  m_dc.SetPen(*wxTRANSPARENT_PEN);
-  m_dc.SetBrush(wxBrush(Wxc(pen)));
+  SolidFill(pen);
   RasterLine(a, b, includeEnd, [this](const Rect& run) {
     m_dc.DrawRectangle(run.left, run.top, run.Width(), run.Height());
     Mark(run.left, run.top, run.right, run.bottom);
@@ -119,8 +122,7 @@ void WxSurface::FillPolygon(const Point* points, int n, Color fill, Color outlin
     r = std::max(r, points[i].x);
     b = std::max(b, points[i].y);
   }
-  m_dc.SetPen(*wxTRANSPARENT_PEN);
-  m_dc.SetBrush(wxBrush(Wxc(fill)));
+  SolidFill(fill);
   m_dc.DrawPolygon(n, pts.data());
   for (int i = 0; i < n; ++i) PlotLine(points[i], points[(i + 1) % n], outline, true);
   Mark(l, t, r + 1, b + 1);
@@ -128,8 +130,7 @@ void WxSurface::FillPolygon(const Point* points, int n, Color fill, Color outlin
 
 void WxSurface::FillEllipse(const Rect& box, Color fill) {
   if (box.Width() <= 0 || box.Height() <= 0) return;
-  m_dc.SetPen(*wxTRANSPARENT_PEN);
-  m_dc.SetBrush(wxBrush(Wxc(fill)));
+  SolidFill(fill);
   m_dc.DrawEllipse(box.left, box.top, box.Width(), box.Height());
   Mark(box.left, box.top, box.right, box.bottom);
 }

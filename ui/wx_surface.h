@@ -54,6 +54,8 @@ class WxSurface : public Surface {
  private:
   void Select(wxBitmap& bitmap);
   void Mark(int left, int top, int right, int bottom);
+  // What is drawn next is filled with c, without an outline.
+  void SolidFill(Color c);
   // Pixels of the line a..b; includeEnd adds b itself.
   void PlotLine(Point a, Point b, Color pen, bool includeEnd);
 

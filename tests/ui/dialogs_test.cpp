@@ -13,7 +13,6 @@
 #include <wx/statline.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/timer.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -31,7 +30,6 @@
 #include "tests/support/fake_host.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/dialog_actions.h"
-#include "tests/ui/dialog_checks.h"
 #include "tests/ui/gui_support.h"
 #include "ui/dialog_help.h"
 #include "ui/dice_entry.h"
@@ -78,19 +76,22 @@ TEST_F(DialogsTest, StatisticsDialogShowsTheGameAndAnswers) {
     ++opened;
     auto& dlg = dynamic_cast<StatDlg&>(d);
     EXPECT_EQ(dlg.GetTitle().utf8_string(), "Statistik");
-    EXPECT_EQ(Label(dlg.Control(IDC_STAT_DICE_HUMAN)), "102");
-    EXPECT_EQ(Label(dlg.Control(IDC_STAT_DICE_COMPUTER)), "101");
-    EXPECT_EQ(Label(dlg.Control(IDC_STAT_DOUBLES_HUMAN)), "2");
-    EXPECT_EQ(Label(dlg.Control(IDC_STAT_HITS_COMPUTER)), "3");
-    EXPECT_EQ(Label(dlg.Control(IDC_STAT_RUN_HUMAN)), "20");
-    EXPECT_EQ(Label(dlg.Control(IDC_STAT_TOTAL_COMPUTER)), "20");
-    EXPECT_EQ(Label(dlg.Control(IDC_STAT_TOTAL_HUMAN)), "40");
-    EXPECT_EQ(Label(dlg.Control(IDC_STAT_TIME_HUMAN)), "1 min 01 sec");
-    EXPECT_EQ(Label(dlg.Control(IDC_STAT_TIME_COMPUTER)), "60 min 00 sec");
-    EXPECT_EQ(Label(dlg.Control(IDC_STAT_ENTRIES)), "50");
-    EXPECT_EQ(Label(dlg.Control(IDC_STAT_AGAIN)), "Noch&mal");
-    EXPECT_EQ(Label(dlg.Control(IDC_STAT_QUIT)), "&Beenden");
-    EXPECT_EQ(Label(dlg.Control(IDC_STAT_SAME)), "&Gleiches Würfelschema");
+    const std::pair<int, const char*> labels[] = {
+        {IDC_STAT_DICE_HUMAN, "102"},
+        {IDC_STAT_DICE_COMPUTER, "101"},
+        {IDC_STAT_DOUBLES_HUMAN, "2"},
+        {IDC_STAT_HITS_COMPUTER, "3"},
+        {IDC_STAT_RUN_HUMAN, "20"},
+        {IDC_STAT_TOTAL_COMPUTER, "20"},
+        {IDC_STAT_TOTAL_HUMAN, "40"},
+        {IDC_STAT_TIME_HUMAN, "1 min 01 sec"},
+        {IDC_STAT_TIME_COMPUTER, "60 min 00 sec"},
+        {IDC_STAT_ENTRIES, "50"},
+        {IDC_STAT_AGAIN, "Noch&mal"},
+        {IDC_STAT_QUIT, "&Beenden"},
+        {IDC_STAT_SAME, "&Gleiches Würfelschema"},
+    };
+    for (const auto& [id, text] : labels) EXPECT_EQ(LabelOf(dlg.Control(id)), text) << id;
     auto* first = dynamic_cast<wxRadioButton*>(dlg.Control(IDC_STAT_NEW));
     if (first == nullptr) {
       ADD_FAILURE() << "no first radio button";
@@ -104,7 +105,7 @@ TEST_F(DialogsTest, StatisticsDialogShowsTheGameAndAnswers) {
     // The sound and the trend are done by the time the dialog shows.
     EXPECT_EQ(host.sounds.size(), 1u);
     EXPECT_EQ(g_Trend.games, 3);
-    ExpectNoOverlaps(&dlg);
+    ExpectNoControlOverlaps(&dlg);
     // The controls keep the template's order: the graph lies left of the buttons.
     EXPECT_LT(dlg.Control(IDC_STAT_X_AXIS)->GetRect().GetRight(), dlg.Control(IDC_STAT_NEW)->GetRect().x);
 
@@ -228,44 +229,21 @@ TEST_F(DialogsTest, StatisticsRadioButtonsShowTheChoice) {
 // Cancel button, Enter on the default button.
 TEST_F(DialogsTest, ModalLoopsEndLikeThePlayersAnswer) {
   WxGameDialogs dialogs(nullptr, nullptr);
-  // Once the loop runs, find the open dialog and act on it; a timer ends a
-  // loop that nothing closed, so that a fault cannot hang the run.
-  auto whenOpen = [](std::function<void(wxDialog&)> act) {
-    wxTheApp->CallAfter([act] {
-      for (wxWindow* w : wxTopLevelWindows)
-        if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) {
-          act(*d);
-          return;
-        }
-      ADD_FAILURE() << "no modal dialog open";
-    });
-  };
-  wxTimer guard;
-  guard.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-    for (wxWindow* w : wxTopLevelWindows)
-      if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) d->EndModal(wxID_ABORT);
-  });
-  guard.StartOnce(10000);
+  const ModalLoopTimeout timeout(10000);
 
-  whenOpen([](wxDialog& d) { d.Close(); });
+  WhenModalOpen([](wxDialog& d) { d.Close(); });
   StatisticsResult r = dialogs.Statistics(SideHuman);
   EXPECT_EQ(r.result, IDCANCEL);
 
-  whenOpen([](wxDialog& d) {
-    wxCommandEvent click(wxEVT_BUTTON, wxID_CANCEL);
-    click.SetEventObject(d.FindWindow(wxID_CANCEL));
-    d.FindWindow(wxID_CANCEL)->GetEventHandler()->ProcessEvent(click);
-  });
+  WhenModalOpen([](wxDialog& d) { Click(d.FindWindow(wxID_CANCEL)); });
   r = dialogs.Statistics(SideHuman);
   EXPECT_EQ(r.result, IDCANCEL);
 
-  whenOpen([](wxDialog& d) {
+  WhenModalOpen([](wxDialog& d) {
     dynamic_cast<wxRadioButton*>(dynamic_cast<StatDlg&>(d).Control(IDC_STAT_SAME))->SetValue(true);
     auto* def = dynamic_cast<wxButton*>(d.GetDefaultItem());
     ASSERT_NE(def, nullptr);
-    wxCommandEvent click(wxEVT_BUTTON, def->GetId());
-    click.SetEventObject(def);
-    def->GetEventHandler()->ProcessEvent(click);
+    Click(def);
   });
   r = dialogs.Statistics(SideComputer);
   EXPECT_EQ(r.result, IDOK);
@@ -275,22 +253,20 @@ TEST_F(DialogsTest, ModalLoopsEndLikeThePlayersAnswer) {
   DiceRoller dice;
   dice.die[0] = 2;
   dice.die[1] = 2;
-  whenOpen([](wxDialog& d) {
+  WhenModalOpen([](wxDialog& d) {
     dynamic_cast<DiceDlg&>(d).Edit(IDC_DICE_VALUE2)->SetValue("6");
     d.Close();  // the close box leaves the dice
   });
   dialogs.Run(dice);
   EXPECT_EQ(dice.die[1], 2);
-  whenOpen([](wxDialog& d) {
+  WhenModalOpen([](wxDialog& d) {
     dynamic_cast<DiceDlg&>(d).Edit(IDC_DICE_VALUE2)->SetValue("6");
-    wxCommandEvent click(wxEVT_BUTTON, wxID_OK);
-    click.SetEventObject(d.FindWindow(wxID_OK));
-    d.FindWindow(wxID_OK)->GetEventHandler()->ProcessEvent(click);
+    Click(d.FindWindow(wxID_OK));
   });
   dialogs.Run(dice);
   EXPECT_EQ(dice.die[0], 2);
   EXPECT_EQ(dice.die[1], 6);
-  EXPECT_TRUE(guard.IsRunning());
+  EXPECT_FALSE(timeout.Fired());
 }
 
 TEST_F(DialogsTest, ManualDiceDialogValidatesEveryEntry) {
@@ -303,7 +279,7 @@ TEST_F(DialogsTest, ManualDiceDialogValidatesEveryEntry) {
   dialogs.answer = [&](wxDialog& d) -> int {
     auto& dlg = dynamic_cast<DiceDlg&>(d);
     EXPECT_EQ(dlg.GetTitle().utf8_string(), "Händisch würfeln");
-    ExpectNoOverlaps(&dlg);
+    ExpectNoControlOverlaps(&dlg);
     wxTextCtrl* e1 = dlg.Edit(IDC_DICE_VALUE1);
     wxTextCtrl* e2 = dlg.Edit(IDC_DICE_VALUE2);
     EXPECT_EQ(e1->GetValue(), "3");

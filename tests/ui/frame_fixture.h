@@ -16,6 +16,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/ui/gui_support.h"
 #include "ui/main_frame.h"
+#include "ui/wx_host.h"
 
 // Keeps the names of the sounds the game plays.
 class RecordingSound : public SoundPlayer {
@@ -59,6 +60,16 @@ class FrameFixture : public ::testing::Test {
   void Open(MainFrameSetup s) {
     frame = new MainFrame(std::move(s));
     weak = frame;
+  }
+  // Starts the game of a frame that shows no message box: one that comes is a
+  // failure, answered with answer.
+  void StartWithoutBoxes(int answer) {
+    frame->GameHost().SetAnswerFunction([answer](const std::string& text, unsigned) {
+      ADD_FAILURE() << "unexpected message box: " << text;
+      return answer;
+    });
+    frame->StartGame();
+    frame->UpdateNow();
   }
 
   TempDir tmp;

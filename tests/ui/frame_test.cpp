@@ -544,16 +544,33 @@ TEST_F(FrameTest, ExitCommandClosesCleanly) {
 }
 
 TEST_F(FrameTest, CloseDuringAHandlerWaitsForItsEnd) {
-  Start();
-  RunEvents(50);
   // The close box is pressed while a box of the core is open, and the game
   // has queued more for itself (as a game that plays itself always has).
-  answers = {IDNO};
-  onBox = [this]() {
+  const auto closeInTheBox = [this]() {
     frame->Core()->Queue().PostCommand(ID_FILE_NEW);
     if (weak) weak->Close();
     EXPECT_TRUE(weak) << "not while the core's handler runs";
+    EXPECT_NE(g_MainWnd, nullptr) << "nor is the game taken down under it";
   };
+  // While the first game is set up: a roll list without dice says so then.
+  std::ofstream(dir + "/rolls.txt") << "x";
+  std::ofstream(dir + "/tremaw.ini") << "[Options]\nFirstMoveBy=2\nDiceMode=2\nRollsList=" << dir << "/rolls.txt\n";
+  answers = {IDOK};
+  onBox = closeInTheBox;
+  Start();
+  RunEvents(100);
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_FALSE(weak);
+  EXPECT_EQ(g_MainWnd, nullptr);
+
+  // In a command's handler.
+  std::ofstream(dir + "/tremaw.ini") << "[Options]\nFirstMoveBy=2\nDiceMode=0\n";
+  boxes.clear();
+  onBox = nullptr;
+  Start();
+  RunEvents(50);
+  answers = {IDNO};
+  onBox = closeInTheBox;
   Menu(ID_FILE_NEW);
   RunEvents(100);
   EXPECT_EQ(boxes.size(), 1u) << "nothing queued runs after the close";

@@ -119,14 +119,13 @@ TrendRecord ReadTrendBytes(const std::string& path) {
 
 }  // namespace
 
-class GameTest : public ::testing::Test {
+class GameTest : public FrameFixture {
  protected:
+  GameTest() : FrameFixture("") {}
+
   void SetUp() override {
-    ASSERT_FALSE(tmp.path().empty());
-    dir = tmp.path().string();
+    FrameFixture::SetUp();
     ResetGlobals();
-    g_SchemeFile = dir + "/tremaw32.clr";
-    g_GraphFile = dir + "/tremaw32.gph";
     iniPath = dir + "/tremaw.ini";
     rollsPath = dir + "/rolls.txt";
     // Fixed dice, so that every run plays the same first game.
@@ -147,8 +146,7 @@ class GameTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    if (weak) weak->Close(true);
-    RunEvents(30);
+    FrameFixture::TearDown();
     ResetGlobals();
   }
 
@@ -160,24 +158,15 @@ class GameTest : public ::testing::Test {
   void WriteRolls(const std::string& text) { std::ofstream(rollsPath, std::ios::trunc) << text; }
 
   void Start() {
-    MainFrameSetup s;
-    s.profilePath = iniPath;
-    s.docFile = dir + "/Documentation.htm";
-    s.displayName = kName;
+    MainFrameSetup s = BasicSetup();
     s.makeDialogs = [this](wxWindow* parent, Host* host) -> std::unique_ptr<GameDialogs> {
       auto d = std::make_unique<WxGameDialogs>(parent, host);
       d->answer = [this](wxDialog& dialog) { return AnswerStatistics(dialog); };
       return d;
     };
     s.sound = std::make_unique<RecordingSound>(&sounds);
-    frame = new MainFrame(std::move(s));
-    weak = frame;
-    frame->GameHost().SetAnswerFunction([](const std::string& text, unsigned) {
-      ADD_FAILURE() << "unexpected message box: " << text;
-      return static_cast<int>(IDOK);
-    });
-    frame->StartGame();
-    frame->UpdateNow();
+    Open(std::move(s));
+    StartWithoutBoxes(IDOK);
     RunEvents(100);
     // Without a window manager the keys go to the window under the pointer.
     Rest();
@@ -372,10 +361,7 @@ class GameTest : public ::testing::Test {
     RunEvents(20);
   }
 
-  TempDir tmp;
-  std::string dir, iniPath, rollsPath;
-  MainFrame* frame = nullptr;
-  wxWeakRef<MainFrame> weak;
+  std::string iniPath, rollsPath;
   wxUIActionSimulator sim;
   std::vector<std::string> sounds;
   std::vector<GameEnd> ends;

@@ -12,7 +12,6 @@
 #include <wx/settings.h>
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
-#include <wx/timer.h>
 #include <wx/weakref.h>
 
 #include <filesystem>
@@ -33,7 +32,7 @@
 #include "tests/settings/recording_game.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/temp_dir.h"
-#include "tests/ui/dialog_checks.h"
+#include "tests/ui/dialog_actions.h"
 #include "tests/ui/frame_fixture.h"
 #include "tests/ui/gui_support.h"
 #include "ui/dialog_help.h"
@@ -48,8 +47,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string LabelOf(wxWindow& dlg, int id) { return Label(dlg.FindWindow(id)); }
 
 bool HasGroupBox(wxWindow& dlg, const char* label) {
   for (wxWindow* c : dlg.GetChildren())
@@ -77,14 +74,14 @@ TEST(SmallDialogs, GiveUpOffersTheAllowedStakes) {
     GvUpDlg dlg(nullptr, GiveUpChoicesFor(c.gammonOwed, c.backgammonOwed));
     EXPECT_EQ(Utf8(dlg.GetTitle()), "Aufgeben");
     EXPECT_TRUE(HasGroupBox(dlg, "Wählen Sie"));
-    EXPECT_EQ(LabelOf(dlg, IDC_GIVEUP_SINGLE), "Einfacher Einsatz");
-    EXPECT_EQ(LabelOf(dlg, IDC_GIVEUP_GAMMON), "Gammon");
-    EXPECT_EQ(LabelOf(dlg, IDC_GIVEUP_BACKGAMMON), "Backgammon");
-    EXPECT_EQ(LabelOf(dlg, wxID_OK), "OK");
-    EXPECT_EQ(LabelOf(dlg, wxID_CANCEL), "Abbrechen");
-    EXPECT_EQ(LabelOf(dlg, wxID_HELP), "&Hilfe");
+    ExpectLabels(dlg, {{IDC_GIVEUP_SINGLE, "Einfacher Einsatz"},
+                       {IDC_GIVEUP_GAMMON, "Gammon"},
+                       {IDC_GIVEUP_BACKGAMMON, "Backgammon"},
+                       {wxID_OK, "OK"},
+                       {wxID_CANCEL, "Abbrechen"},
+                       {wxID_HELP, "&Hilfe"}});
     EXPECT_EQ(DefaultId(dlg), wxID_OK);
-    ExpectNoOverlaps(&dlg);
+    ExpectNoControlOverlaps(&dlg);
     EXPECT_EQ(dlg.FindWindow(wxID_OK)->GetSize().x, dlg.FindWindow(wxID_CANCEL)->GetSize().x);
     EXPECT_EQ(dlg.Stake(IDC_GIVEUP_SINGLE)->IsEnabled(), c.single);
     EXPECT_EQ(dlg.Stake(IDC_GIVEUP_GAMMON)->IsEnabled(), c.gammon);
@@ -101,11 +98,9 @@ TEST(SmallDialogs, GiveUpOffersTheAllowedStakes) {
 TEST(SmallDialogs, FinishAndAboutShowTheirTexts) {
   FinishDlg finish(nullptr);
   EXPECT_EQ(Utf8(finish.GetTitle()), "Autom. beenden");
-  EXPECT_EQ(LabelOf(finish, kFinishFast), "&Schnell");
-  EXPECT_EQ(LabelOf(finish, kFinishSlow), "&Langsam");
-  EXPECT_EQ(LabelOf(finish, wxID_CANCEL), "Abbrechen");
+  ExpectLabels(finish, {{kFinishFast, "&Schnell"}, {kFinishSlow, "&Langsam"}, {wxID_CANCEL, "Abbrechen"}});
   EXPECT_EQ(DefaultId(finish), kFinishFast);
-  ExpectNoOverlaps(&finish);
+  ExpectNoControlOverlaps(&finish);
   // The buttons keep the template's order, top to bottom.
   EXPECT_LT(finish.FindWindow(kFinishFast)->GetRect().y, finish.FindWindow(kFinishSlow)->GetRect().y);
   EXPECT_LT(finish.FindWindow(kFinishSlow)->GetRect().y, finish.FindWindow(wxID_CANCEL)->GetRect().y);
@@ -113,14 +108,14 @@ TEST(SmallDialogs, FinishAndAboutShowTheirTexts) {
 
   AboutDlg about(nullptr, AboutBoxTexts());
   EXPECT_EQ(Utf8(about.GetTitle()), "About");
-  EXPECT_EQ(LabelOf(about, IDC_ABOUT_TITLE), "Kolvar Backgammon");
-  EXPECT_EQ(LabelOf(about, IDC_ABOUT_VERSION), "Version 1.0");
-  EXPECT_EQ(LabelOf(about, IDC_ABOUT_DATE), "Tue Aug 28 15:48:21 2012");
-  EXPECT_EQ(LabelOf(about, wxID_CANCEL), "&OK");
+  ExpectLabels(about, {{IDC_ABOUT_TITLE, "Kolvar Backgammon"},
+                       {IDC_ABOUT_VERSION, "Version 1.0"},
+                       {IDC_ABOUT_DATE, "Tue Aug 28 15:48:21 2012"},
+                       {wxID_CANCEL, "&OK"}});
   EXPECT_EQ(DefaultId(about), wxID_CANCEL);
   EXPECT_EQ(about.FindWindow(IDC_ABOUT_TITLE)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
   EXPECT_NE(about.FindWindow(IDC_ABOUT_VERSION)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
-  ExpectNoOverlaps(&about);
+  ExpectNoControlOverlaps(&about);
 }
 
 // The two information lines are borderless, read-only edit fields: they show
@@ -234,21 +229,13 @@ TEST(AllDialogs, AreAsWideAsTheirCaptions) {
   // A message box, shown (it lays itself out as it opens), under a caption
   // far longer than its text and button.
   WxHost boxes(nullptr, nullptr, nullptr, nullptr, nullptr, "Kolvar Backgammon, die Partie gegen den Computer");
-  wxTimer guard;
-  guard.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-    for (wxWindow* w : wxTopLevelWindows)
-      if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) d->EndModal(wxID_ABORT);
-  });
-  guard.StartOnce(20000);
-  wxTheApp->CallAfter([&] {
-    for (wxWindow* w : wxTopLevelWindows)
-      if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) {
-        check(*d);
-        d->EndModal(wxID_OK);
-      }
+  const ModalLoopTimeout timeout(20000);
+  WhenModalOpen([&](wxDialog& d) {
+    check(d);
+    d.EndModal(wxID_OK);
   });
   (void)boxes.MessageBox("?", MB_OK);
-  EXPECT_TRUE(guard.IsRunning()) << "the message box did not end";
+  EXPECT_FALSE(timeout.Fired()) << "the message box did not end";
 
   EXPECT_EQ(seen, (std::vector<std::string>{"Statistik", "Händisch würfeln", "Aufgeben", "Autom. beenden", "About",
                                             "Einstellungen", "Wähle oder ändere Farbschema",
@@ -262,82 +249,48 @@ TEST(AllDialogs, AreAsWideAsTheirCaptions) {
 // on the default button, a click.
 TEST(SmallDialogs, ModalLoopsEndLikeThePlayersAnswer) {
   WxGameDialogs dialogs(nullptr, nullptr);
-  auto whenOpen = [](std::function<void(wxDialog&)> act) {
-    wxTheApp->CallAfter([act] {
-      for (wxWindow* w : wxTopLevelWindows)
-        if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) {
-          act(*d);
-          return;
-        }
-      ADD_FAILURE() << "no modal dialog open";
-    });
-  };
-  auto esc = [](wxDialog& d) {
-    wxKeyEvent key(wxEVT_CHAR_HOOK);
-    key.m_keyCode = WXK_ESCAPE;
-    key.SetEventObject(&d);
-    d.ProcessWindowEvent(key);
-  };
-  auto click = [](wxDialog& d, int id) {
-    wxWindow* button = d.FindWindow(id);
-    ASSERT_NE(button, nullptr) << id;
-    wxCommandEvent e(wxEVT_BUTTON, id);
-    e.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(e);
-  };
-  auto enter = [&](wxDialog& d) { click(d, DefaultId(d)); };
-  auto close = [](wxDialog& d) { d.Close(); };
-  // A loop that nothing ended is ended by the timer, so a fault cannot hang the run.
-  wxTimer guard;
-  guard.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-    for (wxWindow* w : wxTopLevelWindows)
-      if (auto* d = dynamic_cast<wxDialog*>(w); d && d->IsModal()) d->EndModal(wxID_ABORT);
-  });
-  guard.StartOnce(20000);
-
-  const struct {
-    const char* what;
-    std::function<void(wxDialog&)> act;
-    int answer;
-  } finishes[] = {
-      {"Esc", esc, kFinishCancel},
-      {"close box", close, kFinishCancel},
-      {"Enter", enter, kFinishFast},
-      {"Langsam", [&](wxDialog& d) { click(d, kFinishSlow); }, kFinishSlow},
-      {"Abbrechen", [&](wxDialog& d) { click(d, wxID_CANCEL); }, kFinishCancel},
-  };
-  for (const auto& f : finishes) {
-    whenOpen(f.act);
-    EXPECT_EQ(dialogs.FinishSpeed(), f.answer) << f.what;
-  }
-
+  const auto esc = [](wxDialog& d) { PressKey(d, WXK_ESCAPE); };
+  const auto close = [](wxDialog& d) { d.Close(); };
+  const auto enter = [](wxDialog& d) { Click(d.FindWindow(DefaultId(d))); };
+  const auto click = [](int id) { return [id](wxDialog& d) { Click(d.FindWindow(id)); }; };
+  const std::function<int()> finish = [&] { return dialogs.FinishSpeed(); };
   // No game: nothing is owed, the single stake is selected.
+  const std::function<int()> giveUp = [&] { return dialogs.GiveUp(); };
+  const std::function<int()> about = [&] {
+    dialogs.About();
+    return 0;
+  };
+  const ModalLoopTimeout timeout(20000);
+
   const struct {
     const char* what;
+    const std::function<int()>& open;
     std::function<void(wxDialog&)> act;
     int answer;
-  } giveUps[] = {
-      {"Esc", esc, IDCANCEL},
-      {"close box", close, IDCANCEL},
-      {"Enter", enter, IDC_GIVEUP_SINGLE},
-      {"Gammon",
-       [&](wxDialog& d) {
+  } cases[] = {
+      {"finish: Esc", finish, esc, kFinishCancel},
+      {"finish: close box", finish, close, kFinishCancel},
+      {"finish: Enter", finish, enter, kFinishFast},
+      {"finish: Langsam", finish, click(kFinishSlow), kFinishSlow},
+      {"finish: Abbrechen", finish, click(wxID_CANCEL), kFinishCancel},
+      {"give-up: Esc", giveUp, esc, IDCANCEL},
+      {"give-up: close box", giveUp, close, IDCANCEL},
+      {"give-up: Enter", giveUp, enter, IDC_GIVEUP_SINGLE},
+      {"give-up: Gammon", giveUp,
+       [](wxDialog& d) {
          dynamic_cast<GvUpDlg&>(d).Stake(IDC_GIVEUP_GAMMON)->SetValue(true);
-         click(d, wxID_OK);
+         Click(d.FindWindow(wxID_OK));
        },
        IDC_GIVEUP_GAMMON},
+      {"About: Esc", about, esc, 0},
+      {"About: close box", about, close, 0},
+      {"About: Enter", about, enter, 0},
   };
-  for (const auto& g : giveUps) {
-    whenOpen(g.act);
-    EXPECT_EQ(dialogs.GiveUp(), g.answer) << g.what;
+  for (const auto& c : cases) {
+    WhenModalOpen(c.act);
+    EXPECT_EQ(c.open(), c.answer) << c.what;
   }
-
-  for (auto act : {std::function<void(wxDialog&)>(esc), std::function<void(wxDialog&)>(close),
-                   std::function<void(wxDialog&)>(enter)}) {
-    whenOpen(act);
-    dialogs.About();
-  }
-  EXPECT_TRUE(guard.IsRunning()) << "a dialog did not end";
+  EXPECT_FALSE(timeout.Fired()) << "a dialog did not end";
 }
 
 TEST(SmallDialogs, F1AndHelpGiveTheDialogsTopic) {
@@ -378,12 +331,7 @@ class FrameCommandsTest : public FrameFixture {
     s.sound = std::make_unique<NullSound>();
     s.onHelp = [] {};
     Open(std::move(s));
-    frame->GameHost().SetAnswerFunction([](const std::string& text, unsigned) {
-      ADD_FAILURE() << "unexpected message box: " << text;
-      return static_cast<int>(IDNO);
-    });
-    frame->StartGame();
-    frame->UpdateNow();
+    StartWithoutBoxes(IDNO);
     RunEvents(50);
   }
   void Menu(int command) {
