@@ -117,12 +117,8 @@ BackgClrDialog::BackgClrDialog(wxWindow* parent, RunningGame& game, std::functio
     m_pick[slot]->Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { PickColor(ColorSlotFromId(e.GetId())); });
   }
   m_reset->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PressReset(); });
-  Bind(
-      wxEVT_BUTTON, [this](wxCommandEvent&) { PressOK(); }, wxID_OK);
-  Bind(
-      wxEVT_BUTTON, [this](wxCommandEvent&) { PressCancel(); }, wxID_CANCEL);
-  InstallDialogHelp(this);
-  CentreOnParent();
+  InstallDialogAnswers(
+      this, [this] { PressOK(); }, [this] { PressCancel(); });
   m_schemes->SetFocus();
 }
 

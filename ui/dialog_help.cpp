@@ -4,6 +4,8 @@
 #include <wx/event.h>
 #include <wx/toplevel.h>
 
+#include <utility>
+
 #include "ui/help.h"
 
 namespace {
@@ -32,4 +34,13 @@ void InstallDialogHelp(wxTopLevelWindow* dialog) {
   });
   dialog->Bind(
       wxEVT_BUTTON, [dialog](wxCommandEvent&) { HelpFor(dialog); }, wxID_HELP);
+}
+
+void InstallDialogAnswers(wxTopLevelWindow* dialog, std::function<void()> ok, std::function<void()> cancel) {
+  dialog->Bind(
+      wxEVT_BUTTON, [ok = std::move(ok)](wxCommandEvent&) { ok(); }, wxID_OK);
+  dialog->Bind(
+      wxEVT_BUTTON, [cancel = std::move(cancel)](wxCommandEvent&) { cancel(); }, wxID_CANCEL);
+  InstallDialogHelp(dialog);
+  dialog->CentreOnParent();
 }

@@ -342,12 +342,8 @@ CSettingSheet::CSettingSheet(wxWindow* parent, const SheetServices& services) : 
     const int now = e.GetSelection();
     if (now >= 0 && now < kSettingsPages) m_pages[now]->ShowFirst();
   });
-  Bind(
-      wxEVT_BUTTON, [this](wxCommandEvent&) { PressOK(); }, wxID_OK);
-  Bind(
-      wxEVT_BUTTON, [this](wxCommandEvent&) { PressCancel(); }, wxID_CANCEL);
-  InstallDialogHelp(this);
-  CentreOnParent();
+  InstallDialogAnswers(
+      this, [this] { PressOK(); }, [this] { PressCancel(); });
 }
 
 CSettingSheet::~CSettingSheet() {

@@ -24,6 +24,7 @@
 #include "board/board_window.h"
 #include "board/position.h"
 #include "settings/options.h"
+#include "settings/settings_keys.h"
 #include "tests/support/temp_dir.h"
 #include "ui/main_frame.h"
 #include "ui/wx_dialogs.h"
@@ -147,7 +148,7 @@ int main(int argc, char** argv) {
         "frames x delay (8 moves a speed; deviation of the sum, and of the worst move)\n");
     std::printf("  speed  delay  frames   asked ms   paced ms   dev   worst |  each wait alone ms   dev\n");
     for (const int speed : {0, 13, 25, 38, 45, 49, 50}) {
-      g_SpeedDelay = 50 - speed;
+      g_SpeedDelay = DelayOfSpeed(speed);
       win.paced = true;
       const Result p = Measure(core, &win, 4);
       win.paced = false;
