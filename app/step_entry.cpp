@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kNoDestination = 255;
-
 bool StepKey(unsigned key) { return (key >= 'A' && key <= 'X') || key == '0'; }
 
 int KeyIndex(unsigned key) { return key == '0' ? 0 : static_cast<int>(key - 'A') + 1; }
@@ -49,7 +47,7 @@ void TremaWnd::OnKeyDown(unsigned key, unsigned /*repeatCount*/, unsigned flags)
       return;
     }
     const int proposed = m_engine->DefaultDestination(static_cast<uint8_t>(from));
-    if (proposed == kNoDestination) {
+    if (proposed == Engine::kNoDestination) {
       SetStatusText(kChooseDestinationText);
       return;
     }

@@ -187,7 +187,7 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   uint8_t m_undoing = 0;
   uint8_t m_awaitConfirm = 0;
   uint8_t m_hintMade = 0;
-  uint8_t m_steps[4][2] = {{0xFF, 0xFF}, {0xFF, 0xFF}, {0xFF, 0xFF}, {0xFF, 0xFF}};
+  uint8_t m_steps[4][2] = {{kNone, kNone}, {kNone, kNone}, {kNone, kNone}, {kNone, kNone}};
   uint8_t* m_curStep = m_steps[0];
   int m_cubeOwner = 0;
   int m_diceMode = 0;
@@ -261,5 +261,5 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   bool m_stepHit[4] = {false, false, false, false};
   bool m_inComputerTurn = false;
   bool m_computerWait = false;
-  uint8_t m_spareStep[2] = {0xFF, 0xFF};
+  uint8_t m_spareStep[2] = {kNone, kNone};
 };
