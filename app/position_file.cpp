@@ -47,15 +47,6 @@ class Reader {
 
 bool InRange(int32_t v, int32_t lo, int32_t hi) { return v >= lo && v <= hi; }
 
-bool ClosedOut(const PointRecord* b, int side) {
-  const int bar = side == SideHuman ? kHumanBar : kComputerBar;
-  const int first = side == SideHuman ? 1 : 19;
-  if (b[bar].count < 1) return false;
-  for (int i = first; i < first + 6; ++i)
-    if (b[i].count < 2 || b[i].owner != Opponent(side)) return false;
-  return true;
-}
-
 // A board a game can go on from. The owners of the bars and trays are taken
 // as fixed: a board stored at a game's start holds 0 there.
 bool ValidBoard(const PointRecord* b) {

@@ -207,7 +207,6 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   void SetStatusPane(int pane, const std::string& text);
 
   // ---- turn sequence (turn.cpp) ----
-  bool ClosedOut(int side);
   // Posts ID_COMPUTER_TURN as the hand-over of the human's turn.
   void HandOver();
   // Ends the wait cursor of the computer's turn if it is on.

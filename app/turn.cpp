@@ -57,19 +57,6 @@ void TremaWnd::EndComputerWait() {
   EndWait();
 }
 
-bool TremaWnd::ClosedOut(int side) {
-  if (side != SideHuman && side != SideComputer) return false;
-  const int bar = side == SideHuman ? kHumanBar : kComputerBar;
-  const int first = side == SideHuman ? 1 : 19;
-  if (m_board[bar] == nullptr || m_board[bar]->count < 1) return false;
-  for (int i = first; i < first + 6; ++i) {
-    const Position* p = m_board[i];
-    if (p == nullptr) return false;
-    if (p->count < 2 || p->owner == side || p->owner == SideNone) return false;
-  }
-  return true;
-}
-
 void TremaWnd::NewGame() {
   CreateBoard(m_board, true);
 
@@ -154,7 +141,7 @@ void TremaWnd::NextTurn() {
     m_dice->Roll(m_engine);
   }
 
-  if (!ClosedOut(g_turn)) {
+  if (!ClosedOut(m_board, g_turn)) {
     if (g_SoundActive[SoundDice] != 0 && g_AutoFinishActive == 0) {
       BeginWait();
       host().Pause(kDiceSoundPauseMs);
@@ -321,7 +308,7 @@ void TremaWnd::OnComputerTurn() {
     return;
   }
 
-  if (ClosedOut(SideComputer)) {
+  if (ClosedOut(m_board, SideComputer)) {
     host().Pause(kClosedOutPauseMs);
   } else {
     SetStatusText(kComputerThinksText);
