@@ -159,7 +159,7 @@ void DiceRoller::Roll(Engine* engine) {
     historyPos += 2;
   }
 
-  if (die[0] == die[1]) {
+  if (Doubles()) {
     die[2] = die[3] = die[0];
     count *= 2;
   }

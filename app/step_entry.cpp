@@ -19,7 +19,7 @@ int KeyIndex(unsigned key) { return key == '0' ? 0 : static_cast<int>(key - 'A')
 
 void TremaWnd::OnKeyDown(unsigned key, unsigned /*repeatCount*/, unsigned flags) {
   if (!StepKey(key)) return;
-  if (!HumanInputAllowed() || m_awaitConfirm || m_dice->count <= 0) return;
+  if (!HumanInputAllowed() || m_awaitConfirm || m_dice->InPlay() == 0) return;
   const int index = KeyIndex(key);
   if (m_board[index] == nullptr) return;
 
@@ -109,10 +109,7 @@ void TremaWnd::OnUndo() {
     const int from = m_curStep[0];
     int to = m_curStep[1];
 
-    if (m_dice->count >= 0 && m_dice->count < 4) {
-      m_dice->die[m_dice->count] = static_cast<uint8_t>(to - from);
-      ++m_dice->count;
-    }
+    m_dice->GiveBack(to - from);
     ShowDice();
 
     m_undoing = 1;
@@ -135,7 +132,7 @@ void TremaWnd::OnUndo() {
     }
 
     DeleteLastLogLine();
-    if (m_dice->count > 1) DeleteLastLogLine();
+    if (m_dice->InPlay() > 1) DeleteLastLogLine();
     m_undoing = 0;
   }
 
@@ -143,7 +140,7 @@ void TremaWnd::OnUndo() {
 }
 
 void TremaWnd::OnMouseMove(unsigned /*flags*/, Point point) {
-  if (m_dice == nullptr || g_HighLight == 0 || m_dice->count == 0 || g_turn != SideHuman) return;
+  if (m_dice == nullptr || g_HighLight == 0 || m_dice->InPlay() == 0 || g_turn != SideHuman) return;
   if (m_curStep[0] != kNone && g_HighLight != 1) return;
 
   int n = -1;

@@ -233,7 +233,7 @@ bool TremaWnd::ExecuteStep(uint8_t* step) {
 
   OnMouseMove(0, Point{0, 0});
   ShowDice();
-  if (m_dice->count <= 0)
+  if (m_dice->InPlay() == 0)
     EndHumanTurn();
   else
     PromptStep(false);
@@ -317,7 +317,7 @@ void TremaWnd::OnComputerTurn() {
       BeginWait();
     }
     StartThinkClock(g_turn, host().TickCount());
-    const bool doubles = m_dice->die[0] == m_dice->die[1];
+    const bool doubles = m_dice->Doubles();
     const int32_t searchMs = m_engine->ChooseMove(m_openingRoll != 0);
     if (!m_engine->race && g_AutoFinishActive == 0) {
       const int pause = SearchPauseMs(doubles, searchMs);
@@ -376,7 +376,7 @@ void TremaWnd::OnAutoForcedMoves() {
     for (int j = 0; j <= 24; ++j) {
       if (!m_engine->BarAllows(j) || !m_engine->IsLegalStep(j, d)) continue;
       if (j == 0) {
-        const int n = m_dice->count;
+        const int n = m_dice->InPlay();
         const int other = m_dice->die[i == 0 ? 1 : 0];
         if (n != 4 && n != 1 && barCount < n && other >= 1 && other <= 6 &&
             m_engine->IsLegalStepFrom(0, static_cast<unsigned>(other)))
@@ -398,7 +398,7 @@ void TremaWnd::OnAutoForcedMoves() {
 
 void TremaWnd::OnPass() {
   if (!HumanInputAllowed() || m_awaitConfirm) return;
-  if (m_dice->count > 0 && m_mustPlayBoth) {
+  if (m_dice->InPlay() > 0 && m_mustPlayBoth) {
     host().MessageBox(LoadResString(kMustPlayBothText), MB_OK | MB_ICONEXCLAMATION);
     return;
   }
