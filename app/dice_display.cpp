@@ -15,3 +15,10 @@ void TremaWnd::ShowDice() {
     view().ShowDie(row, i, shown ? value : 0);
   }
 }
+
+void TremaWnd::HideAllDice() {
+  for (int slot = 0; slot < 4; ++slot) {
+    view().ShowDie(DiceRow::Human, slot, 0);
+    view().ShowDie(DiceRow::Computer, slot, 0);
+  }
+}

@@ -263,17 +263,11 @@ void TremaWnd::OnFileOpen() {
   const PositionRecord& r = *loaded;
 
   m_openingRoll = 0;
-  for (int slot = 0; slot < 4; ++slot) {
-    view().ShowDie(DiceRow::Human, slot, 0);
-    view().ShowDie(DiceRow::Computer, slot, 0);
-  }
+  HideAllDice();
   // The turn in progress is dropped, its highlights first, while the old
   // dice still name them.
   HighlightPoint(m_curStep[0], false);
-  for (auto& step : m_steps) step[0] = step[1] = kNone;
-  for (bool& hit : m_stepHit) hit = false;
-  m_stepCount = 0;
-  PointCurrentStep();
+  ClearSteps();
   // The targets lit under the mouse belong to the old dice.
   HighlightPoint(g_HoverPoint, false);
   g_HoverPoint = -1;

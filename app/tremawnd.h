@@ -101,6 +101,9 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   static int SearchPauseMs(bool doubles, int32_t searchMs);
   // Points m_curStep at the entry of the step being entered.
   void PointCurrentStep();
+  // Empties the steps of the turn: none made, none hit, the first one to be
+  // entered.
+  void ClearSteps();
 
   // ---- doubling, game end, scoring (doubling.cpp) ----
   void UpdateCube();
@@ -151,6 +154,8 @@ class TremaWnd : public BoardWindow, public MessageTarget {
 
   // ---- dice display (dice_display.cpp) ----
   void ShowDice();
+  // Hides the four die faces of both sides.
+  void HideAllDice();
 
   // ---- what the board needs of the window ----
   Surface* BoardSurface() override { return m_dc; }

@@ -18,13 +18,6 @@ constexpr int kCancelPauseMs = 200;
 constexpr int kClosedOutPauseMs = 100;
 constexpr int kSearchPauseMs = 1500;
 
-void HideAllDice(View& view) {
-  for (int slot = 0; slot < 4; ++slot) {
-    view.ShowDie(DiceRow::Human, slot, 0);
-    view.ShowDie(DiceRow::Computer, slot, 0);
-  }
-}
-
 }  // namespace
 
 char TremaWnd::PointLetter(int index) { return (index >= 1 && index <= 24) ? static_cast<char>('A' + index - 1) : '0'; }
@@ -39,6 +32,13 @@ int TremaWnd::SearchPauseMs(bool doubles, int32_t searchMs) {
 
 void TremaWnd::PointCurrentStep() {
   m_curStep = m_stepCount >= 0 && m_stepCount < 4 ? m_steps[m_stepCount] : m_spareStep;
+}
+
+void TremaWnd::ClearSteps() {
+  for (auto& step : m_steps) step[0] = step[1] = kNone;
+  for (bool& hit : m_stepHit) hit = false;
+  m_stepCount = 0;
+  PointCurrentStep();
 }
 
 bool TremaWnd::HumanInputAllowed() {
@@ -89,17 +89,14 @@ void TremaWnd::NewGame() {
     m_awaitConfirm = 0;
     host().SetConfirmCursor(false);
   }
-  for (auto& step : m_steps) step[0] = step[1] = kNone;
-  for (bool& hit : m_stepHit) hit = false;
-  m_stepCount = 0;
-  PointCurrentStep();
+  ClearSteps();
 
   if (!view().ControlsCreated()) CreateControls();
   InitLog();
   UpdateCube();
 
   DrainInput();
-  HideAllDice(view());
+  HideAllDice();
 
   int first = SideHuman;
   const bool replay = m_replayDice != 0 && (g_turn == SideHuman || g_turn == SideComputer);
@@ -127,12 +124,9 @@ void TremaWnd::NewGame() {
 
 void TremaWnd::NextTurn() {
   if (m_engine == nullptr || m_dice == nullptr) return;
-  for (auto& step : m_steps) step[0] = step[1] = kNone;
-  for (bool& hit : m_stepHit) hit = false;
-  m_stepCount = 0;
-  PointCurrentStep();
+  ClearSteps();
 
-  HideAllDice(view());
+  HideAllDice();
   g_UndoneThisTurn = 0;
   m_hintMade = 0;
 
