@@ -2,6 +2,7 @@
 #include "app/appearance.h"
 
 #include <cstring>
+#include <memory>
 
 #include "app/tremawnd.h"
 #include "settings/colors.h"
@@ -26,8 +27,7 @@ void TremaWnd::ChangeClockWise(int clockwise) {
   g_ClockWise = clockwise;
   CreateBoard(m_board, false);
   // The engine points into the entries just replaced.
-  delete m_engine;
-  m_engine = new Engine(m_board, m_dice);
+  m_engine = std::make_unique<Engine>(m_board, m_dice.get());
   view().Invalidate(true);
   std::memcpy(g_BoardRecord, kept, sizeof kept);
 }

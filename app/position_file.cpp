@@ -292,7 +292,7 @@ void TremaWnd::OnFileOpen() {
 
   UpdateCube();
   InitLog();
-  m_dice->Roll(m_engine);
+  m_dice->Roll(m_engine.get());
   AddLogLine(FormatRoll());
   PromptStep(false);
   ShowDice();

@@ -181,8 +181,10 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   int m_trayHighlight = 0;
   int m_firstSide = SideNone;
   int m_winner = SideNone;
-  Engine* m_engine = nullptr;
-  DiceRoller* m_dice = nullptr;
+  // The engine is bound to the board entries and the dice: made anew whenever
+  // the entries are. Both are there from the first game to shut-down.
+  std::unique_ptr<Engine> m_engine;
+  std::unique_ptr<DiceRoller> m_dice;
   Position* m_board[kBoardSize] = {};
   uint8_t m_openingRoll = 0;
   uint8_t m_firstGame = 0;

@@ -2,6 +2,7 @@
 // human, the steps, the computer's whole turn, forced steps, passing and the
 // confirmation wait at the end of the human's turn.
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "app/game_state.h"
@@ -60,10 +61,10 @@ void TremaWnd::EndComputerWait() {
 void TremaWnd::NewGame() {
   CreateBoard(m_board, true);
 
-  delete m_engine;
-  m_engine = nullptr;
+  // The engine points into the entries just replaced.
+  m_engine.reset();
   if (m_dice == nullptr) {
-    m_dice = new DiceRoller;
+    m_dice = std::make_unique<DiceRoller>();
     m_dice->host = m_host;
     m_dice->manualDialog = m_dialogs;
   }
@@ -71,7 +72,7 @@ void TremaWnd::NewGame() {
   m_dice->mode = m_diceMode;
   m_dice->historyPos = 0;
 
-  m_engine = new Engine(m_board, m_dice);
+  m_engine = std::make_unique<Engine>(m_board, m_dice.get());
   view().Invalidate(true);
 
   ResetGameState();
@@ -102,10 +103,10 @@ void TremaWnd::NewGame() {
   const bool replay = m_replayDice != 0 && (g_turn == SideHuman || g_turn == SideComputer);
   if (!replay) {
     m_dice->history.clear();
-    m_dice->Roll(m_engine);
+    m_dice->Roll(m_engine.get());
     first = FirstSide(FirstMoveByRule(), m_firstGame != 0, m_winner, m_dice->die[0], m_dice->die[1]);
   } else {
-    m_dice->Roll(m_engine);
+    m_dice->Roll(m_engine.get());
     first = g_turn;
   }
   g_turn = first;
@@ -132,7 +133,7 @@ void TremaWnd::NextTurn() {
 
   if (!m_openingRoll) {
     g_turn = Opponent(g_turn);
-    m_dice->Roll(m_engine);
+    m_dice->Roll(m_engine.get());
   }
 
   if (!ClosedOut(m_board, g_turn)) {

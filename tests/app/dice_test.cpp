@@ -544,7 +544,7 @@ TEST_F(DiceGameTest, EachStartSeedsTheGenerator) {
     wnd.reset();
     SeedGameRand(1);
     Start();
-    for (int i = 0; i < 8; ++i) wnd->m_dice->Roll(wnd->m_engine);
+    for (int i = 0; i < 8; ++i) wnd->m_dice->Roll(wnd->m_engine.get());
     r = wnd->m_dice->history;
   }
   EXPECT_NE(rolls[0], rolls[1]);
