@@ -86,6 +86,8 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   // ---- turn sequence (turn.cpp) ----
   void NewGame();
   void NextTurn();
+  // The roll's log line ("Würfeln: 3+5"); counts the dice into the side's
+  // statistics.
   std::string FormatRoll();
   void PromptStep(bool cancel);
   bool ExecuteStep(uint8_t* step);

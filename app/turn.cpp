@@ -152,8 +152,7 @@ void TremaWnd::NextTurn() {
 }
 
 std::string TremaWnd::FormatRoll() {
-  static std::string text;
-  text = LoadResString(kRollText);
+  std::string text = LoadResString(kRollText);
   if (m_dice == nullptr) return text;
   const int n = m_dice->InPlay();
   const int side = (g_turn == SideHuman || g_turn == SideComputer) ? g_turn : SideNone;
