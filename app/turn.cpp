@@ -370,6 +370,7 @@ void TremaWnd::OnAutoForcedMoves() {
     for (int j = 0; j <= 24; ++j) {
       if (!m_engine->BarAllows(j) || !m_engine->IsLegalStep(j, d)) continue;
       if (j == 0) {
+        // With more dice than checkers on the bar the other die may enter instead: this entry is a choice.
         const int n = m_dice->InPlay();
         const int other = m_dice->die[i == 0 ? 1 : 0];
         if (n != 4 && n != 1 && barCount < n && other >= 1 && other <= 6 &&
