@@ -11,11 +11,11 @@
 void TremaWnd::ApplyColors() {
   ApplyBackgroundColor();
   view().Invalidate(true);
+  // Before the first game there are no checkers to colour.
+  if (!GameSetUp()) return;
   // A checker takes its colour when it is made: every checker on the points
   // and on both bars is taken off and put back. Counts and owners stay.
-  for (int i = kHumanBar; i <= kComputerBar; ++i) {
-    if (Position* p = m_board[i]) RefillEntry(*p, p->owner, p->count);
-  }
+  for (int i = kHumanBar; i <= kComputerBar; ++i) RefillEntry(*m_board[i], m_board[i]->owner, m_board[i]->count);
 }
 
 void TremaWnd::ChangeClockWise(int clockwise) {

@@ -29,8 +29,8 @@ bool TremaWnd::CubeRule() {
 void TremaWnd::UpdateCube() {
   const std::string text = m_cubeValue == 1 ? std::string("64") : std::to_string(m_cubeValue);
   const int u = g_Unit;
-  const int left = (m_board[kComputerBar] ? m_board[kComputerBar]->x : 0) + u / 4;
-  int top = m_board[kComputerTray] ? m_board[kComputerTray]->y : 0;
+  const int left = m_board[kComputerBar]->x + u / 4;
+  int top = m_board[kComputerTray]->y;
   if (m_cubeOwner == SideHuman) top += 2 * u;
   if (m_cubeOwner == SideComputer) top -= 2 * u;
   const int side = static_cast<int>(1.5 * u);
@@ -108,8 +108,7 @@ void TremaWnd::GameOver(int winner, bool checkGammon) {
   if (checkGammon) {
     if (CountCheckers(0, 6, m_board, SideHuman) > 0 || CountCheckers(19, 25, m_board, SideComputer) > 0)
       m_cubeValue *= 3;
-    else if ((m_engine && m_engine->humanOff && *m_engine->humanOff == 0) ||
-             (m_engine && m_engine->computerOff && *m_engine->computerOff == 0))
+    else if (*m_engine->humanOff == 0 || *m_engine->computerOff == 0)
       m_cubeValue *= 2;
   }
 

@@ -276,7 +276,7 @@ void TremaWnd::OnFileOpen() {
 
   for (int i = 0; i < kBoardSize; ++i) {
     g_BoardRecord[i] = r.board[i];
-    if (m_board[i] != nullptr) RefillEntry(*m_board[i], r.board[i].owner, r.board[i].count);
+    RefillEntry(*m_board[i], r.board[i].owner, r.board[i].count);
   }
 
   for (int side : {SideHuman, SideComputer}) {

@@ -21,7 +21,6 @@ void TremaWnd::OnKeyDown(unsigned key, unsigned /*repeatCount*/, unsigned flags)
   if (!StepKey(key)) return;
   if (!HumanInputAllowed() || m_awaitConfirm || m_dice->InPlay() == 0) return;
   const int index = KeyIndex(key);
-  if (m_board[index] == nullptr) return;
 
   AppendToLog(std::string(1, static_cast<char>(key)));
   if (flags != 0) {
@@ -29,7 +28,7 @@ void TremaWnd::OnKeyDown(unsigned key, unsigned /*repeatCount*/, unsigned flags)
     OnMouseMove(0, Point{r.left + g_Unit, r.top});
   }
 
-  const int barCount = m_board[kHumanBar] ? m_board[kHumanBar]->count : 0;
+  const int barCount = m_board[kHumanBar]->count;
   int from = 0;
   int to = 0;
   if (m_curStep[0] == kNone) {
@@ -77,7 +76,7 @@ void TremaWnd::OnKeyDown(unsigned key, unsigned /*repeatCount*/, unsigned flags)
 void TremaWnd::OnLButtonUp(unsigned /*flags*/, Point point) {
   if (!HumanInputAllowed() || m_awaitConfirm) return;
   for (int i = 0; i < kBoardSize; ++i) {
-    if (m_board[i] == nullptr || !m_board[i]->HitTest(point.x, point.y)) continue;
+    if (!m_board[i]->HitTest(point.x, point.y)) continue;
     const unsigned key = (i >= 1 && i <= 24) ? static_cast<unsigned>('A' + i - 1) : static_cast<unsigned>('0');
     OnKeyDown(key, 1, 0);
     return;
@@ -124,8 +123,7 @@ void TremaWnd::OnUndo() {
     // holds one.
     const bool hit = m_stepHit[m_stepCount];
     m_stepHit[m_stepCount] = false;
-    if (hit && to >= 1 && to <= 24 && m_board[to] != nullptr && m_board[to]->count == 0 &&
-        m_board[kComputerBar] != nullptr && m_board[kComputerBar]->count > 0) {
+    if (hit && to >= 1 && to <= 24 && m_board[to]->count == 0 && m_board[kComputerBar]->count > 0) {
       if (g_HitCount[g_turn] > 0) --g_HitCount[g_turn];
       m_board[to]->owner = SideComputer;
       m_board[kComputerBar]->MoveTo(to);
@@ -140,12 +138,12 @@ void TremaWnd::OnUndo() {
 }
 
 void TremaWnd::OnMouseMove(unsigned /*flags*/, Point point) {
-  if (m_dice == nullptr || g_HighLight == 0 || m_dice->InPlay() == 0 || g_turn != SideHuman) return;
+  if (!GameSetUp() || g_HighLight == 0 || m_dice->InPlay() == 0 || g_turn != SideHuman) return;
   if (m_curStep[0] != kNone && g_HighLight != 1) return;
 
   int n = -1;
   for (int i = kComputerTray; i >= 0; --i) {
-    if (m_board[i] != nullptr && m_board[i]->HitTest(point.x, point.y)) {
+    if (m_board[i]->HitTest(point.x, point.y)) {
       n = i;
       break;
     }
@@ -157,7 +155,7 @@ void TremaWnd::OnMouseMove(unsigned /*flags*/, Point point) {
 }
 
 void TremaWnd::HighlightPoint(int index, bool on) {
-  if (index < 0 || index > kComputerTray || m_board[index] == nullptr) return;
+  if (!GameSetUp() || index < 0 || index > kComputerTray) return;
 
   auto label = [this](int i, bool lit) {
     if (auto* p = dynamic_cast<PositionTop*>(m_board[i])) p->DrawLabel(lit ? 1 : 0);
@@ -170,8 +168,9 @@ void TremaWnd::HighlightPoint(int index, bool on) {
   }
 
   // The targets are the human's; a computer's source has none on show.
-  if (g_HighLight != 2 || g_turn != SideHuman || m_engine == nullptr || m_dice == nullptr) return;
+  if (g_HighLight != 2 || g_turn != SideHuman) return;
   const int n = m_dice->InPlay();
+  const int barCount = m_board[kHumanBar]->count;
   const int passes = n == 2 ? 2 : 1;
   for (int pass = 0; pass < passes; ++pass) {
     int t = index;
@@ -179,13 +178,12 @@ void TremaWnd::HighlightPoint(int index, bool on) {
       const int die = m_dice->die[pass == 0 ? n - 1 - k : k];
       if (die < 1 || die > 6) break;
       t += die;
-      const int barCount = m_board[kHumanBar] ? m_board[kHumanBar]->count : 0;
       if (!m_engine->BarAllows(index) || !m_engine->IsLegalStep(index, t - index)) break;
       if (t < 25) {
         label(t, on);
       } else {
         m_trayHighlight = on ? 1 : 0;
-        if (m_board[kHumanTray] != nullptr) m_board[kHumanTray]->Draw();
+        m_board[kHumanTray]->Draw();
       }
       if (barCount >= 2) break;
     }
@@ -193,9 +191,8 @@ void TremaWnd::HighlightPoint(int index, bool on) {
 }
 
 void TremaWnd::MoveChecker(int from, int to) {
-  if (from < 0 || from >= kBoardSize || m_board[from] == nullptr) return;
+  if (from < 0 || from >= kBoardSize) return;
   if (to < 1 || to > 24) to = m_undoing ? kHumanBar : (g_turn == SideComputer ? kComputerTray : kHumanTray);
-  if (m_board[to] == nullptr) return;
   if (from == kHumanTray) {
     if (m_board[kHumanTray]->count > 0) {
       m_board[kHumanTray]->RemovePiece();

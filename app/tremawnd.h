@@ -99,6 +99,10 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   // Keys, clicks, pass, undo and double count only in the human's turn of a
   // running game, and not once the turn has been handed over.
   bool HumanInputAllowed();
+  // The first game has set up the board, the engine bound to it and the dice,
+  // and shut-down has not freed them. A handler that can run outside that
+  // time asks this first; within it every board entry is there.
+  bool GameSetUp() const { return m_engine != nullptr && m_dice != nullptr; }
   // Pause after the computer's search: 1500 ms, on doubles less the search time.
   static int SearchPauseMs(bool doubles, int32_t searchMs);
   // Points m_curStep at the entry of the step being entered.

@@ -43,8 +43,7 @@ void TremaWnd::ClearSteps() {
 }
 
 bool TremaWnd::HumanInputAllowed() {
-  return m_engine != nullptr && m_dice != nullptr && g_turn == SideHuman && m_winner == SideNone && !m_inComputerTurn &&
-         !m_handOverPending;
+  return GameSetUp() && g_turn == SideHuman && m_winner == SideNone && !m_inComputerTurn && !m_handOverPending;
 }
 
 void TremaWnd::HandOver() {
@@ -124,7 +123,7 @@ void TremaWnd::NewGame() {
 }
 
 void TremaWnd::NextTurn() {
-  if (m_engine == nullptr || m_dice == nullptr) return;
+  if (!GameSetUp()) return;
   ClearSteps();
 
   HideAllDice();
@@ -169,7 +168,7 @@ std::string TremaWnd::FormatRoll() {
 }
 
 void TremaWnd::PromptStep(bool cancel) {
-  if (m_engine == nullptr || m_dice == nullptr) return;
+  if (!GameSetUp()) return;
   if (cancel) {
     HighlightPoint(m_curStep[0], false);
     if (!FastMode()) host().Pause(kCancelPauseMs);
@@ -195,7 +194,7 @@ void TremaWnd::PromptStep(bool cancel) {
 }
 
 bool TremaWnd::ExecuteStep(uint8_t* step) {
-  if (step == nullptr || m_engine == nullptr || m_dice == nullptr) return true;
+  if (step == nullptr || !GameSetUp()) return true;
   const int from = step[0];
   const int to = step[1];
   StopThinkClock(SideHuman, host().TickCount());
@@ -204,13 +203,12 @@ bool TremaWnd::ExecuteStep(uint8_t* step) {
   // Remembered so that taking the step back puts a hit blot back, and only then.
   const bool human = g_turn == SideHuman;
   bool hit = false;
-  if (human && to >= 1 && to <= 24 && m_board[to] != nullptr)
-    hit = m_board[to]->count == 1 && m_board[to]->owner == SideComputer;
+  if (human && to >= 1 && to <= 24) hit = m_board[to]->count == 1 && m_board[to]->owner == SideComputer;
 
   MoveChecker(from, to);
 
-  const int humanOff = m_board[kHumanTray] ? m_board[kHumanTray]->count : 0;
-  const int computerOff = m_board[kComputerTray] ? m_board[kComputerTray]->count : 0;
+  const int humanOff = m_board[kHumanTray]->count;
+  const int computerOff = m_board[kComputerTray]->count;
   if (humanOff >= kMaxCheckers || computerOff >= kMaxCheckers) {
     GameOver(humanOff >= kMaxCheckers ? SideHuman : SideComputer, true);
     return false;
@@ -283,7 +281,7 @@ class FlagScope {
 }  // namespace
 
 void TremaWnd::OnComputerTurn() {
-  if (m_engine == nullptr || m_dice == nullptr || m_winner != SideNone || m_awaitConfirm) return;
+  if (!GameSetUp() || m_winner != SideNone || m_awaitConfirm) return;
   // A stray copy of the command after the computer has already taken over.
   if (g_turn == SideComputer && !m_openingRoll) return;
   if (m_inComputerTurn) return;
@@ -364,7 +362,7 @@ void TremaWnd::OnAutoForcedMoves() {
 
   for (int i = 0; i < m_dice->InPlay(); ++i) {
     const int d = m_dice->die[i];
-    const int barCount = m_board[kHumanBar] ? m_board[kHumanBar]->count : 0;
+    const int barCount = m_board[kHumanBar]->count;
     int candidates = 0;
     int source = -1;
     for (int j = 0; j <= 24; ++j) {
