@@ -189,17 +189,3 @@ void TremaWnd::HighlightPoint(int index, bool on) {
     }
   }
 }
-
-void TremaWnd::MoveChecker(int from, int to) {
-  if (from < 0 || from >= kBoardSize) return;
-  if (to < 1 || to > 24) to = m_undoing ? kHumanBar : (g_turn == SideComputer ? kComputerTray : kHumanTray);
-  if (from == kHumanTray) {
-    if (m_board[kHumanTray]->count > 0) {
-      m_board[kHumanTray]->RemovePiece();
-      m_board[to]->AddPiece();
-    }
-  } else {
-    m_board[from]->MoveTo(to);
-  }
-  DrawTrendBar();
-}

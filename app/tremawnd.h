@@ -91,6 +91,9 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   std::string FormatRoll();
   void PromptStep(bool cancel);
   bool ExecuteStep(uint8_t* step);
+  // Moves one checker for a step or a take-back; off the points means the
+  // mover's tray, or the human's bar while a step is taken back.
+  void MoveChecker(int from, int to);
   void EndHumanTurn();
   void OnComputerTurn();
   void LogStep(const uint8_t* step);
@@ -125,7 +128,6 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   void OnUndo();
   void OnMouseMove(unsigned flags, Point point);
   void HighlightPoint(int index, bool on);
-  void MoveChecker(int from, int to);
 
   // ---- commands (commands.cpp) ----
   // Whether a command may run now; a question only. Unknown ids are enabled.

@@ -232,6 +232,20 @@ bool TremaWnd::ExecuteStep(uint8_t* step) {
   return true;
 }
 
+void TremaWnd::MoveChecker(int from, int to) {
+  if (from < 0 || from >= kBoardSize) return;
+  if (to < 1 || to > 24) to = m_undoing ? kHumanBar : (g_turn == SideComputer ? kComputerTray : kHumanTray);
+  if (from == kHumanTray) {
+    if (m_board[kHumanTray]->count > 0) {
+      m_board[kHumanTray]->RemovePiece();
+      m_board[to]->AddPiece();
+    }
+  } else {
+    m_board[from]->MoveTo(to);
+  }
+  DrawTrendBar();
+}
+
 void TremaWnd::EndHumanTurn() {
   const bool race = m_engine != nullptr && m_engine->race;
   if (g_AutoFinishActive != 0 || (!m_hintMade && (g_AutoChangeTurn != 0 || race))) {
