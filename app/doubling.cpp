@@ -15,11 +15,6 @@ constexpr int kMaxCube = 64;
 constexpr int kDoublingBalance = -37;
 constexpr int kHumanDoublePauseMs = 1500;
 
-// Answers of the give-up dialog: the stake chosen.
-constexpr int kGiveUpSingle = 1087;
-constexpr int kGiveUpGammon = 1088;
-constexpr int kGiveUpBackgammon = 1097;
-
 }  // namespace
 
 bool TremaWnd::CubeRule() {
@@ -82,9 +77,9 @@ void TremaWnd::OnGiveUp() {
   if (m_engine == nullptr || m_winner != SideNone || m_inComputerTurn || m_awaitConfirm) return;
   const int stake = Dialogs().GiveUp();
   switch (stake) {
-    case kGiveUpSingle: break;
-    case kGiveUpGammon: m_cubeValue *= 2; break;
-    case kGiveUpBackgammon: m_cubeValue *= 3; break;
+    case IDC_GIVEUP_SINGLE: break;
+    case IDC_GIVEUP_GAMMON: m_cubeValue *= 2; break;
+    case IDC_GIVEUP_BACKGAMMON: m_cubeValue *= 3; break;
     default: return;
   }
   GameOver(SideComputer, false);
