@@ -2,6 +2,7 @@
 #include "app/appearance.h"
 
 #include <cstring>
+#include <memory>
 
 #include "app/tremawnd.h"
 #include "settings/colors.h"
@@ -10,11 +11,11 @@
 void TremaWnd::ApplyColors() {
   ApplyBackgroundColor();
   view().Invalidate(true);
+  // Before the first game there are no checkers to colour.
+  if (!GameSetUp()) return;
   // A checker takes its colour when it is made: every checker on the points
   // and on both bars is taken off and put back. Counts and owners stay.
-  for (int i = kHumanBar; i <= kComputerBar; ++i) {
-    if (Position* p = m_board[i]) RefillEntry(*p, p->owner, p->count);
-  }
+  for (int i = kHumanBar; i <= kComputerBar; ++i) RefillEntry(*m_board[i], m_board[i]->owner, m_board[i]->count);
 }
 
 void TremaWnd::ChangeClockWise(int clockwise) {
@@ -26,8 +27,7 @@ void TremaWnd::ChangeClockWise(int clockwise) {
   g_ClockWise = clockwise;
   CreateBoard(m_board, false);
   // The engine points into the entries just replaced.
-  delete m_engine;
-  m_engine = new Engine(m_board, m_dice);
+  m_engine = std::make_unique<Engine>(m_board, m_dice.get());
   view().Invalidate(true);
   std::memcpy(g_BoardRecord, kept, sizeof kept);
 }

@@ -22,15 +22,12 @@ void TremaWnd::OnSwapSides() {
   if (!HumanInputAllowed() || m_awaitConfirm || m_stepCount != 0) return;
   Position* copies[kBoardSize] = {};
   SaveBoard(m_board, copies);
-  for (int i = 0; i < kBoardSize; ++i) {
-    Position* live = m_board[MirrorIndex(i)];
-    if (live != nullptr && copies[i] != nullptr) RefillEntry(*live, Opponent(copies[i]->owner), copies[i]->count);
-  }
-  for (Position*& copy : copies) {
+  for (int i = 0; i < kBoardSize; ++i)
+    RefillEntry(*m_board[MirrorIndex(i)], Opponent(copies[i]->owner), copies[i]->count);
+  for (Position* copy : copies) {
     // A copy's checkers are not real: none may be taken off when it goes.
-    if (copy != nullptr) copy->count = 0;
+    copy->count = 0;
     delete copy;
-    copy = nullptr;
   }
   // The stored image is the board a save writes and the undo looks at: it
   // follows the board on show.

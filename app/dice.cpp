@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr uint8_t kNoDie = 0xFF;
 constexpr size_t kBlockBytes = 64 * 1024;
 
 uint8_t RandomDie() { return static_cast<uint8_t>(GameRand() % 6 + 1); }
@@ -106,7 +105,7 @@ void DiceRoller::RollListFailed() {
 
 void DiceRoller::DrawFromSource() {
   for (;;) {
-    die[0] = die[1] = die[2] = die[3] = kNoDie;
+    die[0] = die[1] = die[2] = die[3] = kNone;
     count = 0;
     die[0] = RandomDie();
     die[1] = RandomDie();
@@ -122,7 +121,7 @@ void DiceRoller::DrawFromSource() {
           die[0] = drawn[0];
           die[1] = drawn[1];
         }
-        die[2] = die[3] = kNoDie;
+        die[2] = die[3] = kNone;
         count = 2;
       }
     } else if (mode == 2) {
@@ -146,7 +145,7 @@ void DiceRoller::DrawFromSource() {
 
 void DiceRoller::Roll(Engine* engine) {
   if (replay != 0 && historyPos >= 0 && static_cast<size_t>(historyPos) + 1 < history.size()) {
-    die[0] = die[1] = die[2] = die[3] = kNoDie;
+    die[0] = die[1] = die[2] = die[3] = kNone;
     die[0] = history[historyPos];
     die[1] = history[historyPos + 1];
     historyPos += 2;
@@ -160,7 +159,7 @@ void DiceRoller::Roll(Engine* engine) {
     historyPos += 2;
   }
 
-  if (die[0] == die[1]) {
+  if (Doubles()) {
     die[2] = die[3] = die[0];
     count *= 2;
   }

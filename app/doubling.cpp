@@ -16,11 +16,6 @@ constexpr int kMaxCube = 64;
 constexpr int kDoublingBalance = -37;
 constexpr int kHumanDoublePauseMs = 1500;
 
-// Answers of the give-up dialog: the stake chosen.
-constexpr int kGiveUpSingle = 1087;
-constexpr int kGiveUpGammon = 1088;
-constexpr int kGiveUpBackgammon = 1097;
-
 }  // namespace
 
 bool TremaWnd::CubeRule() {
@@ -30,8 +25,8 @@ bool TremaWnd::CubeRule() {
 void TremaWnd::UpdateCube() {
   const std::string text = m_cubeValue == 1 ? std::string("64") : std::to_string(m_cubeValue);
   const int u = g_Unit;
-  const int left = (m_board[kComputerBar] ? m_board[kComputerBar]->x : 0) + u / 4;
-  int top = m_board[kComputerTray] ? m_board[kComputerTray]->y : 0;
+  const int left = m_board[kComputerBar]->x + u / 4;
+  int top = m_board[kComputerTray]->y;
   if (m_cubeOwner == SideHuman) top += 2 * u;
   if (m_cubeOwner == SideComputer) top -= 2 * u;
   const int side = static_cast<int>(1.5 * u);
@@ -83,9 +78,9 @@ void TremaWnd::OnGiveUp() {
   if (m_engine == nullptr || m_winner != SideNone || m_inComputerTurn || m_awaitConfirm) return;
   const int stake = Dialogs().GiveUp();
   switch (stake) {
-    case kGiveUpSingle: break;
-    case kGiveUpGammon: m_cubeValue *= 2; break;
-    case kGiveUpBackgammon: m_cubeValue *= 3; break;
+    case IDC_GIVEUP_SINGLE: break;
+    case IDC_GIVEUP_GAMMON: m_cubeValue *= 2; break;
+    case IDC_GIVEUP_BACKGAMMON: m_cubeValue *= 3; break;
     default: return;
   }
   GameOver(SideComputer, false);
@@ -109,8 +104,7 @@ void TremaWnd::GameOver(int winner, bool checkGammon) {
   if (checkGammon) {
     if (CountCheckers(0, 6, m_board, SideHuman) > 0 || CountCheckers(19, 25, m_board, SideComputer) > 0)
       m_cubeValue *= 3;
-    else if ((m_engine && m_engine->humanOff && *m_engine->humanOff == 0) ||
-             (m_engine && m_engine->computerOff && *m_engine->computerOff == 0))
+    else if (*m_engine->humanOff == 0 || *m_engine->computerOff == 0)
       m_cubeValue *= 2;
   }
 

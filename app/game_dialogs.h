@@ -11,6 +11,13 @@ struct StatisticsResult {
   int choice = 0;  // 0 new dice, 1 same dice, 2 swapped roles
 };
 
+// Control ids of the give-up dialog; each stake's id is also its answer.
+enum GiveUpControlId : int {
+  IDC_GIVEUP_SINGLE = 1087,      // "Einfacher Einsatz"
+  IDC_GIVEUP_GAMMON = 1088,      // "Gammon"
+  IDC_GIVEUP_BACKGAMMON = 1097,  // "Backgammon"
+};
+
 // Answers of the automatic-finish dialog.
 constexpr int kFinishFast = 3;    // "&Schnell", also Enter
 constexpr int kFinishSlow = 4;    // "&Langsam"

@@ -53,8 +53,9 @@ void TremaWnd::OnSize(int kind, int cx, int cy) {
 
 void TremaWnd::CreateControls() {
   const bool cw = g_ClockWise != 0;
-  auto X = [this](int p) { return m_board[p] ? m_board[p]->x : 0; };
-  auto Y = [this](int p) { return m_board[p] ? m_board[p]->y : 0; };
+  // Made by the first game, once its board is built.
+  auto X = [this](int p) { return m_board[p]->x; };
+  auto Y = [this](int p) { return m_board[p]->y; };
   ControlLayout layout;
   const int y0 = Y(kComputerTray);
   const int step = static_cast<int>(kIconSize * 1.2);

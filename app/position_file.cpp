@@ -47,15 +47,6 @@ class Reader {
 
 bool InRange(int32_t v, int32_t lo, int32_t hi) { return v >= lo && v <= hi; }
 
-bool ClosedOut(const PointRecord* b, int side) {
-  const int bar = side == SideHuman ? kHumanBar : kComputerBar;
-  const int first = side == SideHuman ? 1 : 19;
-  if (b[bar].count < 1) return false;
-  for (int i = first; i < first + 6; ++i)
-    if (b[i].count < 2 || b[i].owner != Opponent(side)) return false;
-  return true;
-}
-
 // A board a game can go on from. The owners of the bars and trays are taken
 // as fixed: a board stored at a game's start holds 0 there.
 bool ValidBoard(const PointRecord* b) {
@@ -272,17 +263,11 @@ void TremaWnd::OnFileOpen() {
   const PositionRecord& r = *loaded;
 
   m_openingRoll = 0;
-  for (int slot = 0; slot < 4; ++slot) {
-    view().ShowDie(DiceRow::Human, slot, 0);
-    view().ShowDie(DiceRow::Computer, slot, 0);
-  }
+  HideAllDice();
   // The turn in progress is dropped, its highlights first, while the old
   // dice still name them.
   HighlightPoint(m_curStep[0], false);
-  for (auto& step : m_steps) step[0] = step[1] = kNone;
-  for (bool& hit : m_stepHit) hit = false;
-  m_stepCount = 0;
-  PointCurrentStep();
+  ClearSteps();
   // The targets lit under the mouse belong to the old dice.
   HighlightPoint(g_HoverPoint, false);
   g_HoverPoint = -1;
@@ -291,7 +276,7 @@ void TremaWnd::OnFileOpen() {
 
   for (int i = 0; i < kBoardSize; ++i) {
     g_BoardRecord[i] = r.board[i];
-    if (m_board[i] != nullptr) RefillEntry(*m_board[i], r.board[i].owner, r.board[i].count);
+    RefillEntry(*m_board[i], r.board[i].owner, r.board[i].count);
   }
 
   for (int side : {SideHuman, SideComputer}) {
@@ -307,7 +292,7 @@ void TremaWnd::OnFileOpen() {
 
   UpdateCube();
   InitLog();
-  m_dice->Roll(m_engine);
+  m_dice->Roll(m_engine.get());
   AddLogLine(FormatRoll());
   PromptStep(false);
   ShowDice();

@@ -16,7 +16,7 @@ constexpr int32_t kPositionFileMarker = 32;
 // Per-side arrays are indexed by side (element 0 holds nothing).
 struct PositionRecord {
   PointRecord board[kBoardSize] = {};  // the stored board image
-  uint8_t dice[4] = {0xFF, 0xFF, 0xFF, 0xFF};
+  uint8_t dice[4] = {kNone, kNone, kNone, kNone};
   int32_t diceCount = 0;
   int32_t stepCount = 0;
   uint8_t race = 0;

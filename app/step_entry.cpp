@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kNoDestination = 255;
-
 bool StepKey(unsigned key) { return (key >= 'A' && key <= 'X') || key == '0'; }
 
 int KeyIndex(unsigned key) { return key == '0' ? 0 : static_cast<int>(key - 'A') + 1; }
@@ -21,9 +19,8 @@ int KeyIndex(unsigned key) { return key == '0' ? 0 : static_cast<int>(key - 'A')
 
 void TremaWnd::OnKeyDown(unsigned key, unsigned /*repeatCount*/, unsigned flags) {
   if (!StepKey(key)) return;
-  if (!HumanInputAllowed() || m_awaitConfirm || m_dice->count <= 0) return;
+  if (!HumanInputAllowed() || m_awaitConfirm || m_dice->InPlay() == 0) return;
   const int index = KeyIndex(key);
-  if (m_board[index] == nullptr) return;
 
   AppendToLog(std::string(1, static_cast<char>(key)));
   if (flags != 0) {
@@ -31,7 +28,7 @@ void TremaWnd::OnKeyDown(unsigned key, unsigned /*repeatCount*/, unsigned flags)
     OnMouseMove(0, Point{r.left + g_Unit, r.top});
   }
 
-  const int barCount = m_board[kHumanBar] ? m_board[kHumanBar]->count : 0;
+  const int barCount = m_board[kHumanBar]->count;
   int from = 0;
   int to = 0;
   if (m_curStep[0] == kNone) {
@@ -49,7 +46,7 @@ void TremaWnd::OnKeyDown(unsigned key, unsigned /*repeatCount*/, unsigned flags)
       return;
     }
     const int proposed = m_engine->DefaultDestination(static_cast<uint8_t>(from));
-    if (proposed == kNoDestination) {
+    if (proposed == Engine::kNoDestination) {
       SetStatusText(kChooseDestinationText);
       return;
     }
@@ -79,7 +76,7 @@ void TremaWnd::OnKeyDown(unsigned key, unsigned /*repeatCount*/, unsigned flags)
 void TremaWnd::OnLButtonUp(unsigned /*flags*/, Point point) {
   if (!HumanInputAllowed() || m_awaitConfirm) return;
   for (int i = 0; i < kBoardSize; ++i) {
-    if (m_board[i] == nullptr || !m_board[i]->HitTest(point.x, point.y)) continue;
+    if (!m_board[i]->HitTest(point.x, point.y)) continue;
     const unsigned key = (i >= 1 && i <= 24) ? static_cast<unsigned>('A' + i - 1) : static_cast<unsigned>('0');
     OnKeyDown(key, 1, 0);
     return;
@@ -111,10 +108,7 @@ void TremaWnd::OnUndo() {
     const int from = m_curStep[0];
     int to = m_curStep[1];
 
-    if (m_dice->count >= 0 && m_dice->count < 4) {
-      m_dice->die[m_dice->count] = static_cast<uint8_t>(to - from);
-      ++m_dice->count;
-    }
+    m_dice->GiveBack(to - from);
     ShowDice();
 
     m_undoing = 1;
@@ -129,15 +123,14 @@ void TremaWnd::OnUndo() {
     // holds one.
     const bool hit = m_stepHit[m_stepCount];
     m_stepHit[m_stepCount] = false;
-    if (hit && to >= 1 && to <= 24 && m_board[to] != nullptr && m_board[to]->count == 0 &&
-        m_board[kComputerBar] != nullptr && m_board[kComputerBar]->count > 0) {
+    if (hit && to >= 1 && to <= 24 && m_board[to]->count == 0 && m_board[kComputerBar]->count > 0) {
       if (g_HitCount[g_turn] > 0) --g_HitCount[g_turn];
       m_board[to]->owner = SideComputer;
       m_board[kComputerBar]->MoveTo(to);
     }
 
     DeleteLastLogLine();
-    if (m_dice->count > 1) DeleteLastLogLine();
+    if (m_dice->InPlay() > 1) DeleteLastLogLine();
     m_undoing = 0;
   }
 
@@ -145,12 +138,12 @@ void TremaWnd::OnUndo() {
 }
 
 void TremaWnd::OnMouseMove(unsigned /*flags*/, Point point) {
-  if (m_dice == nullptr || g_HighLight == 0 || m_dice->count == 0 || g_turn != SideHuman) return;
+  if (!GameSetUp() || g_HighLight == 0 || m_dice->InPlay() == 0 || g_turn != SideHuman) return;
   if (m_curStep[0] != kNone && g_HighLight != 1) return;
 
   int n = -1;
   for (int i = kComputerTray; i >= 0; --i) {
-    if (m_board[i] != nullptr && m_board[i]->HitTest(point.x, point.y)) {
+    if (m_board[i]->HitTest(point.x, point.y)) {
       n = i;
       break;
     }
@@ -162,7 +155,7 @@ void TremaWnd::OnMouseMove(unsigned /*flags*/, Point point) {
 }
 
 void TremaWnd::HighlightPoint(int index, bool on) {
-  if (index < 0 || index > kComputerTray || m_board[index] == nullptr) return;
+  if (!GameSetUp() || index < 0 || index > kComputerTray) return;
 
   auto label = [this](int i, bool lit) {
     if (auto* p = dynamic_cast<PositionTop*>(m_board[i])) p->DrawLabel(lit ? 1 : 0);
@@ -175,8 +168,9 @@ void TremaWnd::HighlightPoint(int index, bool on) {
   }
 
   // The targets are the human's; a computer's source has none on show.
-  if (g_HighLight != 2 || g_turn != SideHuman || m_engine == nullptr || m_dice == nullptr) return;
+  if (g_HighLight != 2 || g_turn != SideHuman) return;
   const int n = m_dice->InPlay();
+  const int barCount = m_board[kHumanBar]->count;
   const int passes = n == 2 ? 2 : 1;
   for (int pass = 0; pass < passes; ++pass) {
     int t = index;
@@ -184,30 +178,14 @@ void TremaWnd::HighlightPoint(int index, bool on) {
       const int die = m_dice->die[pass == 0 ? n - 1 - k : k];
       if (die < 1 || die > 6) break;
       t += die;
-      const int barCount = m_board[kHumanBar] ? m_board[kHumanBar]->count : 0;
       if (!m_engine->BarAllows(index) || !m_engine->IsLegalStep(index, t - index)) break;
       if (t < 25) {
         label(t, on);
       } else {
         m_trayHighlight = on ? 1 : 0;
-        if (m_board[kHumanTray] != nullptr) m_board[kHumanTray]->Draw();
+        m_board[kHumanTray]->Draw();
       }
       if (barCount >= 2) break;
     }
   }
-}
-
-void TremaWnd::MoveChecker(int from, int to) {
-  if (from < 0 || from >= kBoardSize || m_board[from] == nullptr) return;
-  if (to < 1 || to > 24) to = m_undoing ? kHumanBar : (g_turn == SideComputer ? kComputerTray : kHumanTray);
-  if (m_board[to] == nullptr) return;
-  if (from == kHumanTray) {
-    if (m_board[kHumanTray]->count > 0) {
-      m_board[kHumanTray]->RemovePiece();
-      m_board[to]->AddPiece();
-    }
-  } else {
-    m_board[from]->MoveTo(to);
-  }
-  DrawTrendBar();
 }

@@ -47,8 +47,8 @@ void TremaWnd::Create() {
   g_BoardWnd = this;
   m_dc = m_surface;
   m_frame->StartTimer(ID_TIMER_BLINK, 400);
-  m_engine = nullptr;
-  m_dice = nullptr;
+  m_engine.reset();
+  m_dice.reset();
   m_undoing = m_awaitConfirm = m_hintMade = m_replayDice = 0;
   m_firstGame = 1;
   NewGame();
@@ -63,13 +63,9 @@ void TremaWnd::DestroyWindow() {
   m_queue.Clear();
   // The entries take their checkers off the surface while it is still there.
   DestroyBoard(m_board);
-  delete m_engine;
-  m_engine = nullptr;
-  if (m_dice != nullptr) {
-    m_dice->CloseListFile();
-    delete m_dice;
-    m_dice = nullptr;
-  }
+  m_engine.reset();
+  // The dice close their roll list as they go.
+  m_dice.reset();
   while (m_waitDepth > 0) EndWait();
   m_dc = nullptr;
   if (g_BoardWnd == this) g_BoardWnd = nullptr;

@@ -86,9 +86,14 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   // ---- turn sequence (turn.cpp) ----
   void NewGame();
   void NextTurn();
+  // The roll's log line ("Würfeln: 3+5"); counts the dice into the side's
+  // statistics.
   std::string FormatRoll();
   void PromptStep(bool cancel);
   bool ExecuteStep(uint8_t* step);
+  // Moves one checker for a step or a take-back; off the points means the
+  // mover's tray, or the human's bar while a step is taken back.
+  void MoveChecker(int from, int to);
   void EndHumanTurn();
   void OnComputerTurn();
   void LogStep(const uint8_t* step);
@@ -97,10 +102,17 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   // Keys, clicks, pass, undo and double count only in the human's turn of a
   // running game, and not once the turn has been handed over.
   bool HumanInputAllowed();
+  // The first game has set up the board, the engine bound to it and the dice,
+  // and shut-down has not freed them. A handler that can run outside that
+  // time asks this first; within it every board entry is there.
+  bool GameSetUp() const { return m_engine != nullptr && m_dice != nullptr; }
   // Pause after the computer's search: 1500 ms, on doubles less the search time.
   static int SearchPauseMs(bool doubles, int32_t searchMs);
   // Points m_curStep at the entry of the step being entered.
   void PointCurrentStep();
+  // Empties the steps of the turn: none made, none hit, the first one to be
+  // entered.
+  void ClearSteps();
 
   // ---- doubling, game end, scoring (doubling.cpp) ----
   void UpdateCube();
@@ -116,7 +128,6 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   void OnUndo();
   void OnMouseMove(unsigned flags, Point point);
   void HighlightPoint(int index, bool on);
-  void MoveChecker(int from, int to);
 
   // ---- commands (commands.cpp) ----
   // Whether a command may run now; a question only. Unknown ids are enabled.
@@ -151,6 +162,8 @@ class TremaWnd : public BoardWindow, public MessageTarget {
 
   // ---- dice display (dice_display.cpp) ----
   void ShowDice();
+  // Hides the four die faces of both sides.
+  void HideAllDice();
 
   // ---- what the board needs of the window ----
   Surface* BoardSurface() override { return m_dc; }
@@ -176,8 +189,10 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   int m_trayHighlight = 0;
   int m_firstSide = SideNone;
   int m_winner = SideNone;
-  Engine* m_engine = nullptr;
-  DiceRoller* m_dice = nullptr;
+  // The engine is bound to the board entries and the dice: made anew whenever
+  // the entries are. Both are there from the first game to shut-down.
+  std::unique_ptr<Engine> m_engine;
+  std::unique_ptr<DiceRoller> m_dice;
   Position* m_board[kBoardSize] = {};
   uint8_t m_openingRoll = 0;
   uint8_t m_firstGame = 0;
@@ -187,7 +202,7 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   uint8_t m_undoing = 0;
   uint8_t m_awaitConfirm = 0;
   uint8_t m_hintMade = 0;
-  uint8_t m_steps[4][2] = {{0xFF, 0xFF}, {0xFF, 0xFF}, {0xFF, 0xFF}, {0xFF, 0xFF}};
+  uint8_t m_steps[4][2] = {{kNone, kNone}, {kNone, kNone}, {kNone, kNone}, {kNone, kNone}};
   uint8_t* m_curStep = m_steps[0];
   int m_cubeOwner = 0;
   int m_diceMode = 0;
@@ -207,7 +222,6 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   void SetStatusPane(int pane, const std::string& text);
 
   // ---- turn sequence (turn.cpp) ----
-  bool ClosedOut(int side);
   // Posts ID_COMPUTER_TURN as the hand-over of the human's turn.
   void HandOver();
   // Ends the wait cursor of the computer's turn if it is on.
@@ -261,5 +275,5 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   bool m_stepHit[4] = {false, false, false, false};
   bool m_inComputerTurn = false;
   bool m_computerWait = false;
-  uint8_t m_spareStep[2] = {0xFF, 0xFF};
+  uint8_t m_spareStep[2] = {kNone, kNone};
 };

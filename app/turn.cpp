@@ -2,6 +2,7 @@
 // human, the steps, the computer's whole turn, forced steps, passing and the
 // confirmation wait at the end of the human's turn.
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "app/game_state.h"
@@ -17,13 +18,6 @@ constexpr int kDiceSoundPauseMs = 250;
 constexpr int kCancelPauseMs = 200;
 constexpr int kClosedOutPauseMs = 100;
 constexpr int kSearchPauseMs = 1500;
-
-void HideAllDice(View& view) {
-  for (int slot = 0; slot < 4; ++slot) {
-    view.ShowDie(DiceRow::Human, slot, 0);
-    view.ShowDie(DiceRow::Computer, slot, 0);
-  }
-}
 
 }  // namespace
 
@@ -41,9 +35,15 @@ void TremaWnd::PointCurrentStep() {
   m_curStep = m_stepCount >= 0 && m_stepCount < 4 ? m_steps[m_stepCount] : m_spareStep;
 }
 
+void TremaWnd::ClearSteps() {
+  for (auto& step : m_steps) step[0] = step[1] = kNone;
+  for (bool& hit : m_stepHit) hit = false;
+  m_stepCount = 0;
+  PointCurrentStep();
+}
+
 bool TremaWnd::HumanInputAllowed() {
-  return m_engine != nullptr && m_dice != nullptr && g_turn == SideHuman && m_winner == SideNone && !m_inComputerTurn &&
-         !m_handOverPending;
+  return GameSetUp() && g_turn == SideHuman && m_winner == SideNone && !m_inComputerTurn && !m_handOverPending;
 }
 
 void TremaWnd::HandOver() {
@@ -57,26 +57,13 @@ void TremaWnd::EndComputerWait() {
   EndWait();
 }
 
-bool TremaWnd::ClosedOut(int side) {
-  if (side != SideHuman && side != SideComputer) return false;
-  const int bar = side == SideHuman ? kHumanBar : kComputerBar;
-  const int first = side == SideHuman ? 1 : 19;
-  if (m_board[bar] == nullptr || m_board[bar]->count < 1) return false;
-  for (int i = first; i < first + 6; ++i) {
-    const Position* p = m_board[i];
-    if (p == nullptr) return false;
-    if (p->count < 2 || p->owner == side || p->owner == SideNone) return false;
-  }
-  return true;
-}
-
 void TremaWnd::NewGame() {
   CreateBoard(m_board, true);
 
-  delete m_engine;
-  m_engine = nullptr;
+  // The engine points into the entries just replaced.
+  m_engine.reset();
   if (m_dice == nullptr) {
-    m_dice = new DiceRoller;
+    m_dice = std::make_unique<DiceRoller>();
     m_dice->host = m_host;
     m_dice->manualDialog = m_dialogs;
   }
@@ -84,7 +71,7 @@ void TremaWnd::NewGame() {
   m_dice->mode = m_diceMode;
   m_dice->historyPos = 0;
 
-  m_engine = new Engine(m_board, m_dice);
+  m_engine = std::make_unique<Engine>(m_board, m_dice.get());
   view().Invalidate(true);
 
   ResetGameState();
@@ -102,26 +89,23 @@ void TremaWnd::NewGame() {
     m_awaitConfirm = 0;
     host().SetConfirmCursor(false);
   }
-  for (auto& step : m_steps) step[0] = step[1] = kNone;
-  for (bool& hit : m_stepHit) hit = false;
-  m_stepCount = 0;
-  PointCurrentStep();
+  ClearSteps();
 
   if (!view().ControlsCreated()) CreateControls();
   InitLog();
   UpdateCube();
 
   DrainInput();
-  HideAllDice(view());
+  HideAllDice();
 
   int first = SideHuman;
   const bool replay = m_replayDice != 0 && (g_turn == SideHuman || g_turn == SideComputer);
   if (!replay) {
     m_dice->history.clear();
-    m_dice->Roll(m_engine);
+    m_dice->Roll(m_engine.get());
     first = FirstSide(FirstMoveByRule(), m_firstGame != 0, m_winner, m_dice->die[0], m_dice->die[1]);
   } else {
-    m_dice->Roll(m_engine);
+    m_dice->Roll(m_engine.get());
     first = g_turn;
   }
   g_turn = first;
@@ -139,22 +123,19 @@ void TremaWnd::NewGame() {
 }
 
 void TremaWnd::NextTurn() {
-  if (m_engine == nullptr || m_dice == nullptr) return;
-  for (auto& step : m_steps) step[0] = step[1] = kNone;
-  for (bool& hit : m_stepHit) hit = false;
-  m_stepCount = 0;
-  PointCurrentStep();
+  if (!GameSetUp()) return;
+  ClearSteps();
 
-  HideAllDice(view());
+  HideAllDice();
   g_UndoneThisTurn = 0;
   m_hintMade = 0;
 
   if (!m_openingRoll) {
     g_turn = Opponent(g_turn);
-    m_dice->Roll(m_engine);
+    m_dice->Roll(m_engine.get());
   }
 
-  if (!ClosedOut(g_turn)) {
+  if (!ClosedOut(m_board, g_turn)) {
     if (g_SoundActive[SoundDice] != 0 && g_AutoFinishActive == 0) {
       BeginWait();
       host().Pause(kDiceSoundPauseMs);
@@ -170,8 +151,7 @@ void TremaWnd::NextTurn() {
 }
 
 std::string TremaWnd::FormatRoll() {
-  static std::string text;
-  text = LoadResString(kRollText);
+  std::string text = LoadResString(kRollText);
   if (m_dice == nullptr) return text;
   const int n = m_dice->InPlay();
   const int side = (g_turn == SideHuman || g_turn == SideComputer) ? g_turn : SideNone;
@@ -188,7 +168,7 @@ std::string TremaWnd::FormatRoll() {
 }
 
 void TremaWnd::PromptStep(bool cancel) {
-  if (m_engine == nullptr || m_dice == nullptr) return;
+  if (!GameSetUp()) return;
   if (cancel) {
     HighlightPoint(m_curStep[0], false);
     if (!FastMode()) host().Pause(kCancelPauseMs);
@@ -214,7 +194,7 @@ void TremaWnd::PromptStep(bool cancel) {
 }
 
 bool TremaWnd::ExecuteStep(uint8_t* step) {
-  if (step == nullptr || m_engine == nullptr || m_dice == nullptr) return true;
+  if (step == nullptr || !GameSetUp()) return true;
   const int from = step[0];
   const int to = step[1];
   StopThinkClock(SideHuman, host().TickCount());
@@ -223,13 +203,12 @@ bool TremaWnd::ExecuteStep(uint8_t* step) {
   // Remembered so that taking the step back puts a hit blot back, and only then.
   const bool human = g_turn == SideHuman;
   bool hit = false;
-  if (human && to >= 1 && to <= 24 && m_board[to] != nullptr)
-    hit = m_board[to]->count == 1 && m_board[to]->owner == SideComputer;
+  if (human && to >= 1 && to <= 24) hit = m_board[to]->count == 1 && m_board[to]->owner == SideComputer;
 
   MoveChecker(from, to);
 
-  const int humanOff = m_board[kHumanTray] ? m_board[kHumanTray]->count : 0;
-  const int computerOff = m_board[kComputerTray] ? m_board[kComputerTray]->count : 0;
+  const int humanOff = m_board[kHumanTray]->count;
+  const int computerOff = m_board[kComputerTray]->count;
   if (humanOff >= kMaxCheckers || computerOff >= kMaxCheckers) {
     GameOver(humanOff >= kMaxCheckers ? SideHuman : SideComputer, true);
     return false;
@@ -246,11 +225,25 @@ bool TremaWnd::ExecuteStep(uint8_t* step) {
 
   OnMouseMove(0, Point{0, 0});
   ShowDice();
-  if (m_dice->count <= 0)
+  if (m_dice->InPlay() == 0)
     EndHumanTurn();
   else
     PromptStep(false);
   return true;
+}
+
+void TremaWnd::MoveChecker(int from, int to) {
+  if (from < 0 || from >= kBoardSize) return;
+  if (to < 1 || to > 24) to = m_undoing ? kHumanBar : (g_turn == SideComputer ? kComputerTray : kHumanTray);
+  if (from == kHumanTray) {
+    if (m_board[kHumanTray]->count > 0) {
+      m_board[kHumanTray]->RemovePiece();
+      m_board[to]->AddPiece();
+    }
+  } else {
+    m_board[from]->MoveTo(to);
+  }
+  DrawTrendBar();
 }
 
 void TremaWnd::EndHumanTurn() {
@@ -302,7 +295,7 @@ class FlagScope {
 }  // namespace
 
 void TremaWnd::OnComputerTurn() {
-  if (m_engine == nullptr || m_dice == nullptr || m_winner != SideNone || m_awaitConfirm) return;
+  if (!GameSetUp() || m_winner != SideNone || m_awaitConfirm) return;
   // A stray copy of the command after the computer has already taken over.
   if (g_turn == SideComputer && !m_openingRoll) return;
   if (m_inComputerTurn) return;
@@ -321,7 +314,7 @@ void TremaWnd::OnComputerTurn() {
     return;
   }
 
-  if (ClosedOut(SideComputer)) {
+  if (ClosedOut(m_board, SideComputer)) {
     host().Pause(kClosedOutPauseMs);
   } else {
     SetStatusText(kComputerThinksText);
@@ -330,7 +323,7 @@ void TremaWnd::OnComputerTurn() {
       BeginWait();
     }
     StartThinkClock(g_turn, host().TickCount());
-    const bool doubles = m_dice->die[0] == m_dice->die[1];
+    const bool doubles = m_dice->Doubles();
     const int32_t searchMs = m_engine->ChooseMove(m_openingRoll != 0);
     if (!m_engine->race && g_AutoFinishActive == 0) {
       const int pause = SearchPauseMs(doubles, searchMs);
@@ -383,13 +376,14 @@ void TremaWnd::OnAutoForcedMoves() {
 
   for (int i = 0; i < m_dice->InPlay(); ++i) {
     const int d = m_dice->die[i];
-    const int barCount = m_board[kHumanBar] ? m_board[kHumanBar]->count : 0;
+    const int barCount = m_board[kHumanBar]->count;
     int candidates = 0;
     int source = -1;
     for (int j = 0; j <= 24; ++j) {
       if (!m_engine->BarAllows(j) || !m_engine->IsLegalStep(j, d)) continue;
       if (j == 0) {
-        const int n = m_dice->count;
+        // With more dice than checkers on the bar the other die may enter instead: this entry is a choice.
+        const int n = m_dice->InPlay();
         const int other = m_dice->die[i == 0 ? 1 : 0];
         if (n != 4 && n != 1 && barCount < n && other >= 1 && other <= 6 &&
             m_engine->IsLegalStepFrom(0, static_cast<unsigned>(other)))
@@ -411,7 +405,7 @@ void TremaWnd::OnAutoForcedMoves() {
 
 void TremaWnd::OnPass() {
   if (!HumanInputAllowed() || m_awaitConfirm) return;
-  if (m_dice->count > 0 && m_mustPlayBoth) {
+  if (m_dice->InPlay() > 0 && m_mustPlayBoth) {
     host().MessageBox(LoadResString(kMustPlayBothText), MB_OK | MB_ICONEXCLAMATION);
     return;
   }

@@ -257,6 +257,25 @@ int CountCheckers(int lo, int hi, Position** board, int side) {
   return n;
 }
 
+bool ClosedOut(const PointRecord* board, int side) {
+  if (side != SideHuman && side != SideComputer) return false;
+  const int bar = side == SideHuman ? kHumanBar : kComputerBar;
+  const int first = side == SideHuman ? 1 : 19;
+  if (board[bar].count < 1) return false;
+  for (int i = first; i < first + 6; ++i)
+    if (board[i].count < 2 || board[i].owner != Opponent(side)) return false;
+  return true;
+}
+
+bool ClosedOut(Position* const* board, int side) {
+  PointRecord image[kBoardSize] = {};
+  for (int i = 0; i < kBoardSize; ++i) {
+    image[i].count = static_cast<uint8_t>(board[i]->count);
+    image[i].owner = board[i]->owner;
+  }
+  return ClosedOut(image, side);
+}
+
 void RefillEntry(Position& p, int owner, int count) {
   for (int k = 0; k < kMaxCheckers && p.count > 0; ++k) p.RemovePiece();
   p.owner = owner;

@@ -146,3 +146,10 @@ void RestoreBoard(Position** copies, Position** board);
 
 // Checkers of side on entries lo to hi inclusive; 0 when hi < lo.
 int CountCheckers(int lo, int hi, Position** board, int side);
+
+// The side is closed out: a checker of its own on its bar, and each of its six
+// entry points (1 to 6 for the human, 19 to 24 for the computer) held by two
+// or more of the other side's checkers. False for a side that is neither.
+bool ClosedOut(const PointRecord* board, int side);
+// The same on the 28 live entries.
+bool ClosedOut(Position* const* board, int side);

@@ -3,14 +3,11 @@
 // stakes a give-up offers, and the About box's texts.
 #include <string>
 
+#include "app/game_dialogs.h"
+
 class Engine;
 
-// Control ids of the give-up dialog; each stake's id is also its answer.
-enum GiveUpControlId : int {
-  IDC_GIVEUP_SINGLE = 1087,      // "Einfacher Einsatz"
-  IDC_GIVEUP_GAMMON = 1088,      // "Gammon"
-  IDC_GIVEUP_BACKGAMMON = 1097,  // "Backgammon"
-};
+// The give-up dialog; its control ids are its answers (app/game_dialogs.h).
 constexpr int IDD_GIVE_UP = 177;
 
 // Control ids of the automatic-finish dialog (its answers, see game_dialogs.h).

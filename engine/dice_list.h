@@ -24,6 +24,14 @@ struct DiceList {
     }
     return false;
   }
+  // The first two dice show one value: a pair, played four times.
+  bool Doubles() const { return die[0] == die[1] && die[0] != kNone; }
+  // Puts a die taken back behind the dice still to play; a full list takes
+  // none.
+  void GiveBack(int value) {
+    if (count < 0 || count >= 4) return;
+    die[count++] = static_cast<uint8_t>(value);
+  }
   // Takes the die in this slot out: the later ones move up, the freed last
   // slot is emptied and the count drops.
   void RemoveAt(int slot) {

@@ -23,6 +23,8 @@ class Engine {
   int FirstSourceForDie(int dieIndex);
   bool NoLegalStep();
   int BearOffDie(int source);
+  // The destination proposed for the human's source, or kNoDestination.
+  static constexpr int kNoDestination = 255;
   int DefaultDestination(uint8_t source);
   bool MustPlayBothDice();
   void PruneDice();
@@ -66,12 +68,12 @@ class Engine {
   int8_t* humanOff = nullptr;
   int8_t* computerOff = nullptr;
   bool race = false;
-  uint8_t bestFrom[4] = {0xFF, 0xFF, 0xFF, 0xFF};
-  uint8_t bestDice[4] = {0xFF, 0xFF, 0xFF, 0xFF};
+  uint8_t bestFrom[4] = {kNone, kNone, kNone, kNone};
+  uint8_t bestDice[4] = {kNone, kNone, kNone, kNone};
   int32_t bestScore = INT_MIN;
   int32_t madePoints[3] = {0, 0, 0};
   int32_t homeBlots[3] = {0, 0, 0};
-  uint8_t from[4] = {0xFF, 0xFF, 0xFF, 0xFF};
+  uint8_t from[4] = {kNone, kNone, kNone, kNone};
   Position** board = nullptr;
   // The position before the move (the depth-0 snapshot), counts and owners.
   // A deeper depth keeps only the entries its step changed (see StepUndo).

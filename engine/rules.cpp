@@ -136,22 +136,22 @@ int Engine::BearOffDie(int source) {
 
 int Engine::DefaultDestination(uint8_t source) {
   const int n = DiceCount();
-  if (n == 0) return 255;
+  if (n == 0) return kNoDestination;
   const int s = source;
   const int d0 = dice->die[0];
   const int d1 = n >= 2 ? dice->die[1] : kNone;
-  if (n == 1 || d0 == d1) return ValidDie(d0) ? s + d0 : 255;
+  if (n == 1 || d0 == d1) return ValidDie(d0) ? s + d0 : kNoDestination;
 
   if (race && AllHome()) {
     const int d = BearOffDie(s);
     if (d != -1) return s + d;
   }
-  if (g_IntelMoves == 0) return 255;
-  if (!ValidDie(d0) || !ValidDie(d1)) return 255;
+  if (g_IntelMoves == 0) return kNoDestination;
+  if (!ValidDie(d0) || !ValidDie(d1)) return kNoDestination;
   // Propose the other die when only one of them can be played from here.
   if (!IsLegalStepFrom(s, static_cast<unsigned>(d0))) return s + d1;
   if (!IsLegalStepFrom(s, static_cast<unsigned>(d1))) return s + d0;
-  return 255;
+  return kNoDestination;
 }
 
 bool Engine::MustPlayBothDice() {

@@ -110,7 +110,7 @@ class FuzzDialogs : public FakeDialogs {
   StatisticsResult Statistics(int) override {
     return StatisticsResult{Pick({IDOK, IDCANCEL}), g_in->ConsumeIntegralInRange(0, 2)};
   }
-  int GiveUp() override { return Pick({IDCANCEL, 1087, 1088, 1097}); }
+  int GiveUp() override { return Pick({IDCANCEL, IDC_GIVEUP_SINGLE, IDC_GIVEUP_GAMMON, IDC_GIVEUP_BACKGAMMON}); }
   int FinishSpeed() override { return Pick({kFinishFast, kFinishSlow, kFinishCancel, 0}); }
   // The About box has nothing to answer but OK.
   void About() override {}

@@ -483,7 +483,8 @@ TEST_F(DiceTest, EveryRollRecomputesTheRaceFlag) {
 }  // namespace
 
 // The list of dice still to play: its count is kept within the four slots,
-// and a played die leaves from the back, the later ones moving up.
+// a played die leaves from the back, the later ones moving up, and only two
+// equal dice make a pair.
 TEST(DiceListTest, CountsFindsAndRemovesTheDiceInPlay) {
   struct Case {
     int count;
@@ -493,21 +494,24 @@ TEST(DiceListTest, CountsFindsAndRemovesTheDiceInPlay) {
     bool has;
     std::vector<int> after;
     int countAfter;
+    bool doubles;
   };
   const Case cases[] = {
-      {2, {3, 5, 0xFF, 0xFF}, 5, 2, true, {3, 0xFF, 0xFF, 0xFF}, 1},
-      {2, {3, 5, 0xFF, 0xFF}, 4, 2, false, {3, 5, 0xFF, 0xFF}, 2},
-      {3, {3, 5, 3, 0xFF}, 3, 3, true, {3, 5, 0xFF, 0xFF}, 2},  // the last 3, not the first
-      {4, {6, 6, 6, 6}, 6, 4, true, {6, 6, 6, 0xFF}, 3},
-      {1, {3, 5, 0xFF, 0xFF}, 5, 1, false, {3, 5, 0xFF, 0xFF}, 1},  // 5 is past the count
-      {9, {2, 4, 2, 4}, 4, 4, true, {2, 4, 2, 0xFF}, 8},            // a count past the slots
-      {-1, {2, 0xFF, 0xFF, 0xFF}, 2, 0, false, {2, 0xFF, 0xFF, 0xFF}, -1},
+      {2, {3, 5, 0xFF, 0xFF}, 5, 2, true, {3, 0xFF, 0xFF, 0xFF}, 1, false},
+      {2, {3, 5, 0xFF, 0xFF}, 4, 2, false, {3, 5, 0xFF, 0xFF}, 2, false},
+      {3, {3, 5, 3, 0xFF}, 3, 3, true, {3, 5, 0xFF, 0xFF}, 2, false},  // the last 3, not the first
+      {4, {6, 6, 6, 6}, 6, 4, true, {6, 6, 6, 0xFF}, 3, true},
+      {1, {3, 5, 0xFF, 0xFF}, 5, 1, false, {3, 5, 0xFF, 0xFF}, 1, false},  // 5 is past the count
+      {9, {2, 4, 2, 4}, 4, 4, true, {2, 4, 2, 0xFF}, 8, false},            // a count past the slots
+      {-1, {2, 0xFF, 0xFF, 0xFF}, 2, 0, false, {2, 0xFF, 0xFF, 0xFF}, -1, false},
+      {0, {0xFF, 0xFF, 0xFF, 0xFF}, 1, 0, false, {0xFF, 0xFF, 0xFF, 0xFF}, 0, false},  // no dice, no pair
   };
   for (const Case& c : cases) {
     DiceRoller dice;
     dice.count = c.count;
     for (int i = 0; i < 4; ++i) dice.die[i] = static_cast<uint8_t>(c.die[i]);
     EXPECT_EQ(dice.InPlay(), c.inPlay) << c.count;
+    EXPECT_EQ(dice.Doubles(), c.doubles) << c.count << " " << c.die[0];
     EXPECT_EQ(dice.Has(c.value), c.has) << c.count << " " << c.value;
     EXPECT_EQ(dice.Remove(c.value), c.has) << c.count << " " << c.value;
     EXPECT_EQ(std::vector<int>(dice.die, dice.die + 4), c.after) << c.count << " " << c.value;
@@ -540,7 +544,7 @@ TEST_F(DiceGameTest, EachStartSeedsTheGenerator) {
     wnd.reset();
     SeedGameRand(1);
     Start();
-    for (int i = 0; i < 8; ++i) wnd->m_dice->Roll(wnd->m_engine);
+    for (int i = 0; i < 8; ++i) wnd->m_dice->Roll(wnd->m_engine.get());
     r = wnd->m_dice->history;
   }
   EXPECT_NE(rolls[0], rolls[1]);

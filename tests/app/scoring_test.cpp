@@ -265,6 +265,9 @@ TEST_F(ScoringTest, ComputerWinsWithDiceLeft) {
   EXPECT_EQ(g_Score[SideComputer], 2);  // the human has none off: gammon
 }
 
+// The give-up dialog answers with the control id of the stake chosen.
+static_assert(IDC_GIVEUP_SINGLE == 1087 && IDC_GIVEUP_GAMMON == 1088 && IDC_GIVEUP_BACKGAMMON == 1097);
+
 TEST_F(ScoringTest, GiveUpAndTheReplayChoices) {
   UseRolls("3 4  2 1  6 5  5 2  4 1");
   Start();
@@ -284,7 +287,7 @@ TEST_F(ScoringTest, GiveUpAndTheReplayChoices) {
 
   // Backgammon at cube 4: 12 for the computer; then the same dice again.
   wnd->m_cubeValue = 4;
-  dialogs.giveUpAnswer = 1097;
+  dialogs.giveUpAnswer = IDC_GIVEUP_BACKGAMMON;
   dialogs.AnswerStatistics(IDOK, 1);
   Key(VK_SPACE, MK_CONTROL_FLAG);
   EXPECT_EQ(g_Score[SideComputer], 12);
@@ -306,7 +309,7 @@ TEST_F(ScoringTest, GiveUpAndTheReplayChoices) {
 
   // Gammon stake, then swapped roles: the computer opens with the same roll.
   wnd->m_cubeValue = 1;
-  dialogs.giveUpAnswer = 1088;
+  dialogs.giveUpAnswer = IDC_GIVEUP_GAMMON;
   dialogs.AnswerStatistics(IDOK, 2);
   Key(VK_SPACE, MK_CONTROL_FLAG);
   EXPECT_EQ(g_Score[SideComputer], 14);
@@ -317,7 +320,7 @@ TEST_F(ScoringTest, GiveUpAndTheReplayChoices) {
 
   // The single stake: the cube as it stands.
   wnd->m_cubeValue = 2;
-  dialogs.giveUpAnswer = 1087;
+  dialogs.giveUpAnswer = IDC_GIVEUP_SINGLE;
   dialogs.AnswerStatistics(IDOK, 0);
   Key(VK_SPACE, MK_CONTROL_FLAG);
   EXPECT_EQ(g_Score[SideComputer], 16);

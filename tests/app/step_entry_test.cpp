@@ -106,6 +106,7 @@ TEST_F(StepEntryTest, BearingOffWithTheZeroKey) {
   EXPECT_EQ(Count(20), 1);
   EXPECT_EQ(Owner(20), SideHuman);
   EXPECT_EQ(wnd->m_dice->count, 2);
+  EXPECT_EQ(wnd->m_dice->die[1], 6) << "the die comes back behind the one left";
   EXPECT_EQ(wnd->LogLines().size(), lines - 1);
   EXPECT_EQ(LastLog(), "1ter von  ");
   EXPECT_EQ(g_UndoneThisTurn, 1);

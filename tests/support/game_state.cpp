@@ -1,6 +1,7 @@
 #include "tests/support/game_state.h"
 
 #include <cstring>
+#include <memory>
 
 #include "app/game_state.h"
 #include "app/tremawnd.h"
@@ -23,8 +24,7 @@ void PutUpBoard(TremaWnd& w, const std::vector<Checkers>& entries) {
     if (c.index >= 1 && c.index <= 24) g_BoardRecord[c.index].owner = c.owner;
   }
   CreateBoard(w.m_board, false);
-  delete w.m_engine;
-  w.m_engine = new Engine(w.m_board, w.m_dice);
+  w.m_engine = std::make_unique<Engine>(w.m_board, w.m_dice.get());
 }
 
 namespace {
