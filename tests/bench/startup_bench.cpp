@@ -23,36 +23,12 @@
 #include <vector>
 
 #include "tests/support/temp_dir.h"
+#include "tests/support/x11_window.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-// The top-level window of process pid once it is viewable; 0 while there is none.
-Window FindWindowOf(Display* dpy, pid_t pid) {
-  const Atom pidAtom = XInternAtom(dpy, "_NET_WM_PID", True);
-  if (pidAtom == None) return 0;
-  Window root = 0, parent = 0, *children = nullptr;
-  unsigned n = 0;
-  if (!XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &n)) return 0;
-  Window found = 0;
-  for (unsigned i = 0; i < n && found == 0; ++i) {
-    Atom type = None;
-    int format = 0;
-    unsigned long items = 0, after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(dpy, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &after,
-                           &data) == Success &&
-        data != nullptr && items == 1 && format == 32 && static_cast<pid_t>(*reinterpret_cast<long*>(data)) == pid) {
-      XWindowAttributes a;
-      if (XGetWindowAttributes(dpy, children[i], &a) && a.map_state == IsViewable) found = children[i];
-    }
-    if (data != nullptr) XFree(data);
-  }
-  if (children != nullptr) XFree(children);
-  return found;
-}
 
 // The board is on the screen when some row of the window shows both the
 // colour of the even points and the colour of the computer's checkers of the
@@ -105,7 +81,7 @@ double TimeToBoard(Display* dpy, const std::string& program, const fs::path& dir
   const auto limit = t0 + std::chrono::seconds(10);
   Window w = 0;
   while (Clock::now() < limit) {
-    if (w == 0) w = FindWindowOf(dpy, pid);
+    if (w == 0) w = FindTopWindowOf(dpy, pid);
     if (w != 0 && BoardShown(dpy, w)) return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
     int status = 0;
     if (waitpid(pid, &status, WNOHANG) == pid) {

@@ -21,6 +21,7 @@
 #include <thread>
 
 #include "tests/support/temp_dir.h"
+#include "tests/support/x11_window.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -34,47 +35,6 @@ struct XDisplay {
   }
   Display* dpy;
 };
-
-std::string Utf8Property(Display* dpy, Window w, const char* name) {
-  Atom type = None;
-  int format = 0;
-  unsigned long items = 0, after = 0;
-  unsigned char* data = nullptr;
-  std::string text;
-  if (XGetWindowProperty(dpy, w, XInternAtom(dpy, name, False), 0, 256, False, AnyPropertyType, &type, &format, &items,
-                         &after, &data) == Success &&
-      data != nullptr && format == 8)
-    text.assign(reinterpret_cast<char*>(data), items);
-  if (data != nullptr) XFree(data);
-  return text;
-}
-
-// The viewable top-level window of process pid with this title; 0 while
-// there is none. (Other programs on the screen may show the same title.)
-Window FindWindowByTitle(Display* dpy, pid_t pid, const std::string& title) {
-  const Atom pidAtom = XInternAtom(dpy, "_NET_WM_PID", False);
-  Window root = 0, parent = 0, *children = nullptr;
-  unsigned n = 0;
-  if (!XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &n)) return 0;
-  Window found = 0;
-  for (unsigned i = 0; i < n && found == 0; ++i) {
-    Atom type = None;
-    int format = 0;
-    unsigned long items = 0, after = 0;
-    unsigned char* data = nullptr;
-    const bool ours = XGetWindowProperty(dpy, children[i], pidAtom, 0, 1, False, AnyPropertyType, &type, &format,
-                                         &items, &after, &data) == Success &&
-                      data != nullptr && format == 32 && items == 1 &&
-                      static_cast<pid_t>(*reinterpret_cast<long*>(data)) == pid;
-    if (data != nullptr) XFree(data);
-    XWindowAttributes a;
-    if (ours && Utf8Property(dpy, children[i], "_NET_WM_NAME") == title && XGetWindowAttributes(dpy, children[i], &a) &&
-        a.map_state == IsViewable)
-      found = children[i];
-  }
-  if (children != nullptr) XFree(children);
-  return found;
-}
 
 // A window that went away between the look and the request is no reason to
 // end the test program, as Xlib's default handler would.
@@ -152,7 +112,7 @@ TEST_F(WindowDestroyedTest, TheProgramEndsAndKeepsItsFiles) {
     Window w = 0;
     for (auto limit = Clock::now() + std::chrono::seconds(10); w == 0 && Clock::now() < limit;
          std::this_thread::sleep_for(std::chrono::milliseconds(20)))
-      w = FindWindowByTitle(x.dpy, pid, "Kolvar Backgammon");
+      w = FindTopWindowOf(x.dpy, pid, "Kolvar Backgammon");
     ASSERT_NE(w, 0u) << "the game's window did not show";
     std::this_thread::sleep_for(std::chrono::milliseconds(c.waitMs));
     ASSERT_EQ(WaitForExit(0), -1) << "the game ended by itself";
