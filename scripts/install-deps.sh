@@ -11,7 +11,9 @@ packages=(
   xvfb xauth fonts-dejavu-core zip
   librsvg2-bin librsvg2-common libx11-dev xdg-utils
   desktop-file-utils appstream xdotool x11-utils
-  clang libclang-rt-14-dev clang-format
+  # llvm brings llvm-symbolizer: without it a fuzzer's report names no
+  # function and no line.
+  clang libclang-rt-14-dev clang-format llvm
 )
 
 missing=()
