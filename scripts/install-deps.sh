@@ -11,6 +11,10 @@ packages=(
   xvfb xauth fonts-dejavu-core zip
   librsvg2-bin librsvg2-common libx11-dev xdg-utils
   desktop-file-utils appstream xdotool x11-utils
+  # The desktops the window tests stand in for: a Wayland compositor, a window
+  # manager that draws its own title bars, and a German locale built from
+  # these sources (GTK's own German texts come with GTK, wx's with wx3.2-i18n).
+  weston openbox locales wx3.2-i18n
   # llvm brings llvm-symbolizer: without it a fuzzer's report names no
   # function and no line.
   clang libclang-rt-14-dev clang-format llvm
