@@ -4,8 +4,8 @@
 #                  running game and the animation's pace, measured
 # make install   - install the game under PREFIX (default /usr/local; DESTDIR
 #                  for a staging directory)
-# make uninstall - remove what the last install put in place, and the
-#                  directories it created
+# make uninstall - remove what the install with the same PREFIX and DESTDIR
+#                  put in place, and the directories it created
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -22,8 +22,12 @@ all: build
 deps:
 	@./scripts/install-deps.sh
 
+# The first configure of a build tree shows what it finds (it takes a while on
+# a fresh machine); later ones are quiet.
+quiet_once = $(if $(wildcard $(1)/CMakeCache.txt),> /dev/null)
+
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) > /dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) $(call quiet_once,$(BUILD))
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -41,21 +45,21 @@ bench: build
 
 # A tree built before is only brought up to date (no new configure), so that
 # "sudo make install" after "make run" leaves the build directory as it was.
-# The list of installed files is kept apart from cmake's own manifest, which
-# every later install (the tests' too) overwrites. The list of an install
-# before tells the new one which directories are the game's own already.
-INSTALLED ?= $(BUILD)/installed-files.txt
+# The install keeps the list of what it put in place in the installed tree
+# itself (share/tremaw/installed-files.txt), so that "make uninstall" with
+# the same PREFIX and DESTDIR needs no build directory. A relative DESTDIR
+# counts from this directory.
+STAGE = $(if $(DESTDIR),$(abspath $(DESTDIR)))
 install: $(if $(wildcard $(BUILD)/CMakeCache.txt),,configure)
 	@cmake --build $(BUILD) -j $(JOBS)
-	@TREMAW_PREVIOUS_MANIFEST="$(abspath $(INSTALLED))" cmake --install $(BUILD) --prefix $(PREFIX) --strip
-	@mv -f $(BUILD)/install_manifest.txt $(INSTALLED)
+	@DESTDIR="$(STAGE)" cmake --install $(BUILD) --prefix $(PREFIX) --strip
 
 uninstall:
-	@cmake -DMANIFEST=$(INSTALLED) -P packaging/uninstall.cmake
+	@packaging/uninstall.sh "$(abspath $(DESTDIR)$(PREFIX))"
 
 # The unit tests once more, under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps
-	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DTREMAW_SANITIZE=ON -DTREMAW_GUI=OFF -DTREMAW_BENCH=OFF > /dev/null
+	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DTREMAW_SANITIZE=ON -DTREMAW_GUI=OFF -DTREMAW_BENCH=OFF $(call quiet_once,$(BUILD)-asan)
 	@cmake --build $(BUILD)-asan -j $(JOBS)
 	@cd $(BUILD)-asan && ctest --output-on-failure -j $(JOBS)
 
@@ -65,7 +69,7 @@ asan: deps
 FUZZ_SECONDS ?= 20
 FUZZ_FLAGS = -fsanitize=address,undefined,fuzzer-no-link -fno-omit-frame-pointer -fno-sanitize-recover=undefined
 fuzz: deps
-	@cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_FLAGS="$(FUZZ_FLAGS)" -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" -DTREMAW_FUZZ=ON -DTREMAW_GUI=OFF -DTREMAW_BENCH=OFF -DTREMAW_WERROR=OFF > /dev/null
+	@cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_FLAGS="$(FUZZ_FLAGS)" -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" -DTREMAW_FUZZ=ON -DTREMAW_GUI=OFF -DTREMAW_BENCH=OFF -DTREMAW_WERROR=OFF $(call quiet_once,$(BUILD)-fuzz)
 	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_targets
 	@./fuzz/run.sh $(BUILD)-fuzz/bin $(FUZZ_SECONDS)
 
@@ -73,7 +77,7 @@ fuzz: deps
 # Leaks are not looked for here: GTK and its libraries keep memory to the end
 # by design; the unit tests above check ours.
 asan-gui: deps
-	@cmake -S . -B $(BUILD)-asan-gui -DCMAKE_BUILD_TYPE=Debug -DTREMAW_SANITIZE=ON -DTREMAW_GUI=ON -DTREMAW_BENCH=OFF > /dev/null
+	@cmake -S . -B $(BUILD)-asan-gui -DCMAKE_BUILD_TYPE=Debug -DTREMAW_SANITIZE=ON -DTREMAW_GUI=ON -DTREMAW_BENCH=OFF $(call quiet_once,$(BUILD)-asan-gui)
 	@cmake --build $(BUILD)-asan-gui -j $(JOBS) --target gui_tests
 	@cd $(BUILD)-asan-gui/bin && ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy \
 	  $(CURDIR)/scripts/with-xvfb.sh 1920x1080 ./gui_tests

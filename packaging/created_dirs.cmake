@@ -1,32 +1,27 @@
 # Part of the install, run before any file is put in place: notes each of the
-# game's directories that does not exist yet, and each missing parent, in the
-# install manifest, so that "make uninstall" removes exactly these again (once
-# they are empty) and never a directory that was there before. A directory is
-# noted as it stands on disk, DESTDIR included, with a trailing slash.
-#
-# One that the last install (the manifest named by TREMAW_PREVIOUS_MANIFEST in
-# the environment) noted is still the game's own: installing twice and
-# removing once leaves the prefix as it was before the first.
+# game's directories that does not exist yet, and each missing parent up to the
+# prefix itself, so that "make uninstall" removes exactly these again (once
+# they are empty) and never a directory that was there before. installed_list.cmake
+# writes them into the list, relative to the prefix, with a trailing slash
+# (the prefix itself is "./").
 #
 #   TREMAW_INSTALL_DIRS  the directories the files go to, under the prefix
-set(earlier "")
-if(NOT "$ENV{TREMAW_PREVIOUS_MANIFEST}" STREQUAL "" AND EXISTS "$ENV{TREMAW_PREVIOUS_MANIFEST}")
-  file(STRINGS "$ENV{TREMAW_PREVIOUS_MANIFEST}" earlier REGEX "/$")
-endif()
+#   sets TREMAW_CREATED_DIRS
 # A relative DESTDIR counts from where the install runs, as for the files.
 set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 cmake_path(ABSOLUTE_PATH root BASE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}" NORMALIZE)
-set(created "")
+set(TREMAW_CREATED_DIRS "")
 foreach(dir IN LISTS TREMAW_INSTALL_DIRS)
-  cmake_path(ABSOLUTE_PATH dir BASE_DIRECTORY "${root}" NORMALIZE)
-  while(NOT dir STREQUAL "/")
-    list(FIND earlier "${dir}/" noted)
-    if(IS_DIRECTORY "${dir}" AND noted EQUAL -1)
+  cmake_path(NORMAL_PATH dir)
+  while(NOT IS_DIRECTORY "${root}/${dir}")
+    list(APPEND TREMAW_CREATED_DIRS "${dir}/")
+    if(dir STREQUAL ".")
       break()
     endif()
-    list(APPEND created "${dir}/")
     cmake_path(GET dir PARENT_PATH dir)
+    if(dir STREQUAL "")
+      set(dir ".")
+    endif()
   endwhile()
 endforeach()
-list(REMOVE_DUPLICATES created)
-list(APPEND CMAKE_INSTALL_MANIFEST_FILES ${created})
+list(REMOVE_DUPLICATES TREMAW_CREATED_DIRS)

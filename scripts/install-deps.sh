@@ -36,10 +36,14 @@ fi
 # for the theme's symbols, for one).
 install=(apt-get install -y --no-install-recommends "${missing[@]}")
 if [ "$(id -u)" -eq 0 ]; then
+  # On a fresh machine this downloads some 360 MB and unpacks them: minutes
+  # in which apt's own lines (every package fetched, unpacked and set up) show
+  # that it is under way, with a terminal or without.
   echo "Installing: ${missing[*]}"
+  echo "On a fresh machine this takes a few minutes; apt-get says what it fetches."
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  "${install[@]}" -qq
+  apt-get update
+  "${install[@]}"
 else
   echo "These packages are missing. Install them as root with:" >&2
   echo "  apt-get update && ${install[*]}" >&2

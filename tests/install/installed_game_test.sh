@@ -3,8 +3,8 @@
 # installed tree and validates its desktop entry and metainfo, then starts the
 # launcher with a fresh HOME on the display, as a new player would from the
 # menu, checks that the game's files land in the player's own directory, and
-# at last, after a second install over the first, "make uninstall" leaves the
-# prefix exactly as it was before.
+# at last "make uninstall", with each install's PREFIX and DESTDIR and without
+# the build directory, leaves the staging root exactly as it was before.
 #   installed_game_test.sh <build directory>
 set -euo pipefail
 build=$(cd "${1:?build directory}" && pwd)
@@ -36,8 +36,10 @@ snapshot() {  # every entry under the staging root with its mode, and every file
   (cd "$tmp/root" && find . -printf '%y %m %p %l\n' | LC_ALL=C sort && find . -type f -exec sha256sum {} + | LC_ALL=C sort)
 }
 snapshot >"$tmp/before"
-make -s -C "$src" install BUILD="$build" PREFIX=/opt/kolvar DESTDIR="$tmp/root" \
-  INSTALLED="$tmp/installed-files" JOBS=1 >/dev/null
+install_at() {  # install_at <PREFIX>: into the staging root
+  make -s -C "$src" install BUILD="$build" PREFIX="$1" DESTDIR="$tmp/root" JOBS=1 >/dev/null
+}
+install_at /opt/kolvar
 prefix=$tmp/root/opt/kolvar
 id=de.kolvar.tremaw
 [ -x "$prefix/bin/tremaw" ] || fail "no launcher command"
@@ -95,9 +97,12 @@ start
 win=$(window_of "$game")
 dir=$home/.local/share/tremaw
 [ -d "$dir" ] || fail "no directory $dir"
+list=share/tremaw/installed-files.txt
 for f in "$prefix"/share/tremaw/*; do
+  [ "$f" = "$prefix/$list" ] && continue
   [ "$(readlink -f "$dir/${f##*/}")" = "$(readlink -f "$f")" ] || fail "${f##*/} is not linked into $dir"
 done
+[ ! -e "$dir/${list##*/}" ] || fail "the list of installed files is linked into $dir"
 [ "$(readlink -f "/proc/$game/cwd")" = "$(readlink -f "$dir")" ] || fail "the game does not run in $dir"
 # No OpenGL stack in a game that never draws with it, and a small footprint.
 ! grep -qE 'libGL|libLLVM' "/proc/$game/maps" || fail "the game loaded OpenGL"
@@ -151,9 +156,33 @@ if xdpyinfo 2>/dev/null | grep -q GLX; then
 fi
 stop
 
-# ---- make uninstall, after an install over the first ----------------------------
-make -s -C "$src" install BUILD="$build" PREFIX=/opt/kolvar DESTDIR="$tmp/root" \
-  INSTALLED="$tmp/installed-files" JOBS=1 >/dev/null
-make -s -C "$src" uninstall BUILD="$build" DESTDIR="$tmp/root" INSTALLED="$tmp/installed-files" >/dev/null
-snapshot | diff "$tmp/before" - >&2 || fail "the prefix is not as it was before the install"
+# ---- make uninstall ---------------------------------------------------------
+# A second install over the first, and one in a prefix of its own.
+install_at /opt/kolvar
+install_at /opt/other
+other=(PREFIX=/opt/other DESTDIR="$tmp/root")
+refused() {  # refused <what> <make arguments...>: says why, exits non-zero, removes nothing
+  snapshot >"$tmp/held"
+  ! make -s -C "$src" uninstall "${@:2}" >/dev/null 2>"$tmp/why" || fail "uninstall with $1 succeeded"
+  [ -s "$tmp/why" ] || fail "uninstall with $1 said nothing"
+  snapshot | cmp -s - "$tmp/held" || fail "uninstall with $1 removed something"
+}
+refused "a DESTDIR the install was not given" PREFIX=/opt/other DESTDIR="$tmp/elsewhere"
+# A list is input too: one naming a path outside its prefix is refused whole.
+echo mine >"$tmp/root/opt/victim"
+ln -s .. "$tmp/root/opt/other/escape"
+cp "$tmp/root/opt/other/$list" "$tmp/list"
+for entry in ../victim "$tmp/root/opt/victim" escape/victim; do
+  { cat "$tmp/list" && echo "$entry"; } >"$tmp/root/opt/other/$list"
+  refused "'$entry' on the list" "${other[@]}"
+done
+cp "$tmp/list" "$tmp/root/opt/other/$list"
+rm "$tmp/root/opt/victim" "$tmp/root/opt/other/escape"
+# Each removed with its own PREFIX and DESTDIR, the build directory gone as
+# after "make clean".
+make -s -C "$src" uninstall BUILD="$tmp/cleaned" PREFIX=/opt/kolvar DESTDIR="$tmp/root" >/dev/null
+[ -x "$tmp/root/opt/other/bin/tremaw" ] || fail "uninstalling one prefix removed the other's launcher"
+make -s -C "$src" uninstall BUILD="$tmp/cleaned" "${other[@]}" >/dev/null
+[ ! -e "$tmp/cleaned" ] || fail "uninstall configured a build directory"
+snapshot | diff "$tmp/before" - >&2 || fail "the staging root is not as it was before the installs"
 echo "installed game: all checks passed"
