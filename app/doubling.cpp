@@ -112,6 +112,10 @@ void TremaWnd::GameOver(int winner, bool checkGammon) {
   // it stays there rather than wrap.
   const auto addPoints = [this](int& score) { score = score > INT_MAX - m_cubeValue ? INT_MAX : score + m_cubeValue; };
   addPoints(g_RunScore[winner]);
+  // Another copy of the game in this folder may have ended games since: the
+  // points go onto the totals the file holds now, and those are shown.
+  ReloadKey(Profile(), keys::Human);
+  ReloadKey(Profile(), keys::Computer);
   addPoints(g_Score[winner]);
   WriteKey(Profile(), keys::Human);
   WriteKey(Profile(), keys::Computer);

@@ -16,6 +16,11 @@ std::string ReadKey(const IniStore& ini, const StringKey& key) {
 
 void LoadKey(const IniStore& ini, const IntKey& key) { *key.variable = ReadKey(ini, key); }
 
+void ReloadKey(const IniStore& ini, const IntKey& key) {
+  const int value = ini.GetInt(key.section, key.name, *key.variable);
+  *key.variable = (value >= key.lo && value <= key.hi) ? value : key.builtIn;
+}
+
 void LoadSoundKeys(const IniStore& ini, int event) {
   g_SoundFiles[event] =
       ini.GetString(kSoundsSection, g_SoundKeys[event], std::string(kBuiltInSoundFiles[event]) + ".wav");

@@ -88,6 +88,9 @@ int ReadKey(const IniStore& ini, const IntKey& key);
 std::string ReadKey(const IniStore& ini, const StringKey& key);
 // Into the key's variable.
 void LoadKey(const IniStore& ini, const IntKey& key);
+// The same while the game runs: where the file holds no value (or cannot be
+// read) the variable keeps its own.
+void ReloadKey(const IniStore& ini, const IntKey& key);
 // The event's file, then its flag, into g_SoundFiles and g_SoundActive.
 void LoadSoundKeys(const IniStore& ini, int event);
 

@@ -1,6 +1,7 @@
 #include "settings/settings_pages.h"
 
 #include "platform/ini_store.h"
+#include "platform/readable_text.h"
 #include "platform/sides.h"
 #include "platform/whole_number.h"
 #include "settings/settings_keys.h"
@@ -20,6 +21,13 @@ int Selection(int value, const IntKey& key) { return (value >= 0 && value <= 2) 
 // The game runs a check-box option for any value but 0, so the box shows such
 // a value ticked, and OK stores it as 1.
 int Check(int value) { return value != 0 ? 1 : 0; }
+
+// A file name from its edit field. A field that still shows the name in use
+// gives back its stored bytes, so that OK neither loses nor rewrites a name
+// that is not UTF-8 when the player left it alone.
+std::string NameOfFieldText(const std::string& text, const std::string& inUse) {
+  return text == ReadableUtf8(inUse) ? inUse : text;
+}
 
 }  // namespace
 
@@ -106,6 +114,13 @@ void DiceOpts::Load(RunningGame& game) {
   m_rollsFile = g_RollsFile;
 }
 
+bool DiceOpts::TakeFileText(const std::string& text) {
+  const std::string name = NameOfFieldText(text, g_RollsFile);
+  if (!AcceptableFileName(name, g_RollsFile)) return false;
+  m_rollsFile = name;
+  return true;
+}
+
 void DiceOpts::Apply(RunningGame& game) {
   if (g_RollsFile == m_rollsFile && game.DiceMode() == m_diceMode) return;
   g_RollsFile = m_rollsFile;
@@ -130,14 +145,16 @@ void SndOpts::SelectEvent(int event) {
 }
 
 void SndOpts::SetFile(const std::string& text) {
-  if (m_cur >= 0 && m_cur < kSoundEvents) m_file[m_cur] = text;
+  if (m_cur >= 0 && m_cur < kSoundEvents) m_file[m_cur] = NameOfFieldText(text, g_SoundFiles[m_cur]);
 }
 
 void SndOpts::SetActive(int checked) {
   if (m_cur >= 0 && m_cur < kSoundEvents) m_activeFlag[m_cur] = checked != 0 ? 1 : 0;
 }
 
-std::string SndOpts::File() const { return (m_cur >= 0 && m_cur < kSoundEvents) ? m_file[m_cur] : std::string(); }
+std::string SndOpts::File() const {
+  return (m_cur >= 0 && m_cur < kSoundEvents) ? ReadableUtf8(m_file[m_cur]) : std::string();
+}
 
 int SndOpts::Active() const { return (m_cur >= 0 && m_cur < kSoundEvents) ? m_activeFlag[m_cur] : 0; }
 

@@ -5,6 +5,7 @@
 // these objects and their controls.
 #include <string>
 
+#include "platform/readable_text.h"
 #include "settings/options.h"
 
 class IniStore;
@@ -83,6 +84,12 @@ struct PlayOpts {
 // "Würfel".
 struct DiceOpts {
   void Load(RunningGame& game);
+  // The file edit's text for the name, and the edit's text back as the name;
+  // false (the name kept) when the settings file cannot hold it. The file may
+  // hold a name that is not UTF-8, which the edit shows as ReadableUtf8 does:
+  // an edit still showing the name in use gives back its stored bytes.
+  std::string FileText() const { return ReadableUtf8(m_rollsFile); }
+  bool TakeFileText(const std::string& text);
   // Nothing happens unless the name or the mode differs from the one in use.
   void Apply(RunningGame& game);
   // The file edit and its browse button are for the file source only.
@@ -98,7 +105,8 @@ struct SndOpts {
   void Load();
   // The event list's selection; anything but 0 to 4 is ignored.
   void SelectEvent(int event);
-  // The file edit's text and the check box of the event shown.
+  // The file edit's text and the check box of the event shown; the edit's
+  // text stands for a file name as on the dice page.
   void SetFile(const std::string& text);
   void SetActive(int checked);
   std::string File() const;

@@ -229,19 +229,17 @@ void DiceOptsPage::UpdateFileControls() {
 void DiceOptsPage::Init() {
   m_opts.Load(*m_services.game);
   Select(m_diceMode, 3, m_opts.m_diceMode);
-  m_rollsFile->ChangeValue(Wx(m_opts.m_rollsFile));
+  m_rollsFile->ChangeValue(Wx(m_opts.FileText()));
   UpdateFileControls();
 }
 
 bool DiceOptsPage::Leave() {
-  const std::string name = Utf8(m_rollsFile->GetValue());
-  if (!AcceptableFileName(name, g_RollsFile)) {
+  if (!m_opts.TakeFileText(Utf8(m_rollsFile->GetValue()))) {
     Tell(kBadFileNameText);
     if (m_rollsFile->IsEnabled()) m_rollsFile->SetFocus();
     return false;
   }
   m_opts.m_diceMode = Selected(m_diceMode, 3);
-  m_opts.m_rollsFile = name;
   return true;
 }
 

@@ -1,9 +1,12 @@
 // The doubling cube, giving up, the end of a game and its scoring, and the
 // choices of the statistics dialog.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "app/game_state.h"
@@ -240,6 +243,68 @@ TEST_F(ScoringTest, StoredScoresAreCheckedAndTheSumsSaturate) {
   EXPECT_EQ(g_RunScore[SideHuman], 1);
   EXPECT_EQ(StoredInt("Game", "Human"), INT_MAX);
   EXPECT_EQ(StoredInt("Game", "Computer"), 0);
+}
+
+// Two copies of the game in one folder, each a process of its own, their games
+// ending in turn: every game end adds its points to the totals the file holds
+// then and shows those; the run's points stay each copy's own, and a reset in
+// one copy counts at the other's next game end.
+TEST_F(ScoringTest, TwoCopiesInOneFolderAddUpTheirTotals) {
+  Start();
+  const auto endGame = [this](int winner, int points) {
+    dialogs.AnswerStatistics(IDOK, 0);
+    wnd->m_cubeValue = points;
+    wnd->GameOver(winner, false);
+  };
+  // The other copy ends a game when told its winner and points (one byte
+  // each way), and quits at the end of its orders.
+  int orders[2], done[2];
+  ASSERT_EQ(::pipe(orders), 0);
+  ASSERT_EQ(::pipe(done), 0);
+  const pid_t other = ::fork();
+  ASSERT_GE(other, 0);
+  if (other == 0) {
+    ::close(orders[1]);
+    ::close(done[0]);
+    unsigned char order = 0;
+    while (::read(orders[0], &order, 1) == 1) {
+      endGame(order >> 4, order & 15);
+      if (::write(done[1], &order, 1) != 1) break;
+    }
+    ::_exit(0);
+  }
+  ::close(orders[0]);
+  ::close(done[1]);
+  const auto otherCopyEnds = [&](int winner, int points) {
+    unsigned char order = static_cast<unsigned char>(winner << 4 | points);
+    ASSERT_EQ(::write(orders[1], &order, 1), 1);
+    ASSERT_EQ(::read(done[0], &order, 1), 1);
+  };
+  std::vector<std::pair<int, int>> shown;  // human, computer
+  dialogs.onStatistics = [&](int) { shown.emplace_back(g_Score[SideHuman], g_Score[SideComputer]); };
+
+  endGame(SideHuman, 1);
+  otherCopyEnds(SideComputer, 2);
+  endGame(SideComputer, 3);
+  otherCopyEnds(SideHuman, 4);
+  endGame(SideHuman, 2);
+  EXPECT_EQ(shown, (std::vector<std::pair<int, int>>{{1, 0}, {1, 5}, {7, 5}}));
+  EXPECT_EQ(StoredInt("Game", "Human"), 7);
+  EXPECT_EQ(StoredInt("Game", "Computer"), 5);
+  EXPECT_EQ(g_RunScore[SideHuman], 3);
+  EXPECT_EQ(g_RunScore[SideComputer], 3);
+
+  host.Answer(IDYES);
+  wnd->OnResetScore();
+  otherCopyEnds(SideComputer, 1);
+  EXPECT_EQ(StoredInt("Game", "Human"), 0);
+  EXPECT_EQ(StoredInt("Game", "Computer"), 1);
+
+  ::close(orders[1]);
+  ::close(done[0]);
+  int status = -1;
+  EXPECT_EQ(::waitpid(other, &status, 0), other);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST_F(ScoringTest, ComputerWinsWithDiceLeft) {

@@ -148,6 +148,33 @@ TEST_F(SettingsPagesTest, DicePageActsOnlyWhenTheNameOrTheModeChanged) {
   EXPECT_EQ(game.Lines().back(), "DiceMode=2");
 }
 
+// A stored name that is not UTF-8 shows as well-formed UTF-8 (the edit would
+// show anything else as nothing), and the text shown gives back the stored
+// bytes; a name that is UTF-8 shows as it is.
+TEST_F(SettingsPagesTest, StoredFileNamesShowAsUtf8AndComeBackByteForByte) {
+  const struct {
+    std::string stored, shown;
+  } cases[] = {
+      {"/home/spieler/Würfel.txt", "/home/spieler/Würfel.txt"},
+      {"\xF0\x9F\x8E\xB2.txt", "\xF0\x9F\x8E\xB2.txt"},  // four bytes
+      {"W\xFCrfel.txt", "Würfel.txt"},                   // Latin-1
+      {"a\x80-b", "a\uFFFD-b"},                          // no Latin-1 letter
+      {"\xC0\xAF", "\u00C0\u00AF"},                      // overlong
+      {"\xED\xA0\x80", "\u00ED\u00A0\uFFFD"},            // surrogate
+      {"\xF4\x90\x80\x80", "\u00F4\uFFFD\uFFFD\uFFFD"},  // beyond U+10FFFF
+      {"ab\xE2\x82", "ab\u00E2\uFFFD"},                  // cut off
+  };
+  for (const auto& c : cases) {
+    g_RollsFile = c.stored;
+    DiceOpts d;
+    d.Load(game);
+    EXPECT_EQ(d.FileText(), c.shown) << c.shown;
+    d.m_rollsFile.clear();
+    EXPECT_TRUE(d.TakeFileText(c.shown)) << c.shown;
+    EXPECT_EQ(d.m_rollsFile, c.stored) << c.shown;
+  }
+}
+
 // The window shows the events one by one (see the window test); here only the
 // index guard: no entry is touched before the first showing or by a bad index.
 TEST_F(SettingsPagesTest, SoundPageIndexesOnlyTheFiveEvents) {

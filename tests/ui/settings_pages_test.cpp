@@ -20,6 +20,7 @@
 #include "ui/dialog_help.h"
 #include "ui/settings_pages.h"
 #include "ui/wx_dialogs.h"
+#include "ui/wx_text.h"
 
 namespace {
 
@@ -338,6 +339,51 @@ TEST_F(SettingsSheetTest, SoundPageEditsEachEventAndPlaysTheShownFile) {
                                  "WinSound=/snd/sieg.wav", "LoseSoundActive=0", "LoseSound=verloren.wav"}));
   EXPECT_EQ(g_SoundActive[SoundWin], 1);
   EXPECT_EQ(g_SoundFiles[SoundLose], "verloren.wav");
+}
+
+// Names another system stored, not UTF-8: each field shows its name readably,
+// and OK keeps every name the player left alone byte for byte (the dice page
+// writes nothing); an edited name is written as typed. The preview plays the
+// stored name.
+TEST_F(SettingsSheetTest, StoredNamesThatAreNotUtf8SurviveOK) {
+  const struct {
+    std::string stored, shown;
+  } sounds[kSoundEvents] = {{"W\xfcrfeln.wav", "Würfeln.wav"},
+                            {"Z\xfcge.wav", "Züge.wav"},
+                            {"Schl\xe4ge.wav", "Schläge.wav"},
+                            {"Gl\xfc\x80.wav", "Glü\uFFFD.wav"},
+                            {"Pech.wav", "Pech.wav"}};
+  for (int i = 0; i < kSoundEvents; ++i) g_SoundFiles[i] = sounds[i].stored;
+  g_RollsFile = "W\xfcrfel.txt";
+  game.diceMode = 2;
+  g_LastSettingsPage = 2;
+  EXPECT_EQ(Open([&](CSettingSheet& sheet) {
+              auto& dice = PageOf<DiceOptsPage>(sheet, 2);
+              EXPECT_EQ(dice.m_rollsFile->GetValue().utf8_string(), "Würfel.txt");
+              sheet.GetBookCtrl()->SetSelection(3);
+              auto& snd = PageOf<SndOptsPage>(sheet, 3);
+              for (int i = 0; i < kSoundEvents; ++i) {
+                ChooseEntry(snd.m_event, i);
+                EXPECT_EQ(snd.m_file->GetValue().utf8_string(), sounds[i].shown) << i;
+              }
+              ChooseEntry(snd.m_event, SoundDice);
+              Click(snd.m_play);
+              // Typed and taken back: left alone.
+              ChooseEntry(snd.m_event, SoundHit);
+              snd.m_file->SetValue(snd.m_file->GetValue() + "x");
+              snd.m_file->SetValue(Wx(sounds[SoundHit].shown));
+              ChooseEntry(snd.m_event, SoundWin);
+              snd.m_file->SetValue(Wx("Glück.wav"));
+              return PressOK(sheet);
+            }),
+            IDOK);
+  EXPECT_EQ(game.calls, Lines{"play W\xfcrfeln.wav"});
+  EXPECT_EQ(g_RollsFile, "W\xfcrfel.txt");
+  EXPECT_EQ(game.Lines(), (Lines{"[Sounds]", "DiceSoundActive=0", "DiceSound=W\xfcrfeln.wav", "MoveSoundActive=0",
+                                 "MoveSound=Z\xfcge.wav", "HitSoundActive=0", "HitSound=Schl\xe4ge.wav",
+                                 "WinSoundActive=0", "WinSound=Glück.wav", "LoseSoundActive=0", "LoseSound=Pech.wav"}));
+  // Wherever else such a name reaches the screen, it shows as readably.
+  EXPECT_EQ(Wx(g_RollsFile).utf8_string(), "Würfel.txt");
 }
 
 }  // namespace
