@@ -272,6 +272,13 @@ void MainFrame::RunCoreRepaint() {
 
 void MainFrame::PaintCanvas() {
   wxPaintDC dc(m_canvas);
+  // The board is drawn at the screen's own pixels. A window shown on a denser
+  // screen (under Wayland the scale is known once the window shows) has the
+  // whole board drawn anew.
+  if (m_surface->SetScale(static_cast<int>(m_canvas->GetContentScaleFactor() + 0.5))) {
+    Invalidate(true);
+    ApplyDieFaces();
+  }
   bool repainted = false;
   if (CoreRepaintMayRun()) {
     RunCoreRepaint();
@@ -561,7 +568,7 @@ void MainFrame::ShowDie(DiceRow row, int slot, int value) {
     die->Hide();
     return;
   }
-  die->SetBitmap(wxBitmap(DieFaceImage(value, m_background)));
+  die->SetBitmap(DieFaceBundle(value, m_background, m_surface->Scale()));
   die->Show();
   die->Refresh();
 }

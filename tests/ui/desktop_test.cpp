@@ -21,6 +21,9 @@
 #include "ui/wx_ids.h"
 #include "ui/wx_surface.h"
 
+// GTK's own view of the screen, for the pixels the player sees.
+#include <gdk/gdk.h>
+
 namespace {
 // Tells the test of every sound the game plays.
 class CallingSound : public SoundPlayer {
@@ -142,4 +145,69 @@ TEST_F(DesktopTest, EscapeStopsTheAutomaticFinishFromKeyEvents) {
   away.SetEventObject(frame);
   frame->ProcessWindowEvent(away);
   EXPECT_FALSE(host.EscapeDown());
+}
+
+// On a screen of twice the pixel density (and any other) the screen shows the
+// board's device pixels one for one: a checker's rim, a point's edge, a letter
+// and a die face step by single device pixels, as sharp as the text, not in squares of two
+// pixels blown up from the logical ones.
+TEST_F(DesktopTest, TheBoardIsDrawnAtTheScreensPixels) {
+  if (wxGetDisplayInfo().type != wxDisplayX11) GTEST_SKIP() << "the screen is read through X11";
+  Start();
+  wxWindow* canvas = frame->Canvas();
+  const int s = static_cast<int>(canvas->GetContentScaleFactor() + 0.5);
+  WxSurface& surface = frame->BoardSurface();
+  ASSERT_EQ(surface.Scale(), s);
+  Position** b = frame->Core()->m_board;
+  const int d = g_CheckerSize;
+  const wxWindow* die = frame->DieStatic(DiceRow::Human, 0);
+  ASSERT_TRUE(die->IsShown());
+  const Size letter = surface.TextExtent("A");
+  const struct {
+    const char* what;
+    wxRect r;      // logical, on the canvas
+    Color colour;  // its steps are looked at
+    bool onSurface;
+  } kPlaces[] = {
+      {"checker", wxRect(b[1]->x + static_cast<int>(0.4 * d), b[1]->y, d, d), g_Colors[ColorHuman], true},
+      // Right half of point A's triangle, midway: its black edge.
+      {"point edge", wxRect(b[1]->x + g_Unit, b[1]->y + b[1]->rect.Height() / 4, g_Unit, b[1]->rect.Height() / 4),
+       kBlack, true},
+      {"letter", wxRect(b[1]->x + static_cast<int>(g_Unit / 1.4), b[1]->y - g_Unit, letter.cx, letter.cy), kBlack,
+       true},
+      {"die face", die->GetRect(), kBlack, false},
+  };
+  const wxPoint origin = canvas->GetScreenPosition();
+  for (const auto& place : kPlaces) {
+    SCOPED_TRACE(place.what);
+    const wxRect r = place.r;
+    GdkPixbuf* shot =
+        gdk_pixbuf_get_from_window(gdk_get_default_root_window(), origin.x + r.x, origin.y + r.y, r.width, r.height);
+    ASSERT_NE(shot, nullptr);
+    ASSERT_EQ(gdk_pixbuf_get_width(shot), r.width * s);
+    const guchar* px = gdk_pixbuf_get_pixels(shot);
+    const int stride = gdk_pixbuf_get_rowstride(shot), channels = gdk_pixbuf_get_n_channels(shot);
+    auto at = [&](int x, int y) {
+      const guchar* p = px + y * stride + x * channels;
+      return MakeColor(p[0], p[1], p[2]);
+    };
+    int differ = 0, mixed = 0;
+    for (int y = 0; y < r.height * s; ++y)
+      for (int x = 0; x < r.width * s; ++x)
+        if (place.onSurface && at(x, y) != surface.DevicePixelAt(r.x * s + x, r.y * s + y)) ++differ;
+    // Squares of s x s device pixels, one for each logical pixel, that hold
+    // the colour and another.
+    for (int y = 0; y + s <= r.height * s; y += s)
+      for (int x = 0; x + s <= r.width * s; x += s) {
+        int hits = 0;
+        for (int j = 0; j < s; ++j)
+          for (int i = 0; i < s; ++i) hits += at(x + i, y + j) == place.colour ? 1 : 0;
+        if (hits > 0 && hits < s * s) ++mixed;
+      }
+    g_object_unref(shot);
+    EXPECT_EQ(differ, 0) << "the screen shows the surface's pixels";
+    if (s > 1) {
+      EXPECT_GT(mixed, r.height / 4) << "the edges step in squares of " << s << " device pixels";
+    }
+  }
 }
