@@ -1,5 +1,6 @@
 #include "ui/images.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -32,17 +33,19 @@ bool DiePip(int value, int row, int column) {
   return (kPips[value] >> (row * 3 + column)) & 1u;
 }
 
-wxImage DieFaceImage(int value, Color background) {
+wxImage DieFaceImage(int value, Color background, int scale) {
+  // Worked out in the face's own units, one for each pixel at scale 1.
+  const double k = std::max(1, scale);
   const int n = kDieFaceSize;
-  wxImage img(n, n);
+  wxImage img(static_cast<int>(n * k), static_cast<int>(n * k));
   const unsigned char br = static_cast<unsigned char>(ColorR(background));
   const unsigned char bg = static_cast<unsigned char>(ColorG(background));
   const unsigned char bb = static_cast<unsigned char>(ColorB(background));
   // Rounded square with a black rim, one pixel in from the edge.
   const double lo = 1.0, hi = n - 1.0, radius = 5.0;
-  for (int y = 0; y < n; ++y)
-    for (int x = 0; x < n; ++x) {
-      const double px = x + 0.5, py = y + 0.5;
+  for (int y = 0; y < img.GetHeight(); ++y)
+    for (int x = 0; x < img.GetWidth(); ++x) {
+      const double px = (x + 0.5) / k, py = (y + 0.5) / k;
       const double qx = std::max({lo + radius - px, 0.0, px - (hi - radius)});
       const double qy = std::max({lo + radius - py, 0.0, py - (hi - radius)});
       const double d = std::sqrt(qx * qx + qy * qy);
@@ -58,8 +61,15 @@ wxImage DieFaceImage(int value, Color background) {
     }
   for (int row = 0; row < 3; ++row)
     for (int col = 0; col < 3; ++col)
-      if (DiePip(value, row, col)) Disc(img, 8.0 + 8.0 * col, 8.0 + 8.0 * row, 2.7, 0);
+      if (DiePip(value, row, col)) Disc(img, k * (8.0 + 8.0 * col), k * (8.0 + 8.0 * row), k * 2.7, 0);
   return img;
+}
+
+wxBitmapBundle DieFaceBundle(int value, Color background, int scale) {
+  wxVector<wxBitmap> faces;
+  faces.push_back(wxBitmap(DieFaceImage(value, background)));
+  if (scale > 1) faces.push_back(wxBitmap(DieFaceImage(value, background, scale)));
+  return wxBitmapBundle::FromBitmaps(faces);
 }
 
 wxImage ConfirmCursorImage() {

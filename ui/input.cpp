@@ -219,6 +219,10 @@ void InputRouter::Detach() {
 int InputRouter::FilterEvent(wxEvent& event) {
   if (!m_attached) return Event_Skip;
   const wxEventType t = event.GetEventType();
+  // Once the window has lost the keyboard, the release of a held Esc goes
+  // elsewhere: it is not held for the game any more.
+  if (t == wxEVT_ACTIVATE && event.GetEventObject() == m_frame && !static_cast<wxActivateEvent&>(event).GetActive())
+    m_escapeHeld = false;
   if (!IsKeyEvent(t) && !IsMouseEvent(t)) return Event_Skip;
   auto* window = dynamic_cast<wxWindow*>(event.GetEventObject());
   if (window == nullptr || wxGetTopLevelParent(window) != m_frame) return Event_Skip;
@@ -296,6 +300,7 @@ bool InputRouter::EscapeDown() {
 #ifdef __WXGTK__
   if (wxGetDisplayInfo().type == wxDisplayX11) return wxGetKeyState(WXK_ESCAPE);
 #endif
+  // No key state to ask (Wayland): the key events that wait say it.
   TakeInPendingInput();
   return m_escapeHeld;
 }

@@ -7,6 +7,7 @@
 #include <wx/menu.h>
 #include <wx/statbmp.h>
 #include <wx/statusbr.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 
@@ -26,10 +27,27 @@
 #include "ui/wx_ids.h"
 #include "ui/wx_surface.h"
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 namespace {
 // What the status bar keeps of a pane's width beside the text (its borders
 // and the text's indent on either side).
 constexpr int kStatusTextMargin = 8;
+
+// Under Wayland GTK draws the title bar and the shadow itself, and wx counts
+// them into the window's outer size, guessing them before the window shows
+// and correcting itself after. There the window's size is what the frame
+// draws itself: menu bar, client area and status bar, as on an X11 desktop
+// whose window manager draws its frame around the window.
+bool DesktopDrawsNoFrame() {
+#ifdef __WXGTK__
+  return wxGetDisplayInfo().type == wxDisplayWayland;
+#else
+  return false;
+#endif
+}
 }  // namespace
 
 // ---- the frame ----------------------------------------------------------------
@@ -254,6 +272,13 @@ void MainFrame::RunCoreRepaint() {
 
 void MainFrame::PaintCanvas() {
   wxPaintDC dc(m_canvas);
+  // The board is drawn at the screen's own pixels. A window shown on a denser
+  // screen (under Wayland the scale is known once the window shows) has the
+  // whole board drawn anew.
+  if (m_surface->SetScale(static_cast<int>(m_canvas->GetContentScaleFactor() + 0.5))) {
+    Invalidate(true);
+    ApplyDieFaces();
+  }
   bool repainted = false;
   if (CoreRepaintMayRun()) {
     RunCoreRepaint();
@@ -277,11 +302,35 @@ Size MainFrame::ScreenArea() {
   if (m_setup.screen.cx > 0 && m_setup.screen.cy > 0) return m_setup.screen;
   const int index = wxDisplay::GetFromWindow(this);
   const wxDisplay display(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index));
+  // Wayland tells no work area: there this is the whole monitor.
   const wxRect area = display.GetClientArea();
   return Size{area.width, area.height};
 }
 
-Rect MainFrame::WindowRect() { return FromWx(GetRect()); }
+Rect MainFrame::WindowRect() {
+  if (!DesktopDrawsNoFrame()) return FromWx(GetRect());
+  const wxPoint p = GetPosition();
+  const wxSize own = OwnSize();
+  return Rect{p.x, p.y, p.x + own.x, p.y + own.y};
+}
+
+wxSize MainFrame::OwnSize() const {
+  const wxSize c = wxFrame::GetClientSize();
+  int bars = m_status != nullptr && m_status->IsShown() ? m_status->GetSize().y : 0;
+  wxMenuBar* menu = GetMenuBar();
+  if (menu != nullptr && menu->IsShown()) {
+#ifdef __WXGTK__
+    // What wx takes off for the menu bar: its natural height, known before
+    // the bar is realised (its size is a guess until then).
+    int minimum = 0, natural = 0;
+    gtk_widget_get_preferred_height(menu->GetHandle(), &minimum, &natural);
+    bars += natural;
+#else
+    bars += menu->GetSize().y;
+#endif
+  }
+  return wxSize(c.x, c.y + bars);
+}
 
 Size MainFrame::ClientSize() {
   // Everything below the menu bar, the status bar included, as the board's
@@ -293,7 +342,14 @@ Size MainFrame::ClientSize() {
 
 void MainFrame::SetWindowSize(int width, int height) {
   if (width <= 0 || height <= 0) return;
-  SetSize(width, height);
+  if (!DesktopDrawsNoFrame()) {
+    SetSize(width, height);
+    return;
+  }
+  // The client area takes what the bars leave; wx adds the title bar and the
+  // shadow around it as it learns them.
+  const wxSize bars = OwnSize() - wxFrame::GetClientSize();
+  SetClientSize(width - bars.x, height - bars.y);
 }
 
 void MainFrame::SetWindowPos(int x, int y) {
@@ -512,7 +568,7 @@ void MainFrame::ShowDie(DiceRow row, int slot, int value) {
     die->Hide();
     return;
   }
-  die->SetBitmap(wxBitmap(DieFaceImage(value, m_background)));
+  die->SetBitmap(DieFaceBundle(value, m_background, m_surface->Scale()));
   die->Show();
   die->Refresh();
 }

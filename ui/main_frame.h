@@ -156,6 +156,8 @@ class MainFrame : public wxFrame, public View, public FrameServices {
   void ShutDown();
   wxPoint CanvasToLog(int x, int y) const;
   void ApplyDieFaces();
+  // The frame's own part of the window: menu bar, client area, status bar.
+  wxSize OwnSize() const;
 
   MainFrameSetup m_setup;
   BoardCanvas* m_canvas = nullptr;

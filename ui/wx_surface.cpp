@@ -5,6 +5,7 @@
 #include <wx/window.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "platform/line_raster.h"
@@ -12,11 +13,25 @@
 
 namespace {
 
+// A bitmap of w x h logical pixels with scale device pixels to each.
+wxBitmap DeviceBitmap(int w, int h, int scale) {
+  if (scale <= 1) return wxBitmap(w, h, 24);
+  wxBitmap b;
+  b.CreateScaled(w, h, 24, scale);
+  return b;
+}
+
 class WxSquare : public SavedSquare {
  public:
-  WxSquare(int w, int h) : width(w), height(h), bitmap(std::max(1, w), std::max(1, h), 24) { dc.SelectObject(bitmap); }
+  WxSquare(int w, int h, int s) : width(w), height(h) { Make(s); }
   ~WxSquare() override { dc.SelectObject(wxNullBitmap); }
-  int width, height;
+  void Make(int s) {
+    dc.SelectObject(wxNullBitmap);
+    scale = s;
+    bitmap = DeviceBitmap(std::max(1, width), std::max(1, height), s);
+    dc.SelectObject(bitmap);
+  }
+  int width, height, scale = 1;
   wxBitmap bitmap;
   mutable wxMemoryDC dc;  // a source of Blit even when the square is const
 };
@@ -33,7 +48,10 @@ wxFont WxSurface::GameFont() {
   return font;
 }
 
-WxSurface::WxSurface(wxWindow* canvas) : m_canvas(canvas), m_font(GameFont()) { EnsureSize(1, 1); }
+WxSurface::WxSurface(wxWindow* canvas) : m_canvas(canvas), m_font(GameFont()) {
+  if (canvas != nullptr) m_scale = std::max(1, static_cast<int>(canvas->GetContentScaleFactor() + 0.5));
+  EnsureSize(1, 1);
+}
 
 WxSurface::~WxSurface() { m_dc.SelectObject(wxNullBitmap); }
 
@@ -43,12 +61,23 @@ void WxSurface::Select(wxBitmap& bitmap) {
   m_dc.SetFont(m_font);
 }
 
-void WxSurface::EnsureSize(int w, int h) {
-  w = std::clamp(w, 1, 16384);
-  h = std::clamp(h, 1, 16384);
-  if (m_bitmap.IsOk() && w <= m_width && h <= m_height) return;
-  const int nw = std::max(w, m_width), nh = std::max(h, m_height);
-  wxBitmap grown(nw, nh, 24);
+void WxSurface::EnsureSize(int w, int h) { Rebuild(w, h, m_scale); }
+
+bool WxSurface::SetScale(int scale) {
+  scale = std::clamp(scale, 1, 8);
+  if (scale == m_scale) return false;
+  Rebuild(m_width, m_height, scale);
+  return true;
+}
+
+void WxSurface::Rebuild(int w, int h, int scale) {
+  w = std::clamp(w, 1, 16384 / scale);
+  h = std::clamp(h, 1, 16384 / scale);
+  if (m_bitmap.IsOk() && w <= m_width && h <= m_height && scale == m_scale) return;
+  const int nw = std::min(std::max(w, m_width), 16384 / scale), nh = std::min(std::max(h, m_height), 16384 / scale);
+  // A new scale keeps the old picture, resampled, until the board is drawn again.
+  m_scale = scale;
+  wxBitmap grown = DeviceBitmap(nw, nh, scale);
   {
     wxMemoryDC g(grown);
     g.SetBackground(*wxWHITE_BRUSH);
@@ -99,13 +128,43 @@ void WxSurface::Rectangle(const Rect& r, Color fill, Color pen) {
 
 void WxSurface::PlotLine(Point a, Point b, Color pen, bool includeEnd) {
   SolidFill(pen);
-  RasterLine(a, b, includeEnd, [this](const Rect& run) {
-    m_dc.DrawRectangle(run.left, run.top, run.Width(), run.Height());
-    Mark(run.left, run.top, run.right, run.bottom);
-  });
+  if (m_scale == 1) {
+    RasterLine(a, b, includeEnd, [this](const Rect& run) {
+      m_dc.DrawRectangle(run.left, run.top, run.Width(), run.Height());
+      Mark(run.left, run.top, run.right, run.bottom);
+    });
+  } else {
+    PlotDeviceLine(a, b, pen, includeEnd);
+  }
   // A slanting line refreshes its whole box, end point included.
   if (a.x != b.x && a.y != b.y)
     Mark(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1);
+}
+
+void WxSurface::PlotDeviceLine(Point a, Point b, Color pen, bool includeEnd) {
+  // The line steps at the device's pixels and is one logical pixel (s device
+  // pixels) thick across its run. Along its run it begins at the edge of a's
+  // pixel and ends at the edge of b's, so that a straight line covers exactly
+  // the logical pixels it covers at scale 1.
+  wxGraphicsContext* gc = m_dc.GetGraphicsContext();
+  if (gc == nullptr || (a.x == b.x && a.y == b.y && !includeEnd)) return;
+  const int s = m_scale;
+  const bool xMajor = std::abs(b.x - a.x) >= std::abs(b.y - a.y);
+  const int along = xMajor ? (b.x < a.x ? s - 1 : 0) : (b.y < a.y ? s - 1 : 0);
+  Point da{s * a.x, s * a.y}, db{s * b.x, s * b.y};
+  (xMajor ? da.x : da.y) += along;
+  (xMajor ? db.x : db.y) += along;
+  // The end pixel, when it is drawn, is a whole logical pixel.
+  if (includeEnd) (xMajor ? db.x : db.y) += (xMajor ? (b.x < a.x ? -1 : 1) : (b.y < a.y ? -1 : 1)) * (s - 1);
+  gc->SetPen(*wxTRANSPARENT_PEN);
+  gc->SetBrush(wxBrush(Wxc(pen)));
+  RasterLine(da, db, includeEnd, [&](const Rect& run) {
+    const Rect r = xMajor ? Rect{run.left, run.top, run.right, run.top + s}
+                          : Rect{run.left, run.top, run.right + s - 1, run.bottom};
+    gc->DrawRectangle(static_cast<double>(r.left) / s, static_cast<double>(r.top) / s,
+                      static_cast<double>(r.Width()) / s, static_cast<double>(r.Height()) / s);
+    Mark(r.left / s, r.top / s, (r.right + s - 1) / s, (r.bottom + s - 1) / s);
+  });
 }
 
 void WxSurface::Line(Point a, Point b, Color pen) { PlotLine(a, b, pen, false); }
@@ -156,12 +215,14 @@ Size WxSurface::TextExtent(const std::string& text) {
 }
 
 std::unique_ptr<SavedSquare> WxSurface::CreateSquare(int w, int h) {
-  return std::make_unique<WxSquare>(std::clamp(w, 1, 4096), std::clamp(h, 1, 4096));
+  return std::make_unique<WxSquare>(std::clamp(w, 1, 4096), std::clamp(h, 1, 4096), m_scale);
 }
 
 void WxSurface::CopyOut(SavedSquare& square, int x, int y) {
   auto* s = dynamic_cast<WxSquare*>(&square);
   if (s == nullptr) return;
+  // The square takes the surface's pixels one for one, at its present scale.
+  if (s->scale != m_scale) s->Make(m_scale);
   s->dc.Blit(0, 0, s->width, s->height, &m_dc, x, y);
 }
 
@@ -183,6 +244,12 @@ void WxSurface::CopyTo(wxDC& dc, int x, int y, int w, int h) {
 
 Color WxSurface::PixelAt(int x, int y) {
   if (x < 0 || y < 0 || x >= m_width || y >= m_height) return kBlack;
+  return DevicePixelAt(x * m_scale, y * m_scale);
+}
+
+Color WxSurface::DevicePixelAt(int x, int y) {
+  if (x < 0 || y < 0 || x >= m_width * m_scale || y >= m_height * m_scale) return kBlack;
+  // wx reads the pixel of the bitmap itself, whatever its scale.
   wxColour c;
   if (!m_dc.GetPixel(x, y, &c)) return kBlack;
   return MakeColor(c.Red(), c.Green(), c.Blue());

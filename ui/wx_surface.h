@@ -24,13 +24,22 @@ class WxSurface : public Surface {
 
   // Grows the surface to at least w x h, keeping what is drawn on it.
   void EnsureSize(int w, int h);
+  // Sizes and coordinates are the window's logical pixels; the bitmap has
+  // scale device pixels to each (the canvas's, as the surface was made), so
+  // that the board is as sharp as the text on a dense screen. A new scale
+  // keeps the picture, resampled; true when it changed.
+  bool SetScale(int scale);
+  int Scale() const { return m_scale; }
   Size GetSize() const { return Size{m_width, m_height}; }
   void SetCanvas(wxWindow* canvas) { m_canvas = canvas; }
 
   // Copies the part r of the surface onto dc at the same place.
   void CopyTo(wxDC& dc, int x, int y, int w, int h);
   // The colour of one pixel of the surface (for the tests); black outside.
+  // At a scale above 1, the top left device pixel of the logical one.
   Color PixelAt(int x, int y);
+  // The colour of one device pixel of the bitmap; black outside.
+  Color DevicePixelAt(int x, int y);
   // The part changed since the last flush (empty when none).
   Rect Dirty() const { return m_hasDirty ? m_dirty : Rect{}; }
   void ClearDirty() { m_hasDirty = false; }
@@ -53,11 +62,13 @@ class WxSurface : public Surface {
 
  private:
   void Select(wxBitmap& bitmap);
+  void Rebuild(int w, int h, int scale);
   void Mark(int left, int top, int right, int bottom);
   // What is drawn next is filled with c, without an outline.
   void SolidFill(Color c);
   // Pixels of the line a..b; includeEnd adds b itself.
   void PlotLine(Point a, Point b, Color pen, bool includeEnd);
+  void PlotDeviceLine(Point a, Point b, Color pen, bool includeEnd);
 
   wxWindow* m_canvas;
   wxBitmap m_bitmap;
@@ -65,6 +76,7 @@ class WxSurface : public Surface {
   wxFont m_font;
   int m_width = 0;
   int m_height = 0;
+  int m_scale = 1;
   Rect m_dirty{};
   bool m_hasDirty = false;
   bool m_flushing = false;

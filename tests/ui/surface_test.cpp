@@ -126,6 +126,45 @@ TEST(WxSurfaceTest, TextIsOpaqueAndSquaresRestoreExactly) {
   EXPECT_EQ(s.GetSize().cx, 300) << "never shrinks";
 }
 
+// At two device pixels to each logical one, a straight line covers exactly the
+// logical pixels it covers at one, whichever way it runs, and a square (made
+// before the scale changed, too) puts every device pixel back.
+TEST(WxSurfaceTest, DenseSurfaceKeepsLinesAndSquaresExact) {
+  WxSurface flat(nullptr), dense(nullptr);
+  auto square = dense.CreateSquare(12, 12);
+  ASSERT_TRUE(dense.SetScale(2));
+  for (WxSurface* s : {&flat, &dense}) {
+    s->EnsureSize(40, 30);
+    s->FillRect(Rect{0, 0, 40, 30}, kWhite);
+    s->Line({4, 2}, {12, 2}, kBlack);
+    s->Line({12, 5}, {4, 5}, kBlack);
+    s->Line({20, 2}, {20, 12}, kBlack);
+    s->Line({24, 12}, {24, 2}, kBlack);
+    const Point tri[3] = {{2, 16}, {8, 26}, {14, 16}};
+    s->FillPolygon(tri, 3, kGreen, kRed);
+  }
+  ASSERT_EQ(dense.Scale(), 2);
+  // Down to the triangle's top edge, drawn leftwards with its end point; its
+  // slanting sides step finer.
+  for (int y = 0; y <= 16; ++y)
+    for (int x = 0; x < 30; ++x) {
+      const Color c = flat.PixelAt(x, y);
+      for (int j = 0; j < 2; ++j)
+        for (int i = 0; i < 2; ++i) ASSERT_EQ(dense.DevicePixelAt(2 * x + i, 2 * y + j), c) << x << "," << y;
+    }
+  dense.FillEllipse(Rect{30, 4, 39, 13}, kBlue);
+  std::vector<Color> before;
+  for (int y = 6; y < 30; ++y)
+    for (int x = 58; x < 80; ++x) before.push_back(dense.DevicePixelAt(x, y));
+  dense.CopyOut(*square, 29, 3);
+  dense.FillRect(Rect{28, 2, 40, 16}, kGreen);
+  dense.CopyIn(*square, 29, 3);
+  std::vector<Color> after;
+  for (int y = 6; y < 30; ++y)
+    for (int x = 58; x < 80; ++x) after.push_back(dense.DevicePixelAt(x, y));
+  EXPECT_EQ(after, before);
+}
+
 TEST(ImagesTest, DieFacesAndConfirmationCursor) {
   for (int v = 1; v <= 6; ++v) {
     int pips = 0;
