@@ -32,6 +32,15 @@ wxButton* PlaceButton(wxWindow* dlg, int id, const char* label, int x, int y, in
   return button;
 }
 
+int WidenToHold(wxWindow* box, std::initializer_list<wxWindow*> held) {
+  const wxRect r = box->GetRect();
+  const int margin = box->GetParent()->ConvertDialogToPixels(wxSize(4, 0)).x;
+  int right = r.GetRight();
+  for (const wxWindow* w : held) right = std::max(right, w->GetRect().GetRight() + margin);
+  box->SetSize(r.width + right - r.GetRight(), r.height);
+  return right - r.GetRight();
+}
+
 void SizeDialogInDialogUnits(wxWindow* dlg, int w, int h) {
   wxSize client = dlg->ConvertDialogToPixels(wxSize(w, h));
   const int margin = dlg->ConvertDialogToPixels(wxSize(2, 2)).x;

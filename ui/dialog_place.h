@@ -3,6 +3,8 @@
 #include <wx/gdicmn.h>
 #include <wx/window.h>
 
+#include <initializer_list>
+
 #include "platform/geometry.h"
 
 class wxButton;
@@ -17,6 +19,10 @@ void PlaceInDialogUnits(wxWindow* dlg, wxWindow* ctrl, int x, int y, int w, int 
 // A push button of the template: made with its id and label (UTF-8), put at
 // its rectangle like any control and grown to the room GTK needs.
 wxButton* PlaceButton(wxWindow* dlg, int id, const char* label, int x, int y, int w, int h);
+
+// Widens a group box to the right until the controls it holds fit inside its
+// frame, a few dialog units clear of it; returns how many pixels it grew.
+int WidenToHold(wxWindow* box, std::initializer_list<wxWindow*> held);
 
 // Sets the dialog's client size from the template's size in dialog units,
 // enlarged where grown controls would otherwise stick out, and for a top-level
