@@ -29,8 +29,9 @@ int WidenToHold(wxWindow* box, std::initializer_list<wxWindow*> held);
 // window as wide as its caption needs (CaptionWidth).
 void SizeDialogInDialogUnits(wxWindow* dlg, int w, int h);
 
-// The width a title bar needs to show caption whole: GTK's own title bar laid
-// out for a dialog with this caption (the caption in the theme's title font,
-// its padding and the close button). Window managers draw dialog frames in
-// the same theme, and without one GTK draws this very bar.
+// The width a title bar needs to show caption whole: a window manager's frame
+// with the window icon and three buttons beside the caption in the desktop's
+// bold font, measured as GTK's own title bar laid out so (the theme's
+// buttons, padding and font). GTK's bar for our dialogs, drawn without a
+// window manager, holds less.
 int CaptionWidth(const wxString& caption);
