@@ -1,11 +1,14 @@
 // The game's windows under a window manager that draws frames of its own:
 // openbox, started on this test's own screen of 1366 x 768. Every dialog and
-// message box shows its title whole in its title bar.
+// message box shows its title whole in its title bar, and the help window
+// opens beside the game, wholly on the screen.
 #include "tests/ui/window_manager.h"
 
 #include <gtest/gtest.h>
 #include <wx/dialog.h>
+#include <wx/filefn.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,6 +16,8 @@
 #include "tests/ui/every_dialog.h"
 #include "tests/ui/frame_fixture.h"
 #include "tests/ui/gui_support.h"
+#include "ui/help.h"
+#include "ui/main_frame.h"
 #include "ui/wx_text.h"
 
 namespace {
@@ -93,6 +98,36 @@ TEST_F(UnderOpenbox, EveryTitleIsShownWhole) {
       },
       "Kolvar Backgammon", "Neues Spiel starten?");
   EXPECT_EQ(seen.size(), 8u);
+}
+
+// The help window opens beside the game's window: wholly on the screen, with
+// no gap between them, its top level with the game's.
+TEST_F(UnderOpenbox, HelpOpensBesideTheGame) {
+  Open(BasicSetup());
+  frame->StartGame();
+  frame->UpdateNow();
+  RunEvents(300);
+  SetHelpBookPath((wxGetCwd() + "/tremaw.htb").utf8_string());
+  ShowHelpContext(frame, 155);
+  ScreenRect game, help;
+  for (int i = 0; i < 100 && help.width == 0; ++i) {
+    RunEvents(20);
+    game = FrameOf(frame->GetHandle());
+    if (wxWindow* helpFrame = wxWindow::FindWindowByName("wxHtmlHelp")) help = FrameOf(helpFrame->GetHandle());
+  }
+  CloseHelp();
+  ASSERT_GT(game.width, 0) << "the game has no frame";
+  ASSERT_GT(help.width, 0) << "the help window has no frame";
+  EXPECT_GE(help.x, 0);
+  EXPECT_GE(help.y, 0);
+  EXPECT_LE(help.x + help.width, 1366);
+  EXPECT_LE(help.y + help.height, 768);
+  // Touching the game's side, or over its edge where the screen leaves no
+  // room beside it (at 1366 x 768 there is none).
+  const int gap = std::max(help.x - (game.x + game.width), game.x - (help.x + help.width));
+  EXPECT_TRUE(gap == 0 || (gap < 0 && (help.x == 0 || help.x + help.width == 1366)))
+      << "the game's frame ends at x " << game.x + game.width << ", the help window's starts at x " << help.x;
+  EXPECT_EQ(help.y, game.y);
 }
 
 }  // namespace
