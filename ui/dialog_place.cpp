@@ -32,6 +32,15 @@ wxButton* PlaceButton(wxWindow* dlg, int id, const char* label, int x, int y, in
   return button;
 }
 
+int WidenToHold(wxWindow* box, std::initializer_list<wxWindow*> held) {
+  const wxRect r = box->GetRect();
+  const int margin = box->GetParent()->ConvertDialogToPixels(wxSize(4, 0)).x;
+  int right = r.GetRight();
+  for (const wxWindow* w : held) right = std::max(right, w->GetRect().GetRight() + margin);
+  box->SetSize(r.width + right - r.GetRight(), r.height);
+  return right - r.GetRight();
+}
+
 void SizeDialogInDialogUnits(wxWindow* dlg, int w, int h) {
   wxSize client = dlg->ConvertDialogToPixels(wxSize(w, h));
   const int margin = dlg->ConvertDialogToPixels(wxSize(2, 2)).x;
@@ -46,15 +55,25 @@ void SizeDialogInDialogUnits(wxWindow* dlg, int w, int h) {
 
 int CaptionWidth(const wxString& caption) {
 #ifdef __WXGTK__
-  // A window like our dialogs (modal, fixed size), never shown, with a title
-  // bar of its own: the bar's natural width shows its title unshortened.
+  // The title bar of an ordinary window (GTK shows icon, minimise and
+  // maximise buttons only for one), never shown, with the caption in bold:
+  // its natural width shows the caption unshortened.
   GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-  gtk_window_set_type_hint(GTK_WINDOW(window), GDK_WINDOW_TYPE_HINT_DIALOG);
-  gtk_window_set_modal(GTK_WINDOW(window), TRUE);
-  gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
+  GdkPixbuf* icon = gdk_pixbuf_new(GDK_COLORSPACE_RGB, TRUE, 8, 16, 16);
+  gdk_pixbuf_fill(icon, 0);
+  gtk_window_set_icon(GTK_WINDOW(window), icon);
+  g_object_unref(icon);
   GtkWidget* bar = gtk_header_bar_new();
-  gtk_header_bar_set_title(GTK_HEADER_BAR(bar), caption.utf8_str());
+  gtk_header_bar_set_decoration_layout(GTK_HEADER_BAR(bar), "icon:minimize,maximize,close");
   gtk_header_bar_set_show_close_button(GTK_HEADER_BAR(bar), TRUE);
+  GtkWidget* title = gtk_label_new(caption.utf8_str());
+  gtk_style_context_add_class(gtk_widget_get_style_context(title), GTK_STYLE_CLASS_TITLE);
+  PangoAttrList* bold = pango_attr_list_new();
+  pango_attr_list_insert(bold, pango_attr_weight_new(PANGO_WEIGHT_BOLD));
+  gtk_label_set_attributes(GTK_LABEL(title), bold);
+  pango_attr_list_unref(bold);
+  gtk_widget_show(title);
+  gtk_header_bar_set_custom_title(GTK_HEADER_BAR(bar), title);
   gtk_widget_show(bar);
   gtk_window_set_titlebar(GTK_WINDOW(window), bar);
   int minimum = 0, natural = 0;

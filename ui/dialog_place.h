@@ -3,6 +3,8 @@
 #include <wx/gdicmn.h>
 #include <wx/window.h>
 
+#include <initializer_list>
+
 #include "platform/geometry.h"
 
 class wxButton;
@@ -18,13 +20,18 @@ void PlaceInDialogUnits(wxWindow* dlg, wxWindow* ctrl, int x, int y, int w, int 
 // its rectangle like any control and grown to the room GTK needs.
 wxButton* PlaceButton(wxWindow* dlg, int id, const char* label, int x, int y, int w, int h);
 
+// Widens a group box to the right until the controls it holds fit inside its
+// frame, a few dialog units clear of it; returns how many pixels it grew.
+int WidenToHold(wxWindow* box, std::initializer_list<wxWindow*> held);
+
 // Sets the dialog's client size from the template's size in dialog units,
 // enlarged where grown controls would otherwise stick out, and for a top-level
 // window as wide as its caption needs (CaptionWidth).
 void SizeDialogInDialogUnits(wxWindow* dlg, int w, int h);
 
-// The width a title bar needs to show caption whole: GTK's own title bar laid
-// out for a dialog with this caption (the caption in the theme's title font,
-// its padding and the close button). Window managers draw dialog frames in
-// the same theme, and without one GTK draws this very bar.
+// The width a title bar needs to show caption whole: a window manager's frame
+// with the window icon and three buttons beside the caption in the desktop's
+// bold font, measured as GTK's own title bar laid out so (the theme's
+// buttons, padding and font). GTK's bar for our dialogs, drawn without a
+// window manager, holds less.
 int CaptionWidth(const wxString& caption);

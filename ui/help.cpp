@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 #include <wx/dialog.h>
+#include <wx/display.h>
 #include <wx/filename.h>
 #include <wx/fs_zip.h>
 #include <wx/html/helpctrl.h>
@@ -17,16 +18,48 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "ui/wx_text.h"
 
 namespace {
 
+// The game's main window: the outermost top-level window above parent, or the
+// application's top window.
+wxWindow* GameWindow(wxWindow* parent) {
+  wxWindow* game = parent != nullptr ? wxGetTopLevelParent(parent) : nullptr;
+  while (game != nullptr && game->GetParent() != nullptr) game = wxGetTopLevelParent(game->GetParent());
+  if (game == nullptr && wxTheApp != nullptr) game = wxTheApp->GetTopWindow();
+  return game;
+}
+
+// Opens its window beside the game's, on the game's screen.
+class PlacedHelpController : public wxHtmlHelpController {
+ public:
+  using wxHtmlHelpController::wxHtmlHelpController;
+  void SetGame(wxWindow* game) { m_game = game; }
+
+ protected:
+  // The window is made here and shown by the caller.
+  wxHtmlHelpFrame* CreateHelpFrame(wxHtmlHelpData* data) override {
+    wxHtmlHelpFrame* frame = wxHtmlHelpController::CreateHelpFrame(data);
+    if (frame != nullptr && m_game != nullptr) {
+      const int index = wxDisplay::GetFromWindow(m_game);
+      const wxDisplay display(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index));
+      frame->SetSize(HelpWindowRect(m_game->GetRect(), frame->GetSize(), display.GetClientArea()));
+    }
+    return frame;
+  }
+
+ private:
+  wxWindow* m_game = nullptr;
+};
+
 std::string g_helpBook;
 std::function<void(const std::string&)> g_messageHook;
 // Never freed at exit: wx takes its window down with the others.
-wxHtmlHelpController* g_controller = nullptr;
+PlacedHelpController* g_controller = nullptr;
 
 void Tell(wxWindow* parent, const std::string& text) {
   if (g_messageHook) {
@@ -65,7 +98,7 @@ void ShowHelpContext(wxWindow* parent, int context) {
   }
   if (!g_controller) {
     EnsureZipFileSystem();
-    auto controller = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE);
+    auto controller = std::make_unique<PlacedHelpController>(wxHF_DEFAULT_STYLE);
     bool added;
     {
       wxLogNull quiet;  // our own message below says it in German
@@ -77,6 +110,7 @@ void ShowHelpContext(wxWindow* parent, int context) {
     }
     g_controller = controller.release();
   }
+  g_controller->SetGame(GameWindow(parent));
   if (context == 0 || !g_controller->Display(context)) g_controller->DisplayContents();
   // A modal dialog that opened after the help window has disabled it; help for
   // that dialog must still be usable.
@@ -84,6 +118,20 @@ void ShowHelpContext(wxWindow* parent, int context) {
     frame->Enable();
     frame->Raise();
   }
+}
+
+wxRect HelpWindowRect(const wxRect& game, wxSize size, const wxRect& area) {
+  size.DecTo(area.GetSize());
+  wxRect placed(wxPoint(), size);
+  const int roomRight = area.GetRight() - game.GetRight(), roomLeft = game.x - area.x;
+  if (roomRight >= size.x)
+    placed.x = game.GetRight() + 1;
+  else if (roomLeft >= size.x)
+    placed.x = game.x - size.x;
+  else  // over the game's edge on the roomier side
+    placed.x = roomRight >= roomLeft ? area.GetRight() + 1 - size.x : area.x;
+  placed.y = std::clamp(game.y, area.y, area.GetBottom() + 1 - size.y);
+  return placed;
 }
 
 int HelpContextFor(const wxWindow* active) {

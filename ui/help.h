@@ -1,6 +1,8 @@
 #pragma once
 // Help: the help book at a context number, the topic of the window the player
 // is in, and the documentation page.
+#include <wx/gdicmn.h>
+
 #include <functional>
 #include <string>
 
@@ -11,8 +13,15 @@ class wxWindow;
 void SetHelpBookPath(const std::string& path);
 
 // Opens the help book at a context number; 0 opens its default topic. A missing
-// book is reported in a message box over parent.
+// book is reported in a message box over parent. A new help window opens
+// beside the game's window, the one parent belongs to.
 void ShowHelpContext(wxWindow* parent, int context);
+
+// Where the help window opens, at its size (made smaller where the screen is):
+// beside the game's window (game) within the screen's work area (area), right
+// of it where there is room, else left of it, else over the edge of the game
+// on the side with more room; its top level with the game's.
+wxRect HelpWindowRect(const wxRect& game, wxSize size, const wxRect& area);
 
 // The help context of a window: 155 for the settings sheet (a property-sheet
 // dialog), 105 for the colour-scheme dialog, 115 for the give-up dialog, 120

@@ -13,7 +13,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <iterator>
 #include <memory>
+#include <vector>
 
 #include "app/appearance.h"
 #include "app/text.h"
@@ -102,22 +104,35 @@ bool SettingsPage::ChooseFile(int filterText, const char* initialName, std::stri
 // ---- Aussehen -----------------------------------------------------------------
 
 VisOptsPage::VisOptsPage(wxWindow* book, const SheetServices& services) : SettingsPage(book, services) {
-  Place(new wxStaticBox(this, wxID_ANY, Wx("S&pielstein Tempo")), 7, 7, 110, 58);
+  auto* speedBox = new wxStaticBox(this, wxID_ANY, Wx("S&pielstein Tempo"));
+  Place(speedBox, 7, 7, 110, 58);
   m_speed = new wxTextCtrl(this, wxID_ANY);
   PlaceEdit(m_speed, 25, 28, 25, 13);
   Place(new wxStaticText(this, wxID_ANY, Wx("(1 - 50)")), 59, 30, 28, 8);
-  Place(new wxStaticBox(this, wxID_ANY, Wx("Anderes")), 7, 70, 110, 69);
+  auto* otherBox = new wxStaticBox(this, wxID_ANY, Wx("Anderes"));
+  Place(otherBox, 7, 70, 110, 69);
   m_showProgress = AddCheckBox({"Zeige &Trendbalken", 17, 82, 76, 10});
   m_diceAsIcons = AddCheckBox({"&Zeige Würfel", 17, 96, 54, 10});
   m_hitShake = AddCheckBox({"Schütteln &wenn geschlagen", 17, 110, 103, 10});
   m_clockwise = AddCheckBox({"&Spiel im Uhrzeigersinn", 17, 124, 92, 10});
-  Place(new wxStaticBox(this, wxID_ANY, Wx("Aut&omatisch beenden")), 126, 7, 84, 58);
+  auto* finishBox = new wxStaticBox(this, wxID_ANY, Wx("Aut&omatisch beenden"));
+  Place(finishBox, 126, 7, 84, 58);
   AddRadioGroup(m_autoFinish,
                 {{"Immer schnell", 136, 21, 56, 10}, {"Immer langsam", 136, 35, 63, 10}, {"Fragen", 136, 49, 38, 10}});
-  Place(new wxStaticBox(this, wxID_ANY, Wx("&Hervorheben")), 126, 70, 84, 69);
+  auto* highlightBox = new wxStaticBox(this, wxID_ANY, Wx("&Hervorheben"));
+  Place(highlightBox, 126, 70, 84, 69);
   AddRadioGroup(
       m_highlight,
       {{"Nichts", 136, 86, 36, 10}, {"Gewählte Position", 136, 101, 69, 10}, {"Mögliche Züge", 136, 116, 63, 10}});
+  // GTK's check boxes need more room than the template gives them: the left
+  // column's group boxes widen to hold them, and the right column moves over
+  // by as much, so that the gap between the columns stays.
+  const int grow = WidenToHold(otherBox, {m_showProgress, m_diceAsIcons, m_hitShake, m_clockwise});
+  speedBox->SetSize(otherBox->GetSize().x, speedBox->GetSize().y);
+  std::vector<wxWindow*> rightColumn = {finishBox, highlightBox};
+  rightColumn.insert(rightColumn.end(), std::begin(m_autoFinish), std::end(m_autoFinish));
+  rightColumn.insert(rightColumn.end(), std::begin(m_highlight), std::end(m_highlight));
+  for (wxWindow* w : rightColumn) w->Move(w->GetPosition() + wxPoint(grow, 0));
   SizeToTemplate();
 }
 

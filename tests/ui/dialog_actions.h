@@ -77,17 +77,31 @@ inline void ExpectLabels(wxWindow& dlg, std::initializer_list<std::pair<int, con
 
 // No two controls overlap, and every one lies within its parent. Separator
 // lines (a grid's lines cross by design) and a group box with what it holds
-// are left out.
+// are left out. A control that starts inside a group box lies wholly within
+// the box's frame, a labelled one at the size its label needs.
 inline void ExpectNoControlOverlaps(wxWindow* parent) {
-  std::vector<wxWindow*> solid;
+  std::vector<wxWindow*> solid, boxes;
   for (wxWindow* c : parent->GetChildren())
-    if (!dynamic_cast<wxStaticLine*>(c) && !dynamic_cast<wxStaticBox*>(c)) solid.push_back(c);
+    if (dynamic_cast<wxStaticBox*>(c))
+      boxes.push_back(c);
+    else if (!dynamic_cast<wxStaticLine*>(c))
+      solid.push_back(c);
   const wxRect client(wxPoint(0, 0), parent->GetClientSize());
   for (size_t i = 0; i < solid.size(); ++i) {
     const wxRect a = solid[i]->GetRect();
     EXPECT_TRUE(client.Contains(a)) << LabelOf(solid[i]) << " sticks out";
     for (size_t j = i + 1; j < solid.size(); ++j)
       EXPECT_FALSE(a.Intersects(solid[j]->GetRect())) << LabelOf(solid[i]) << " overlaps " << LabelOf(solid[j]);
+    wxSize size = a.GetSize();
+    if (!solid[i]->GetLabel().empty()) size.IncTo(solid[i]->GetBestSize());
+    const wxRect needed(a.GetPosition(), size);
+    for (wxWindow* box : boxes) {
+      const wxRect inside = box->GetRect().Deflate(1);
+      if (box->GetRect().Contains(a.GetPosition())) {
+        EXPECT_TRUE(inside.Contains(needed)) << LabelOf(solid[i]) << " runs over the frame of " << LabelOf(box)
+                                             << " by " << needed.GetRight() - inside.GetRight() << " px";
+      }
+    }
   }
 }
 

@@ -406,6 +406,26 @@ TEST(FileChooser, StringTableFiltersAsWildcards) {
   for (const auto& [table, wild] : cases) EXPECT_EQ(WxWildcard(table), wild);
 }
 
+// The help window beside the game, within the screen's work area (here
+// 1366 x 740 below a panel of 28 pixels).
+TEST(Help, WindowOpensBesideTheGame) {
+  const wxRect area(0, 28, 1366, 740);
+  const struct {
+    wxRect game;
+    wxSize size;
+    wxRect placed;
+  } cases[] = {
+      {{10, 40, 600, 400}, {700, 480}, {610, 40, 700, 480}},    // right of it
+      {{700, 40, 600, 400}, {600, 480}, {100, 40, 600, 480}},   // left of it
+      {{10, 40, 900, 600}, {700, 480}, {666, 40, 700, 480}},    // over its right edge
+      {{500, 40, 860, 600}, {700, 480}, {0, 40, 700, 480}},     // over its left edge
+      {{10, 500, 600, 200}, {700, 480}, {610, 288, 700, 480}},  // raised to stay on the screen
+      {{10, 0, 600, 400}, {700, 480}, {610, 28, 700, 480}},     // below the panel
+      {{10, 40, 600, 400}, {2000, 900}, {0, 28, 1366, 740}},    // no larger than the screen
+  };
+  for (const auto& c : cases) EXPECT_EQ(HelpWindowRect(c.game, c.size, area), c.placed) << c.game.x << "," << c.game.y;
+}
+
 TEST(Help, BookTopicsAndDocumentation) {
   std::vector<std::string> told;
   SetHelpMessageHook([&](const std::string& text) { told.push_back(text); });

@@ -29,10 +29,8 @@
 #include "resources/ids.h"
 #include "settings/colors.h"
 #include "settings/options.h"
-#include "tests/settings/recording_game.h"
-#include "tests/support/fake_host.h"
-#include "tests/support/temp_dir.h"
 #include "tests/ui/dialog_actions.h"
+#include "tests/ui/every_dialog.h"
 #include "tests/ui/frame_fixture.h"
 #include "tests/ui/gui_support.h"
 #include "ui/dialog_help.h"
@@ -40,7 +38,6 @@
 #include "ui/small_dialogs.h"
 #include "ui/statistics.h"
 #include "ui/wx_dialogs.h"
-#include "ui/wx_host.h"
 #include "ui/wx_ids.h"
 #include "ui/wx_text.h"
 
@@ -168,11 +165,10 @@ void FindCloseButton(GtkWidget* widget, gpointer found) {
     gtk_container_forall(GTK_CONTAINER(widget), FindCloseButton, found);
 }
 
-// What a title bar needs to show a caption whole. Window managers draw it in
-// the system font in bold (GNOME's frames and GTK's own title bars alike),
-// beside the close button. Under Xvfb no window manager runs, so the need is
-// measured as one would meet it: the caption's width in that font, and the
-// width GTK gives the close button of a title bar.
+// What GTK's own title bar (with no window manager, and under Wayland) needs
+// to show a caption whole: the caption in the system font in bold, beside the
+// close button. Measured as one would meet it: the caption's width in that
+// font, and the width GTK gives the close button of a title bar.
 int CaptionNeed(const wxString& caption) {
   wxBitmap bmp(1, 1);
   wxMemoryDC dc(bmp);
@@ -192,57 +188,23 @@ int CaptionNeed(const wxString& caption) {
 }
 
 // Every dialog of the game, and its message box, is at least as wide as its
-// caption needs; the narrow finish dialog keeps its buttons where the
-// template puts them.
+// caption needs in GTK's own title bar; the narrow finish dialog keeps its
+// buttons where the template puts them. (Under a window manager's frames:
+// window_manager_test.)
 TEST(AllDialogs, AreAsWideAsTheirCaptions) {
-  TempDir tmp;
-  ResetOptionsToBuiltIn();
-  g_GraphFile = tmp.File("tremaw32.gph");
-  RecordingGame game;
-  g_SchemeFile = game.dir.File("tremaw32.clr");
-  FakeHost host;
-  WxGameDialogs dialogs(nullptr, &host);
-  dialogs.game = &game;
-  std::vector<std::string> seen;
-  auto check = [&seen](wxDialog& d) {
-    seen.push_back(Utf8(d.GetTitle()));
-    EXPECT_GE(d.GetClientSize().x, CaptionNeed(d.GetTitle())) << seen.back();
-  };
-  dialogs.answer = [&](wxDialog& d) {
-    check(d);
-    if (dynamic_cast<FinishDlg*>(&d) != nullptr) {
-      for (int id : {kFinishFast, kFinishSlow, static_cast<int>(wxID_CANCEL)})
-        EXPECT_EQ(d.FindWindow(id)->GetPosition().x, d.ConvertDialogToPixels(wxPoint(12, 16)).x);
-    }
-    return static_cast<int>(wxID_CANCEL);
-  };
-  DiceRoller dice;
-  dice.die[0] = dice.die[1] = 1;
-  (void)dialogs.Statistics(SideHuman);
-  dialogs.Run(dice);
-  (void)dialogs.GiveUp();
-  (void)dialogs.FinishSpeed();
-  dialogs.About();
-  (void)dialogs.Settings();
-  (void)dialogs.Colors();
-
-  // A message box, shown (it lays itself out as it opens), under a caption
-  // far longer than its text and button.
-  WxHost boxes(nullptr, nullptr, nullptr, nullptr, nullptr, "Kolvar Backgammon, die Partie gegen den Computer");
-  const ModalLoopTimeout timeout(20000);
-  WhenModalOpen([&](wxDialog& d) {
-    check(d);
-    d.EndModal(wxID_OK);
-  });
-  (void)boxes.MessageBox("?", MB_OK);
-  EXPECT_FALSE(timeout.Fired()) << "the message box did not end";
-
+  const std::vector<std::string> seen = OpenEveryDialog(
+      [](wxDialog& d) {
+        EXPECT_GE(d.GetClientSize().x, CaptionNeed(d.GetTitle())) << Utf8(d.GetTitle());
+        if (dynamic_cast<FinishDlg*>(&d) != nullptr) {
+          for (int id : {kFinishFast, kFinishSlow, static_cast<int>(wxID_CANCEL)})
+            EXPECT_EQ(d.FindWindow(id)->GetPosition().x, d.ConvertDialogToPixels(wxPoint(12, 16)).x);
+        }
+      },
+      // A caption far longer than the box's text and buttons.
+      "Kolvar Backgammon, die Partie gegen den Computer", "?");
   EXPECT_EQ(seen, (std::vector<std::string>{"Statistik", "Händisch würfeln", "Aufgeben", "Autom. beenden", "About",
                                             "Einstellungen", "Wähle oder ändere Farbschema",
                                             "Kolvar Backgammon, die Partie gegen den Computer"}));
-  ResetOptionsToBuiltIn();
-  g_GraphFile.clear();
-  g_SchemeFile.clear();
 }
 
 // The real modal loops, ended as the player would: Esc, the close box, Enter
