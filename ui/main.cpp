@@ -1,5 +1,6 @@
-// The application object: builds the paths of the program's files from the
-// start-up directory, names the program and opens the main window.
+// The application object: takes the desktop's language for GTK's and wx's own
+// texts, builds the paths of the program's files from the start-up directory,
+// names the program and opens the main window.
 #include <stdlib.h>
 #include <wx/app.h>
 
@@ -10,6 +11,7 @@
 #include "dialogs/trend.h"
 #include "settings/colors.h"
 #include "ui/app_paths.h"
+#include "ui/desktop_locale.h"
 #include "ui/help.h"
 #include "ui/main_frame.h"
 #include "ui/wx_dialogs.h"
@@ -34,6 +36,7 @@ bool BackgApp::OnInit() {
   // GTK has read it by now; the programs the game starts (the browser for the
   // documentation page) get the environment the user gave.
   if (g_glDisabledHere) unsetenv("GDK_GL");
+  LoadWxTranslations();
   // The start-up directory, fixed now: a file dialog changing the current
   // directory later does not move these files.
   const StartFiles files = StartFilesIn(StartDirectory());
@@ -72,5 +75,7 @@ int main(int argc, char** argv) {
     setenv("GDK_GL", "disable", 1);
     g_glDisabledHere = true;
   }
+  // GTK's texts in the desktop's language: GTK reads the locale as it starts.
+  UseDesktopLocale();
   return wxEntry(argc, argv);
 }
