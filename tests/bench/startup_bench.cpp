@@ -1,8 +1,10 @@
 // Start-up and footprint of the game as a player meets them: the time from
 // starting the program to its window showing the board with the checkers on
-// it, over several runs, and the resident memory of the running game once the
-// computer has played its first turn. The program runs in a fresh directory
-// each time, as on a first start, on the display named by DISPLAY.
+// it, over several runs, the resident memory of the running game once the
+// computer has played its first turn, and how often the game then wakes up
+// while it waits for the player, with the sounds off and on. The program runs
+// in a fresh directory each time, as on a first start, on the display named by
+// DISPLAY.
 //
 //   startup_bench [program [runs]]    program: default tremaw beside this bench
 #include <X11/Xatom.h>
@@ -105,6 +107,39 @@ void Memory(pid_t pid, long* rss, long* peak) {
   }
 }
 
+// Context switches of all the threads of a process so far: each is a wake-up.
+long long Switches(pid_t pid) {
+  long long sum = 0;
+  std::error_code ec;
+  for (const auto& task : fs::directory_iterator("/proc/" + std::to_string(pid) + "/task", ec)) {
+    std::ifstream in(task.path() / "status");
+    std::string key;
+    long long n = 0;
+    while (in >> key)
+      if ((key == "voluntary_ctxt_switches:" || key == "nonvoluntary_ctxt_switches:") && in >> n) sum += n;
+  }
+  return sum;
+}
+
+// Wake-ups a second of a process over the next few seconds.
+double WakeUps(pid_t pid) {
+  constexpr int kSeconds = 5;
+  const long long before = Switches(pid);
+  std::this_thread::sleep_for(std::chrono::seconds(kSeconds));
+  return static_cast<double>(Switches(pid) - before) / kSeconds;
+}
+
+// Whether SDL's audio device has a thread running in the process.
+bool AudioThread(pid_t pid) {
+  std::error_code ec;
+  for (const auto& task : fs::directory_iterator("/proc/" + std::to_string(pid) + "/task", ec)) {
+    std::string name;
+    std::getline(std::ifstream(task.path() / "comm"), name);
+    if (name.rfind("SDLAudio", 0) == 0) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -154,9 +189,42 @@ int main(int argc, char** argv) {
   std::this_thread::sleep_for(std::chrono::seconds(3));
   long rss = 0, peak = 0;
   Memory(pid, &rss, &peak);
-  Stop(pid);
   std::printf("Resident memory of the running game after the computer's first turn:\n");
   std::printf("  %.1f MB (peak %.1f MB)\n", rss / 1024.0, peak / 1024.0);
+
+  // Idle: the same game then waits for the player, the sounds off by default.
+  const double quiet = WakeUps(pid);
+  Stop(pid);
+  // Once more with every sound on; the turn's sounds open the audio device,
+  // and the measuring begins a second after it has closed again.
+  const TempDir loud;
+  std::ofstream ini(loud.path() / "tremaw.ini");
+  ini << "[Options]\nFirstMoveBy=1\nSpeed=50\n[Sounds]\n";
+  for (const char* key : {"Dice", "Move", "Hit", "Win", "Lose"}) ini << key << "SoundActive=1\n";
+  ini.close();
+  for (const char* wave : {"dice.wav", "piece.wav", "hit.wav", "youwin.wav", "youlose.wav"})
+    fs::create_symlink(fs::path(program).parent_path() / wave, loud.path() / wave);
+  if (TimeToBoard(dpy, program, loud.path(), &pid) < 0) {
+    std::fprintf(stderr, "startup_bench: %s showed no board\n", program.c_str());
+    return 1;
+  }
+  const auto limit = Clock::now() + std::chrono::seconds(20);
+  bool played = false, open = false;
+  while (Clock::now() < limit && (!played || open)) {
+    open = AudioThread(pid);
+    played |= open;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  const double sounds = WakeUps(pid);
+  Memory(pid, &rss, &peak);
+  Stop(pid);
+  std::printf("Wake-ups a second of the game waiting for the player (all its threads):\n");
+  std::printf("  sounds off %.1f, sounds on %.1f (%s), %.1f MB resident\n", quiet, sounds,
+              !played ? "no sound played"
+              : open  ? "the audio device stayed open"
+                      : "after the audio device closed",
+              rss / 1024.0);
   XCloseDisplay(dpy);
   return 0;
 }
