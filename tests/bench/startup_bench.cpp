@@ -123,7 +123,7 @@ long long Switches(pid_t pid) {
 
 // Wake-ups a second of a process over the next few seconds.
 double WakeUps(pid_t pid) {
-  constexpr int kSeconds = 5;
+  constexpr int kSeconds = 10;
   const long long before = Switches(pid);
   std::this_thread::sleep_for(std::chrono::seconds(kSeconds));
   return static_cast<double>(Switches(pid) - before) / kSeconds;
@@ -138,6 +138,42 @@ bool AudioThread(pid_t pid) {
     if (name.rfind("SDLAudio", 0) == 0) return true;
   }
   return false;
+}
+
+struct Idle {
+  double wakeUps = -1;
+  long rss = -1;
+  bool played = false, open = false;  // whether the audio device opened, and is open
+};
+
+// The game waiting for the player after the computer's first turn: its
+// wake-ups a second from 5 s after the board showed or, when the turn's sounds
+// opened the audio device, from a second after the device closed again; and
+// its resident memory then. No wake-ups when the board did not show.
+Idle IdleGame(Display* dpy, const std::string& program, bool sounds) {
+  const TempDir dir;
+  std::ofstream ini(dir.path() / "tremaw.ini");
+  ini << "[Options]\nFirstMoveBy=1\nSpeed=50\n[Sounds]\n";
+  for (const char* key : {"Dice", "Move", "Hit", "Win", "Lose"}) ini << key << "SoundActive=" << sounds << "\n";
+  ini.close();
+  for (const char* wave : {"dice.wav", "piece.wav", "hit.wav", "youwin.wav", "youlose.wav"})
+    fs::create_symlink(fs::path(program).parent_path() / wave, dir.path() / wave);
+  Idle idle;
+  pid_t pid = -1;
+  if (TimeToBoard(dpy, program, dir.path(), &pid) < 0) return idle;
+  const auto shown = Clock::now();
+  while (Clock::now() < shown + std::chrono::seconds(20)) {
+    idle.open = AudioThread(pid);
+    idle.played |= idle.open;
+    if (!idle.open && Clock::now() > shown + std::chrono::seconds(5)) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  if (idle.played) std::this_thread::sleep_for(std::chrono::seconds(1));
+  idle.wakeUps = WakeUps(pid);
+  long peak = 0;
+  Memory(pid, &idle.rss, &peak);
+  Stop(pid);
+  return idle;
 }
 
 }  // namespace
@@ -189,42 +225,22 @@ int main(int argc, char** argv) {
   std::this_thread::sleep_for(std::chrono::seconds(3));
   long rss = 0, peak = 0;
   Memory(pid, &rss, &peak);
+  Stop(pid);
   std::printf("Resident memory of the running game after the computer's first turn:\n");
   std::printf("  %.1f MB (peak %.1f MB)\n", rss / 1024.0, peak / 1024.0);
 
-  // Idle: the same game then waits for the player, the sounds off by default.
-  const double quiet = WakeUps(pid);
-  Stop(pid);
-  // Once more with every sound on; the turn's sounds open the audio device,
-  // and the measuring begins a second after it has closed again.
-  const TempDir loud;
-  std::ofstream ini(loud.path() / "tremaw.ini");
-  ini << "[Options]\nFirstMoveBy=1\nSpeed=50\n[Sounds]\n";
-  for (const char* key : {"Dice", "Move", "Hit", "Win", "Lose"}) ini << key << "SoundActive=1\n";
-  ini.close();
-  for (const char* wave : {"dice.wav", "piece.wav", "hit.wav", "youwin.wav", "youlose.wav"})
-    fs::create_symlink(fs::path(program).parent_path() / wave, loud.path() / wave);
-  if (TimeToBoard(dpy, program, loud.path(), &pid) < 0) {
+  // The game waiting for the player, with the sounds off (the default) and on.
+  const Idle quiet = IdleGame(dpy, program, false), loud = IdleGame(dpy, program, true);
+  if (quiet.wakeUps < 0 || loud.wakeUps < 0) {
     std::fprintf(stderr, "startup_bench: %s showed no board\n", program.c_str());
     return 1;
   }
-  const auto limit = Clock::now() + std::chrono::seconds(20);
-  bool played = false, open = false;
-  while (Clock::now() < limit && (!played || open)) {
-    open = AudioThread(pid);
-    played |= open;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  std::this_thread::sleep_for(std::chrono::seconds(1));
-  const double sounds = WakeUps(pid);
-  Memory(pid, &rss, &peak);
-  Stop(pid);
-  std::printf("Wake-ups a second of the game waiting for the player (all its threads):\n");
-  std::printf("  sounds off %.1f, sounds on %.1f (%s), %.1f MB resident\n", quiet, sounds,
-              !played ? "no sound played"
-              : open  ? "the audio device stayed open"
-                      : "after the audio device closed",
-              rss / 1024.0);
+  std::printf("Wake-ups a second of the game waiting for the player (all its threads), resident memory:\n");
+  std::printf("  sounds off %.1f, %.1f MB\n", quiet.wakeUps, quiet.rss / 1024.0);
+  std::printf("  sounds on  %.1f, %.1f MB (%s)\n", loud.wakeUps, loud.rss / 1024.0,
+              !loud.played ? "no sound played"
+              : loud.open  ? "the audio device stayed open"
+                           : "after the audio device closed");
   XCloseDisplay(dpy);
   return 0;
 }
