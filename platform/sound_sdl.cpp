@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -113,23 +114,66 @@ uint32_t ChunkMs(const Mix_Chunk* chunk) {
 }  // namespace
 
 SdlSoundPlayer::~SdlSoundPlayer() {
-  StopCurrent();
-  if (m_state == State::Open) g_sdl->Mix_CloseAudio();
-  if (m_sdlStarted) g_sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_quit = true;
+  }
+  m_wake.notify_all();
+  if (m_closer.joinable()) m_closer.join();
+  if (m_state == State::Open) Close();
+}
+
+bool SdlSoundPlayer::DeviceOpen() const {
+  const std::lock_guard<std::mutex> lock(m_mutex);
+  return m_state == State::Open;
 }
 
 bool SdlSoundPlayer::EnsureOpen() {
-  if (m_state != State::NotStarted) return m_state == State::Open;
-  m_state = State::Failed;  // a device that failed once is not asked again
+  if (m_state != State::Closed) return m_state == State::Open;
+  // A device that never opened is not asked again; one that has played before
+  // is asked again at the next sound (another program may have held it).
+  m_state = m_openedOnce ? State::Closed : State::Failed;
   if (!LoadSdl()) return false;
   // The front end owns the signals; SDL must not take SIGINT and SIGTERM.
   g_sdl->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (g_sdl->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-  m_sdlStarted = true;
-  if (g_sdl->Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return false;
+  if (g_sdl->Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    g_sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
   g_sdl->Mix_AllocateChannels(1);
   m_state = State::Open;
+  m_openedOnce = true;
+  // The closer before has closed the device and released the lock: it is ending.
+  if (m_closer.joinable()) m_closer.join();
+  try {
+    m_closer = std::thread(&SdlSoundPlayer::CloseWhenIdle, this);
+  } catch (const std::system_error&) {
+    // Without a thread the device stays open until the player goes away.
+  }
   return true;
+}
+
+void SdlSoundPlayer::Close() {
+  StopCurrent();
+  g_sdl->Mix_CloseAudio();
+  g_sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  m_state = State::Closed;
+}
+
+void SdlSoundPlayer::CloseWhenIdle() {
+  std::unique_lock<std::mutex> lock(m_mutex);
+  while (!m_quit) {
+    const Clock::time_point due = m_lastSound + m_idleClose;
+    if (Clock::now() < due) {
+      m_wake.wait_until(lock, due);
+    } else if (g_sdl->Mix_Playing(kChannel) != 0) {
+      m_lastSound = Clock::now();  // a long sound: never cut it
+    } else {
+      Close();
+      return;
+    }
+  }
 }
 
 void SdlSoundPlayer::StopCurrent() {
@@ -145,7 +189,9 @@ void SdlSoundPlayer::Play(const std::string& file, bool async) {
   std::replace(path.begin(), path.end(), '\\', '/');
   std::vector<unsigned char> data;
   if (!ReadWaveFile(path, data)) return;
+  const std::lock_guard<std::mutex> lock(m_mutex);
   if (!EnsureOpen()) return;
+  m_lastSound = Clock::now();
   SDL_RWops* rw = g_sdl->SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
   if (rw == nullptr) return;
   Mix_Chunk* chunk = g_sdl->Mix_LoadWAV_RW(rw, 1);
@@ -170,4 +216,5 @@ void SdlSoundPlayer::Play(const std::string& file, bool async) {
     g_sdl->SDL_Delay(static_cast<Uint32>(std::min<uint64_t>(5, (now < minEnd ? minEnd : maxEnd) - now)));
   }
   StopCurrent();
+  m_lastSound = Clock::now();
 }

@@ -1,8 +1,10 @@
 // Start-up and footprint of the game as a player meets them: the time from
 // starting the program to its window showing the board with the checkers on
-// it, over several runs, and the resident memory of the running game once the
-// computer has played its first turn. The program runs in a fresh directory
-// each time, as on a first start, on the display named by DISPLAY.
+// it, over several runs, the resident memory of the running game once the
+// computer has played its first turn, and how often the game then wakes up
+// while it waits for the player, with the sounds off and on. The program runs
+// in a fresh directory each time, as on a first start, on the display named by
+// DISPLAY.
 //
 //   startup_bench [program [runs]]    program: default tremaw beside this bench
 #include <X11/Xatom.h>
@@ -105,6 +107,75 @@ void Memory(pid_t pid, long* rss, long* peak) {
   }
 }
 
+// Context switches of all the threads of a process so far: each is a wake-up.
+long long Switches(pid_t pid) {
+  long long sum = 0;
+  std::error_code ec;
+  for (const auto& task : fs::directory_iterator("/proc/" + std::to_string(pid) + "/task", ec)) {
+    std::ifstream in(task.path() / "status");
+    std::string key;
+    long long n = 0;
+    while (in >> key)
+      if ((key == "voluntary_ctxt_switches:" || key == "nonvoluntary_ctxt_switches:") && in >> n) sum += n;
+  }
+  return sum;
+}
+
+// Wake-ups a second of a process over the next few seconds.
+double WakeUps(pid_t pid) {
+  constexpr int kSeconds = 10;
+  const long long before = Switches(pid);
+  std::this_thread::sleep_for(std::chrono::seconds(kSeconds));
+  return static_cast<double>(Switches(pid) - before) / kSeconds;
+}
+
+// Whether SDL's audio device has a thread running in the process.
+bool AudioThread(pid_t pid) {
+  std::error_code ec;
+  for (const auto& task : fs::directory_iterator("/proc/" + std::to_string(pid) + "/task", ec)) {
+    std::string name;
+    std::getline(std::ifstream(task.path() / "comm"), name);
+    if (name.rfind("SDLAudio", 0) == 0) return true;
+  }
+  return false;
+}
+
+struct Idle {
+  double wakeUps = -1;
+  long rss = -1;
+  bool played = false, open = false;  // whether the audio device opened, and is open
+};
+
+// The game waiting for the player after the computer's first turn: its
+// wake-ups a second from 5 s after the board showed or, when the turn's sounds
+// opened the audio device, from a second after the device closed again; and
+// its resident memory then. No wake-ups when the board did not show.
+Idle IdleGame(Display* dpy, const std::string& program, bool sounds) {
+  const TempDir dir;
+  std::ofstream ini(dir.path() / "tremaw.ini");
+  ini << "[Options]\nFirstMoveBy=1\nSpeed=50\n[Sounds]\n";
+  for (const char* key : {"Dice", "Move", "Hit", "Win", "Lose"}) ini << key << "SoundActive=" << sounds << "\n";
+  ini.close();
+  for (const char* wave : {"dice.wav", "piece.wav", "hit.wav", "youwin.wav", "youlose.wav"})
+    fs::create_symlink(fs::path(program).parent_path() / wave, dir.path() / wave);
+  Idle idle;
+  pid_t pid = -1;
+  if (TimeToBoard(dpy, program, dir.path(), &pid) < 0) return idle;
+  const auto shown = Clock::now();
+  while (Clock::now() < shown + std::chrono::seconds(20)) {
+    idle.open = AudioThread(pid);
+    idle.played |= idle.open;
+    if (!idle.open && Clock::now() > shown + std::chrono::seconds(5)) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  if (idle.played) std::this_thread::sleep_for(std::chrono::seconds(1));
+  idle.wakeUps = WakeUps(pid);
+  long peak = 0;
+  Memory(pid, &idle.rss, &peak);
+  Stop(pid);
+  return idle;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -157,6 +228,19 @@ int main(int argc, char** argv) {
   Stop(pid);
   std::printf("Resident memory of the running game after the computer's first turn:\n");
   std::printf("  %.1f MB (peak %.1f MB)\n", rss / 1024.0, peak / 1024.0);
+
+  // The game waiting for the player, with the sounds off (the default) and on.
+  const Idle quiet = IdleGame(dpy, program, false), loud = IdleGame(dpy, program, true);
+  if (quiet.wakeUps < 0 || loud.wakeUps < 0) {
+    std::fprintf(stderr, "startup_bench: %s showed no board\n", program.c_str());
+    return 1;
+  }
+  std::printf("Wake-ups a second of the game waiting for the player (all its threads), resident memory:\n");
+  std::printf("  sounds off %.1f, %.1f MB\n", quiet.wakeUps, quiet.rss / 1024.0);
+  std::printf("  sounds on  %.1f, %.1f MB (%s)\n", loud.wakeUps, loud.rss / 1024.0,
+              !loud.played ? "no sound played"
+              : loud.open  ? "the audio device stayed open"
+                           : "after the audio device closed");
   XCloseDisplay(dpy);
   return 0;
 }

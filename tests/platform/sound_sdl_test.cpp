@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/support/temp_dir.h"
@@ -47,6 +48,22 @@ std::string MakeWave(int ms, int rate = 11025) {
 }
 
 double MsSince(Clock::time_point t) { return std::chrono::duration<double, std::milli>(Clock::now() - t).count(); }
+
+size_t Threads() {
+  const std::filesystem::directory_iterator tasks("/proc/self/task");
+  return static_cast<size_t>(std::distance(begin(tasks), end(tasks)));
+}
+
+// Waits until the player has shut the device and SDL's audio subsystem and
+// every thread they brought has ended; false when that took over 3 s.
+bool AllShut(const SdlSoundPlayer& player, size_t threads) {
+  const auto start = Clock::now();
+  while (player.DeviceOpen() || SDL_WasInit(SDL_INIT_AUDIO) != 0 || Threads() != threads) {
+    if (MsSince(start) > 3000) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
 
 class SdlSound : public ::testing::Test {
  protected:
@@ -175,4 +192,55 @@ TEST_F(SdlSound, DefaultSoundsAreHeardAndShort) {
     EXPECT_TRUE(player.DeviceOpen());
     EXPECT_GE(MsSince(t), ms - 20);
   }
+}
+
+// An open device wakes the game dozens of times a second: it is shut after a
+// silence and opened again by the next sound, never while a sound plays.
+TEST_F(SdlSound, ClosesWhenSilentAndOpensAgain) {
+  const std::string beep = dir.File("beep.wav"), sound = dir.File("sound.wav"), longer = dir.File("long.wav");
+  WriteText(beep, MakeWave(50));
+  WriteText(sound, MakeWave(400));
+  WriteText(longer, MakeWave(1000));
+  const size_t threads = Threads();
+  SdlSoundPlayer player(std::chrono::milliseconds(300));
+  const auto sleep = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+
+  // The silence is counted from the end of a synchronous sound.
+  auto t = Clock::now();
+  player.Play(sound, false);
+  EXPECT_GE(MsSince(t), 395.0);
+  sleep(100);
+  EXPECT_TRUE(player.DeviceOpen());
+  EXPECT_TRUE(AllShut(player, threads));
+
+  // A sound longer than the silence plays to its end.
+  t = Clock::now();
+  player.Play(longer, true);
+  EXPECT_LT(MsSince(t), 300.0);
+  EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+  sleep(500);
+  EXPECT_TRUE(player.DeviceOpen());
+  EXPECT_TRUE(AllShut(player, threads));
+  EXPECT_GE(MsSince(t), 1000.0);
+
+  // The next sound opens the device again and plays whole.
+  t = Clock::now();
+  player.Play(beep, false);
+  EXPECT_TRUE(player.DeviceOpen());
+  EXPECT_GE(MsSince(t), 45.0);
+  EXPECT_LT(MsSince(t), 1500.0);
+  // Each sound starts the silence anew.
+  sleep(200);
+  player.Play(beep, true);
+  sleep(200);
+  EXPECT_TRUE(player.DeviceOpen());
+  EXPECT_TRUE(AllShut(player, threads));
+
+  // A device that played before is asked again after it failed once.
+  ::setenv("SDL_AUDIODRIVER", "none", 1);
+  player.Play(beep, false);
+  EXPECT_FALSE(player.DeviceOpen());
+  ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+  player.Play(beep, false);
+  EXPECT_TRUE(player.DeviceOpen());
 }
