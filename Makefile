@@ -1,7 +1,8 @@
 # make run       - install missing packages, build, start the game
 # make test      - the same, then every test (the window tests under Xvfb)
-# make bench     - the computer's move search, the start-up, the memory of a
-#                  running game and the animation's pace, measured
+# make bench     - the computer's move search, the start-up, the memory and
+#                  idle wake-ups of a running game and the animation's pace,
+#                  measured
 # make install   - install the game under PREFIX (default /usr/local; DESTDIR
 #                  for a staging directory)
 # make uninstall - remove what the install with the same PREFIX and DESTDIR
