@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <wx/button.h>
+#include <wx/dialog.h>
 #include <wx/menu.h>
 #include <wx/statbmp.h>
 #include <wx/statusbr.h>
@@ -541,6 +542,33 @@ TEST_F(FrameTest, ExitCommandClosesCleanly) {
   EXPECT_FALSE(weak);
   EXPECT_EQ(g_MainWnd, nullptr);
   EXPECT_EQ(g_BoardWnd, nullptr);
+}
+
+// Another X client destroyed the window: nothing more reaches its controls,
+// a dialog answers Cancel without showing, a pause ends at once, and the
+// frame closes.
+TEST_F(FrameTest, AWindowDestroyedOutsideShowsNothingMoreAndCloses) {
+  Start();
+  RunEvents(50);
+  const wxString status = frame->GetStatusBar()->GetStatusText(0);
+  frame->WindowDestroyedOutside();
+  frame->ShowDie(DiceRow::Computer, 3, 5);
+  EXPECT_FALSE(frame->DieStatic(DiceRow::Computer, 3)->IsShown());
+  frame->SetStatusText(0, "Ziehe...");
+  EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0), status);
+  EXPECT_EQ(frame->CreateTrayLabel(Rect{0, 0, 20, 20}, false, "3"), nullptr);
+  {
+    wxDialog dialog(nullptr, wxID_ANY, "Aufgeben");
+    // Shown after all, it is ended here rather than wait for an answer.
+    dialog.CallAfter([&dialog]() { dialog.EndModal(wxID_OK); });
+    EXPECT_EQ(dialog.ShowModal(), wxID_CANCEL);
+  }
+  WxHost& host = frame->GameHost();
+  const uint32_t t0 = host.TickCount();
+  host.Pause(3000);
+  EXPECT_LT(host.TickCount() - t0, 1000u);
+  RunEvents(50);
+  EXPECT_FALSE(weak);
 }
 
 TEST_F(FrameTest, CloseDuringAHandlerWaitsForItsEnd) {
