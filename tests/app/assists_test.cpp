@@ -27,6 +27,16 @@ class AssistsTest : public GameFixture {
     for (int p : host.pauses) n += p == ms ? 1 : 0;
     return n;
   }
+  // For the next case of a table: no window, fresh fakes, no settings file.
+  void Restart() {
+    if (!wnd) return;
+    wnd.reset();
+    ResetGlobals();
+    dialogs = FakeDialogs{};
+    host = FakeHost{};
+    view = FakeView{};
+    std::filesystem::remove(iniPath);
+  }
 };
 
 TEST_F(AssistsTest, SwappingTwiceGivesTheBoardBack) {
@@ -238,13 +248,7 @@ TEST_F(AssistsTest, FinishSpeedFromOptionOrDialog) {
 TEST_F(AssistsTest, FinishPlaysBothSidesToTheGamesEnd) {
   for (int option : {0, 1}) {
     SCOPED_TRACE(option == 0 ? "fast" : "slow");
-    if (wnd) {
-      wnd.reset();
-      ResetGlobals();
-      dialogs = FakeDialogs{};
-      host = FakeHost{};
-      view = FakeView{};
-    }
+    Restart();
     UseRolls("2 1 ");
     SetOption("AutoFinish", option);
     Start();
@@ -292,14 +296,7 @@ TEST_F(AssistsTest, ACloseEndsTheFinishBeforeItsNextMove) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    if (wnd) {
-      wnd.reset();
-      ResetGlobals();
-      dialogs = FakeDialogs{};
-      host = FakeHost{};
-      view = FakeView{};
-      std::filesystem::remove(iniPath);
-    }
+    Restart();
     UseRolls(c.rolls);
     SetOption("AutoFinish", 0);
     Start();
