@@ -96,7 +96,9 @@ void TremaWnd::OnFinishGame() {
 
   bool stopped = false;
   for (;;) {
-    if (host().EscapeDown()) {
+    // Esc held, or the window closing: the finish ends before the next move.
+    // A close ends it for good; nothing more is played or shown.
+    if (m_queue.Closed() || host().EscapeDown()) {
       g_AutoFinishActive = 0;
       stopped = true;
     }
@@ -111,5 +113,5 @@ void TremaWnd::OnFinishGame() {
     OnComputerTurn();
   }
   // Only Esc hands the turn back here; a game's end has set up the next game.
-  if (stopped) PromptStep(true);
+  if (stopped && !m_queue.Closed()) PromptStep(true);
 }

@@ -120,6 +120,9 @@ void TremaWnd::GameOver(int winner, bool checkGammon) {
   WriteKey(Profile(), keys::Human);
   WriteKey(Profile(), keys::Computer);
 
+  // The window is closing: the player has asked to end already, so no
+  // statistics come and no next game.
+  if (m_queue.Closed()) return;
   const StatisticsResult answer = Dialogs().Statistics(winner);
   if (answer.result != IDOK) {
     PostCommand(ID_APP_EXIT);

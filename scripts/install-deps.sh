@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libwxgtk3.2-dev libgtk-3-dev libsdl2-dev libsdl2-mixer-dev
   xvfb xauth fonts-dejavu-core zip
-  librsvg2-bin librsvg2-common libx11-dev xdg-utils
+  librsvg2-bin librsvg2-common libx11-dev libxtst-dev xdg-utils
   desktop-file-utils appstream xdotool x11-utils
   # The desktops the window tests stand in for: a Wayland compositor, a window
   # manager that draws its own title bars, and a German locale built from

@@ -58,7 +58,10 @@ bool BackgApp::OnInit() {
   m_frame = new MainFrame(std::move(setup));
   SetTopWindow(m_frame);
   m_frame->StartGame();
-  if (m_frame->ShuttingDown()) return false;
+  // Closed while the first game was set up (its window destroyed from outside
+  // during the first dialog): the event loop only takes the frame down, and
+  // the program ends as after "Beenden".
+  if (m_frame->ShuttingDown()) return true;
   m_frame->Show();
   return true;
 }

@@ -23,6 +23,7 @@
 #include "ui/menus.h"
 #include "ui/native_window.h"
 #include "ui/wx_convert.h"
+#include "ui/wx_dialogs.h"
 #include "ui/wx_host.h"
 #include "ui/wx_ids.h"
 #include "ui/wx_surface.h"
@@ -64,6 +65,7 @@ MainFrame::MainFrame(MainFrameSetup setup)
   m_host = std::make_unique<WxHost>(this, m_canvas, m_surface.get(), m_input.get(), m_sound.get(), m_setup.displayName);
   m_profile = std::make_unique<IniStore>(m_setup.profilePath);
   if (m_setup.makeDialogs) m_dialogs = m_setup.makeDialogs(this, m_host.get());
+  m_modalDialogs = std::make_unique<ModalDialogs>();
 
   SetMenuBar(BuildMenuBar());
   // Menu prompts are the game's own, in pane 0, not wx's help strings.
@@ -88,6 +90,7 @@ MainFrame::~MainFrame() {
   ShutDown();
   m_core.reset();
   m_dialogs.reset();
+  m_modalDialogs.reset();
   m_host.reset();
   m_input.reset();
 }
@@ -134,7 +137,7 @@ void MainFrame::AfterCore() {
     Close();
     return;
   }
-  if (m_repaintPending) m_canvas->Refresh(false);
+  if (m_repaintPending && OnScreen()) m_canvas->Refresh(false);
 }
 
 void MainFrame::PostInput(const Message& msg) {
@@ -364,17 +367,18 @@ bool MainFrame::IsActive() { return wxFrame::IsActive(); }
 void MainFrame::SetTitle(const std::string& title) { wxFrame::SetTitle(Wx(title)); }
 
 void MainFrame::SetFocusToMain() {
-  if (!m_closing) m_canvas->SetFocus();
+  if (OnScreen()) m_canvas->SetFocus();
 }
 
 void MainFrame::Invalidate(bool erase) {
   m_repaintPending = true;
   m_repaintErase = m_repaintErase || erase;
-  m_canvas->Refresh(false);
+  if (OnScreen()) m_canvas->Refresh(false);
 }
 
 void MainFrame::UpdateNow() {
-  if (m_repaintPending && m_core && !m_closing) RunCoreRepaint();
+  if (!OnScreen()) return;
+  if (m_repaintPending && m_core) RunCoreRepaint();
   m_surface->Flush();
 }
 
@@ -401,7 +405,7 @@ void MainFrame::SetBackground(Color background) {
 }
 
 void MainFrame::ShowContextMenu(int x, int y) {
-  if (m_closing) return;
+  if (!OnScreen()) return;
   std::unique_ptr<wxMenu> menu(BuildMenuPopup(kEditPopupIndex));
   EnableMenuItems(menu.get());
   // The canvas lies at the origin of the frame's client area.
@@ -440,6 +444,8 @@ void MainFrame::CreateControls(const ControlLayout& layout) {
 }
 
 std::unique_ptr<TrayLabel> MainFrame::CreateTrayLabel(const Rect& r, bool alignRight, const std::string& text) {
+  // The board does without its counts then.
+  if (m_windowGone) return nullptr;
   auto* ctrl = new TrayLabelCtrl(m_canvas, WxRect(r), alignRight, Wx(text));
   ctrl->SetBackgroundColour(Wxc(m_background));
   return std::make_unique<WxTrayLabel>(ctrl);
@@ -451,7 +457,7 @@ int MainFrame::LogLinesPerPage() { return m_log != nullptr ? m_log->LinesPerPage
 
 void MainFrame::SetLogLines(const std::vector<std::string>& lines) {
   m_logLines = lines;
-  if (m_log != nullptr) m_log->SetLines(lines);
+  if (m_log != nullptr && OnScreen()) m_log->SetLines(lines);
 }
 
 Rect MainFrame::LogLineRect(int index) {
@@ -476,7 +482,7 @@ wxPoint MainFrame::CanvasToLog(int x, int y) const {
 }
 
 void MainFrame::DrawLogCursor(int x, int y, const std::string& text) {
-  if (m_log == nullptr || m_closing) return;
+  if (m_log == nullptr || !OnScreen()) return;
   m_log->SetCursorText(CanvasToLog(x, y), Wx(text));
 }
 
@@ -485,7 +491,7 @@ void MainFrame::DrawLogCursor(int x, int y, const std::string& text) {
 void MainFrame::SetStatusText(int pane, const std::string& text) {
   if (pane < 0 || pane > 2) return;
   m_statusTexts[static_cast<size_t>(pane)] = text;
-  if (m_status == nullptr) return;
+  if (m_status == nullptr || !OnScreen()) return;
   // A text wider than its pane makes the status bar's font smaller (for good),
   // rather than be cut off.
   wxRect field;
@@ -501,18 +507,18 @@ std::string MainFrame::StatusText(int pane) const {
 }
 
 void MainFrame::UpdateStatusBar() {
-  if (m_status != nullptr) m_status->Update();
+  if (m_status != nullptr && OnScreen()) m_status->Update();
 }
 
 Rect MainFrame::StatusPaneRect(int pane) {
   wxRect field;
-  if (m_status == nullptr || !m_status->GetFieldRect(pane, field)) return Rect{};
+  if (m_status == nullptr || !OnScreen() || !m_status->GetFieldRect(pane, field)) return Rect{};
   const wxPoint p = m_canvas->ScreenToClient(m_status->ClientToScreen(field.GetPosition()));
   return Rect{p.x, p.y, p.x + field.width, p.y + field.height};
 }
 
 void MainFrame::DrawTrendBar(const Rect& computer, Color computerColor, const Rect& human, Color humanColor) {
-  if (m_trend == nullptr || m_closing) return;
+  if (m_trend == nullptr || !OnScreen()) return;
   // The rectangles come in client coordinates; the bar lies over pane 1.
   const wxPoint origin = m_canvas->ScreenToClient(m_trend->ClientToScreen(wxPoint(0, 0)));
   auto local = [&origin](const Rect& r) {
@@ -524,7 +530,7 @@ void MainFrame::DrawTrendBar(const Rect& computer, Color computerColor, const Re
 }
 
 void MainFrame::ClearTrendBar() {
-  if (m_trend != nullptr) m_trend->Clear();
+  if (m_trend != nullptr && OnScreen()) m_trend->Clear();
 }
 
 bool MainFrame::TrendBarShown(Rect& computer, Rect& human) const {
@@ -563,7 +569,7 @@ void MainFrame::ShowDie(DiceRow row, int slot, int value) {
   if (value < 0 || value > 6) value = 0;
   (row == DiceRow::Human ? m_humanValues : m_computerValues)[static_cast<size_t>(slot)] = value;
   wxStaticBitmap* die = DieStatic(row, slot);
-  if (die == nullptr) return;
+  if (die == nullptr || !OnScreen()) return;
   if (value == 0) {
     die->Hide();
     return;
@@ -602,8 +608,15 @@ void MainFrame::CloseWindow() {
 }
 
 void MainFrame::WindowDestroyedOutside() {
+  if (m_windowGone) return;
+  m_windowGone = true;
+  // Nothing is shown any more: the board's surface goes nowhere, pauses end
+  // at once, and every dialog, open or to come, answers Cancel. The handler
+  // that runs comes to its end quickly, and then the frame closes.
   if (m_host) m_host->WindowGone();
+  if (m_surface) m_surface->SetCanvas(nullptr);
   CloseWindow();
+  if (m_modalDialogs) m_modalDialogs->CancelAll();
 }
 
 void MainFrame::ShowHelp(int context) {

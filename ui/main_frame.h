@@ -21,6 +21,7 @@
 #include "platform/sound.h"
 
 class InputRouter;
+class ModalDialogs;
 class TremaWnd;
 class WxHost;
 class WxSurface;
@@ -76,7 +77,7 @@ class MainFrame : public wxFrame, public View, public FrameServices {
   bool ShuttingDown() const { return m_closing; }
   // Another X client destroyed the window: the frame closes as its close box
   // closes it, once the game's current handler is done, which then runs
-  // without pauses.
+  // without pauses, draws nothing and has every dialog answer Cancel.
   void WindowDestroyedOutside();
   bool TimerRunning() const;
   Color Background() const { return m_background; }
@@ -154,6 +155,8 @@ class MainFrame : public wxFrame, public View, public FrameServices {
   bool CoreRepaintMayRun() const;
   void AfterCore();
   void ShutDown();
+  // The window and its controls may be drawn on: neither closing nor gone.
+  bool OnScreen() const { return !m_closing && !m_windowGone; }
   wxPoint CanvasToLog(int x, int y) const;
   void ApplyDieFaces();
   // The frame's own part of the window: menu bar, client area, status bar.
@@ -168,6 +171,7 @@ class MainFrame : public wxFrame, public View, public FrameServices {
   std::unique_ptr<IniStore> m_profile;
   std::unique_ptr<GameDialogs> m_dialogs;
   std::unique_ptr<TremaWnd> m_core;
+  std::unique_ptr<ModalDialogs> m_modalDialogs;
 
   wxTimer m_timer;
   int m_timerId = 0;
@@ -189,6 +193,7 @@ class MainFrame : public wxFrame, public View, public FrameServices {
   bool m_repaintErase = false;
   bool m_closeRequested = false;
   bool m_closing = false;
+  bool m_windowGone = false;
   // Set while the core takes in a new size: the window size it sets meanwhile
   // comes back as a size event of its own, which the core does not see again.
   Nesting m_inSize;

@@ -6,5 +6,7 @@ class wxWindow;
 
 // Calls gone once when another X client destroys top's window (some desktop
 // tools, broken window managers do). GTK is kept from tearing the widget down
-// behind wx's back, so that wx closes the window as usual.
+// behind wx's back, so that wx closes the window as usual; and the X errors
+// of drawing that was on its way to the window when it went are dropped
+// rather than end the program.
 void WatchForOutsideDestroy(wxWindow* top, std::function<void()> gone);

@@ -3,6 +3,8 @@
 #include <wx/dialog.h>
 #include <wx/filedlg.h>
 
+#include <iterator>
+
 #include "platform/host.h"
 #include "ui/dice_entry.h"
 #include "ui/statistics.h"
@@ -28,6 +30,37 @@ void WxGameDialogs::Run(DiceRoller& dice) {
   Host* host = m_host != nullptr ? m_host : dice.host;
   DiceDlg dialog(m_parent, dice, host);
   (void)RunModal(dialog);
+}
+
+void ModalDialogs::CancelAll() {
+  m_cancelling = true;
+  const std::vector<wxDialog*> open = m_open;
+  for (auto it = open.rbegin(); it != open.rend(); ++it) {
+    wxDialog* dialog = *it;
+    if (dialog->IsModal()) {
+      dialog->EndModal(wxID_CANCEL);
+    } else {
+      // Between the hook and its modal loop: ended from inside the loop.
+      dialog->CallAfter([dialog]() {
+        if (dialog->IsModal()) dialog->EndModal(wxID_CANCEL);
+      });
+    }
+  }
+}
+
+int ModalDialogs::Enter(wxDialog* dialog) {
+  if (m_cancelling) return wxID_CANCEL;
+  m_open.push_back(dialog);
+  return wxID_NONE;
+}
+
+void ModalDialogs::Exit(wxDialog* dialog) {
+  for (auto it = m_open.rbegin(); it != m_open.rend(); ++it) {
+    if (*it == dialog) {
+      m_open.erase(std::next(it).base());
+      break;
+    }
+  }
 }
 
 std::string WxWildcard(const std::string& filter) {

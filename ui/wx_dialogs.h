@@ -1,8 +1,11 @@
 #pragma once
 // The game's modal dialogs on wx.
+#include <wx/modalhook.h>
+
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/game_dialogs.h"
 #include "platform/geometry.h"
@@ -48,6 +51,25 @@ class WxGameDialogs : public GameDialogs {
 
   wxWindow* m_parent;
   Host* m_host;
+};
+
+// Follows the program's modal dialogs (every ShowModal, the file and colour
+// choosers and message boxes too) so that all of them can be answered with
+// Cancel at once: once the main window is gone, those open end and later
+// ones are never shown. Registered for its life.
+class ModalDialogs : public wxModalDialogHook {
+ public:
+  ModalDialogs() { Register(); }
+  // From now on every modal dialog answers Cancel.
+  void CancelAll();
+
+ protected:
+  int Enter(wxDialog* dialog) override;
+  void Exit(wxDialog* dialog) override;
+
+ private:
+  std::vector<wxDialog*> m_open;  // innermost last
+  bool m_cancelling = false;
 };
 
 // A string-table filter ("Name|*.ext|…||") as a wx wildcard.

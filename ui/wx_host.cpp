@@ -128,18 +128,24 @@ void WxHost::Beep() { wxBell(); }
 
 void WxHost::BeginWaitCursor() {
   ++m_busyDepth;
+  // On a window that is gone no cursor is set; the waits begun before still
+  // end in wx.
+  if (m_windowGone) return;
+  ++m_busyShown;
   wxBeginBusyCursor();
 }
 
 void WxHost::EndWaitCursor() {
   if (m_busyDepth <= 0) return;
   --m_busyDepth;
+  if (m_busyShown <= m_busyDepth) return;
+  --m_busyShown;
   wxEndBusyCursor();
 }
 
 void WxHost::SetConfirmCursor(bool on) {
   m_confirmShown = on;
-  if (m_canvas == nullptr) return;
+  if (m_canvas == nullptr || m_windowGone) return;
   m_canvas->SetCursor(on ? m_confirmCursor : wxNullCursor);
 }
 

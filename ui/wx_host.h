@@ -38,7 +38,8 @@ class WxHost : public Host {
   // The frame is going away: no cursor or input call reaches its windows.
   void Detach();
   // The frame's window is gone from the screen: pauses, the running one
-  // too, end at once, since nothing is left to show during them.
+  // too, end at once, since nothing is left to show during them, and no
+  // cursor is set any more.
   void WindowGone() { m_windowGone = true; }
 
   uint32_t TickCount() override;
@@ -69,6 +70,9 @@ class WxHost : public Host {
   std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
   wxCursor m_confirmCursor;
   int m_busyDepth = 0;
+  // The waits of m_busyDepth that set wx's busy cursor (none once the window
+  // is gone).
+  int m_busyShown = 0;
   bool m_confirmShown = false;
   bool m_windowGone = false;
 };

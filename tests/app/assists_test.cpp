@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,16 @@ class AssistsTest : public GameFixture {
     int n = 0;
     for (int p : host.pauses) n += p == ms ? 1 : 0;
     return n;
+  }
+  // For the next case of a table: no window, fresh fakes, no settings file.
+  void Restart() {
+    if (!wnd) return;
+    wnd.reset();
+    ResetGlobals();
+    dialogs = FakeDialogs{};
+    host = FakeHost{};
+    view = FakeView{};
+    std::filesystem::remove(iniPath);
   }
 };
 
@@ -237,13 +248,7 @@ TEST_F(AssistsTest, FinishSpeedFromOptionOrDialog) {
 TEST_F(AssistsTest, FinishPlaysBothSidesToTheGamesEnd) {
   for (int option : {0, 1}) {
     SCOPED_TRACE(option == 0 ? "fast" : "slow");
-    if (wnd) {
-      wnd.reset();
-      ResetGlobals();
-      dialogs = FakeDialogs{};
-      host = FakeHost{};
-      view = FakeView{};
-    }
+    Restart();
     UseRolls("2 1 ");
     SetOption("AutoFinish", option);
     Start();
@@ -271,6 +276,53 @@ TEST_F(AssistsTest, FinishPlaysBothSidesToTheGamesEnd) {
     EXPECT_EQ(host.pauses.size(), pausesAtEnd);
     EXPECT_EQ(wnd->LogLines().size(), 5u);
     EXPECT_EQ(LastLog(), " ");
+  }
+}
+
+// The window closing during a finish (its close box, or the window destroyed):
+// the finish ends before its next move, as with Esc held, and nothing more is
+// played or shown. A game that the last move ended is scored, but neither the
+// statistics nor a new game follow.
+TEST_F(AssistsTest, ACloseEndsTheFinishBeforeItsNextMove) {
+  const struct {
+    const char* what;
+    const char* rolls;
+    bool nearTheEnd;  // the human bears off its last two checkers
+    int closeAtDrain;
+  } cases[] = {
+      // One value brings the finish to a stand: it would never end.
+      {"a finish that never ends", "2", false, 50},
+      {"the move that ends the game", "2 1 ", true, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Restart();
+    UseRolls(c.rolls);
+    SetOption("AutoFinish", 0);
+    Start();
+    Pump();
+    if (c.nearTheEnd) {
+      SetBoard({{23, 1, SideHuman},
+                {24, 1, SideHuman},
+                {kHumanTray, 13, SideHuman},
+                {6, 2, SideComputer},
+                {kComputerTray, 13, SideComputer}});
+      HumanTurnWith(2, 1);
+    }
+    int drains = 0;
+    host.onTakeInPendingInput = [&] {
+      if (++drains == c.closeAtDrain) wnd->Queue().Close();
+      // A finish that does not stop fails here rather than hang the test.
+      if (drains > 100000) g_AutoFinishActive = 0;
+    };
+    wnd->RunCommand(ID_FINISH_GAME);
+    EXPECT_LT(drains, 100000);
+    EXPECT_EQ(g_AutoFinishActive, 0);
+    EXPECT_TRUE(dialogs.winners.empty()) << "no statistics";
+    // No prompt after the finish, no new game.
+    EXPECT_EQ(view.status[0], kHoldEsc);
+    EXPECT_EQ(wnd->m_winner != SideNone, c.nearTheEnd);
+    EXPECT_EQ(StoredInt("Game", "Computer") != -1, c.nearTheEnd) << "scored only when the game ended";
   }
 }
 

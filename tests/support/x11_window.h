@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 inline std::string Utf8WindowProperty(Display* dpy, Window w, const char* name) {
   Atom type = None;
@@ -21,17 +22,16 @@ inline std::string Utf8WindowProperty(Display* dpy, Window w, const char* name) 
   return text;
 }
 
-// The viewable top-level window of process pid, with this title unless title
-// is null; 0 while there is none. (Other programs on the screen may show the
-// same title.)
-inline Window FindTopWindowOf(Display* dpy, pid_t pid, const char* title = nullptr) {
+// The viewable top-level windows of process pid, with this title unless title
+// is null. (Other programs on the screen may show the same title.)
+inline std::vector<Window> TopWindowsOf(Display* dpy, pid_t pid, const char* title = nullptr) {
+  std::vector<Window> found;
   const Atom pidAtom = XInternAtom(dpy, "_NET_WM_PID", True);
-  if (pidAtom == None) return 0;
+  if (pidAtom == None) return found;
   Window root = 0, parent = 0, *children = nullptr;
   unsigned n = 0;
-  if (!XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &n)) return 0;
-  Window found = 0;
-  for (unsigned i = 0; i < n && found == 0; ++i) {
+  if (!XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &n)) return found;
+  for (unsigned i = 0; i < n; ++i) {
     Atom type = None;
     int format = 0;
     unsigned long items = 0, after = 0;
@@ -44,8 +44,14 @@ inline Window FindTopWindowOf(Display* dpy, pid_t pid, const char* title = nullp
     XWindowAttributes a;
     if (ours && (title == nullptr || Utf8WindowProperty(dpy, children[i], "_NET_WM_NAME") == title) &&
         XGetWindowAttributes(dpy, children[i], &a) && a.map_state == IsViewable)
-      found = children[i];
+      found.push_back(children[i]);
   }
   if (children != nullptr) XFree(children);
   return found;
+}
+
+// The first of them; 0 while there is none.
+inline Window FindTopWindowOf(Display* dpy, pid_t pid, const char* title = nullptr) {
+  const std::vector<Window> found = TopWindowsOf(dpy, pid, title);
+  return found.empty() ? 0 : found.front();
 }

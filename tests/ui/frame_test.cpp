@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <wx/button.h>
+#include <wx/dialog.h>
 #include <wx/menu.h>
 #include <wx/statbmp.h>
 #include <wx/statusbr.h>
@@ -543,10 +544,40 @@ TEST_F(FrameTest, ExitCommandClosesCleanly) {
   EXPECT_EQ(g_BoardWnd, nullptr);
 }
 
+// Another X client destroyed the window: nothing more reaches its controls,
+// a dialog answers Cancel without showing, a pause ends at once, and the
+// frame closes.
+TEST_F(FrameTest, AWindowDestroyedOutsideShowsNothingMoreAndCloses) {
+  Start();
+  RunEvents(50);
+  const wxString status = frame->GetStatusBar()->GetStatusText(0);
+  frame->WindowDestroyedOutside();
+  frame->ShowDie(DiceRow::Computer, 3, 5);
+  EXPECT_FALSE(frame->DieStatic(DiceRow::Computer, 3)->IsShown());
+  frame->SetStatusText(0, "Ziehe...");
+  EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0), status);
+  EXPECT_EQ(frame->CreateTrayLabel(Rect{0, 0, 20, 20}, false, "3"), nullptr);
+  {
+    wxDialog dialog(nullptr, wxID_ANY, "Aufgeben");
+    // Shown after all, it is ended here rather than wait for an answer.
+    dialog.CallAfter([&dialog]() { dialog.EndModal(wxID_OK); });
+    EXPECT_EQ(dialog.ShowModal(), wxID_CANCEL);
+  }
+  WxHost& host = frame->GameHost();
+  const uint32_t t0 = host.TickCount();
+  host.Pause(3000);
+  EXPECT_LT(host.TickCount() - t0, 1000u);
+  RunEvents(50);
+  EXPECT_FALSE(weak);
+}
+
 TEST_F(FrameTest, CloseDuringAHandlerWaitsForItsEnd) {
   // The close box is pressed while a box of the core is open, and the game
   // has queued more for itself (as a game that plays itself always has).
   const auto closeInTheBox = [this]() {
+    // At the first box only: were the close lost, the new game would ask
+    // again, and again, for ever.
+    if (boxes.size() > 1) return;
     frame->Core()->Queue().PostCommand(ID_FILE_NEW);
     if (weak) weak->Close();
     EXPECT_TRUE(weak) << "not while the core's handler runs";
