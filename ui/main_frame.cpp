@@ -409,7 +409,9 @@ void MainFrame::ShowContextMenu(int x, int y) {
   std::unique_ptr<wxMenu> menu(BuildMenuPopup(kEditPopupIndex));
   EnableMenuItems(menu.get());
   // The canvas lies at the origin of the frame's client area.
+  m_popup = menu.get();
   PopupMenu(menu.get(), x, y);
+  m_popup = nullptr;
 }
 
 // ---- View: child controls -------------------------------------------------------
@@ -617,6 +619,10 @@ void MainFrame::WindowDestroyedOutside() {
   if (m_surface) m_surface->SetCanvas(nullptr);
   CloseWindow();
   if (m_modalDialogs) m_modalDialogs->CancelAll();
+#ifdef __WXGTK__
+  // An open context menu is put away like a dialog, and its loop ends.
+  if (m_popup != nullptr) gtk_menu_popdown(GTK_MENU(m_popup->m_menu));
+#endif
 }
 
 void MainFrame::ShowHelp(int context) {

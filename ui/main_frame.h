@@ -194,6 +194,8 @@ class MainFrame : public wxFrame, public View, public FrameServices {
   bool m_closeRequested = false;
   bool m_closing = false;
   bool m_windowGone = false;
+  // The context menu while it is open (it runs a loop of its own).
+  wxMenu* m_popup = nullptr;
   // Set while the core takes in a new size: the window size it sets meanwhile
   // comes back as a size event of its own, which the core does not see again.
   Nesting m_inSize;

@@ -10,6 +10,10 @@
 #include "ui/statistics.h"
 #include "ui/wx_text.h"
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 int WxGameDialogs::RunModal(wxDialog& dialog) {
   const int code = answer ? answer(dialog) : dialog.ShowModal();
   if (code == wxID_OK) return IDOK;
@@ -82,6 +86,16 @@ bool ShowFileChooser(wxWindow* parent, const FileChooser& chooser, std::string& 
   wxFileDialog dialog(parent, Wx(chooser.save ? "Speichern unter" : "Öffnen"), wxString(),
                       pattern ? wxString() : Wx(chooser.initialName), Wx(WxWildcard(chooser.filter)), style);
   if (dialog.ShowModal() != wxID_OK) return false;
-  path = Utf8(dialog.GetPath());
+    // The name as the file system holds it, which need not be UTF-8: wx's own
+    // path is empty for a name that is not.
+#ifdef __WXGTK__
+  path.clear();
+  if (gchar* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog.GetHandle()))) {
+    path = name;
+    g_free(name);
+  }
+#else
+  path = std::string(dialog.GetPath().fn_str());
+#endif
   return !path.empty();
 }

@@ -1,11 +1,13 @@
 // The statistics and manual-dice dialogs, opened and answered through the
 // dialogs' test hook, and the help functions.
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 #include <stdlib.h>
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dcmemory.h>
 #include <wx/dialog.h>
+#include <wx/modalhook.h>
 #include <wx/propdlg.h>
 #include <wx/radiobut.h>
 #include <wx/statbmp.h>
@@ -396,6 +398,48 @@ TEST_F(DialogsTest, F1AndHelpButtonsOpenTheDialogsTopic) {
   EXPECT_EQ(HelpAskedBy(diceDlg), std::vector<int>{0});
   StatDlg statDlg(nullptr, SideHuman, nullptr);
   EXPECT_EQ(HelpAskedBy(statDlg), std::vector<int>{0});
+}
+
+// A file whose name is not UTF-8 (a Latin-1 name from another system) comes
+// back from the real chooser byte for byte, so that the game can open it.
+TEST(FileChooser, HandsBackTheNameAsTheFileSystemHoldsIt) {
+  TempDir tmp;
+  const std::string name = tmp.path().string() +
+                           "/W\xfc"
+                           "rfel.pos";
+  WriteText(name, "x");
+  struct Choose : wxModalDialogHook {
+    std::string file;
+    bool entered = false;
+    int Enter(wxDialog* d) override {
+      // wx's file dialog passes through the hook twice.
+      if (std::exchange(entered, true)) return wxID_NONE;
+      wxTheApp->CallAfter([this, d] {
+        GtkWidget* w = d->GetHandle();
+        gtk_file_chooser_select_filename(GTK_FILE_CHOOSER(w), file.c_str());
+        // The chooser takes its folder in over a few events.
+        for (int i = 0; i < 400; ++i) {
+          gchar* chosen = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(w));
+          const bool there = chosen != nullptr && file == chosen;
+          g_free(chosen);
+          if (there) break;
+          while (gtk_events_pending()) gtk_main_iteration();
+          wxMilliSleep(5);
+        }
+        gtk_dialog_response(GTK_DIALOG(w), GTK_RESPONSE_ACCEPT);
+      });
+      return wxID_NONE;
+    }
+    void Exit(wxDialog*) override {}
+  } choose;
+  choose.file = name;
+  choose.Register();
+  std::string path;
+  FileChooser chooser;
+  chooser.initialName = "*.pos";
+  EXPECT_TRUE(ShowFileChooser(nullptr, chooser, path));
+  choose.Unregister();
+  EXPECT_EQ(path, name);
 }
 
 TEST(FileChooser, StringTableFiltersAsWildcards) {

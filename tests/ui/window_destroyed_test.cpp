@@ -52,9 +52,22 @@ std::map<std::string, std::string> Files(const fs::path& dir) {
   return files;
 }
 
-// Keys as the keyboard gives them to the focused window: "ctrl+f", "F9".
+// Keys as the keyboard gives them to the focused window: "ctrl+f", "F9";
+// "button3" clicks the right button in the middle of the window.
 void PressKeys(Display* dpy, Window w, const std::string& keys) {
   XSetInputFocus(dpy, w, RevertToParent, CurrentTime);
+  if (keys == "button3") {
+    XWindowAttributes a{};
+    XGetWindowAttributes(dpy, w, &a);
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(dpy, w, a.root, a.width / 2, a.height / 2, &x, &y, &child);
+    XTestFakeMotionEvent(dpy, -1, x, y, CurrentTime);
+    XTestFakeButtonEvent(dpy, 3, True, CurrentTime);
+    XTestFakeButtonEvent(dpy, 3, False, CurrentTime);
+    XSync(dpy, False);
+    return;
+  }
   std::vector<KeyCode> codes;
   std::stringstream in(keys);
   for (std::string name; std::getline(in, name, '+');)
@@ -149,6 +162,7 @@ TEST_F(WindowDestroyedTest, TheProgramEndsAndKeepsItsFiles) {
       {"colours", "FirstMoveBy=2\n", "31", "ctrl+c", true, 100, false},
       {"give-up", "FirstMoveBy=2\n", "31", "ctrl+space", true, 100, false},
       {"manual dice", "FirstMoveBy=2\nDiceMode=1\n", "31", "", true, 100, false},
+      {"context menu", "FirstMoveBy=2\n", "31", "button3", false, 300, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
