@@ -1,5 +1,4 @@
 // The opening table, the exhaustive search and the end-for-end board turn.
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -139,58 +138,15 @@ TEST_F(SearchTest, OpeningTableMoves) {
 // best score. Any term of a level's score that is left out or changed moves
 // at least one of them.
 TEST_F(SearchTest, GoldenSearches) {
-  auto position = [](int p) {
-    using L = std::initializer_list<Stack>;
-    switch (p) {
-      case 0:  // both sides with blots, the computer able to hit
-        return std::make_unique<TestBoard>(L{{24, 2, SideComputer},
-                                             {13, 4, SideComputer},
-                                             {8, 3, SideComputer},
-                                             {6, 4, SideComputer},
-                                             {5, 1, SideComputer},
-                                             {3, 1, SideComputer},
-                                             {1, 2, SideHuman},
-                                             {4, 1, SideHuman},
-                                             {10, 1, SideHuman},
-                                             {12, 4, SideHuman},
-                                             {17, 3, SideHuman},
-                                             {19, 4, SideHuman}});
-      case 1:  // the computer building a prime with a checker of the human's behind it
-        return std::make_unique<TestBoard>(L{{2, 1, SideHuman},
-                                             {8, 3, SideComputer},
-                                             {7, 3, SideComputer},
-                                             {6, 3, SideComputer},
-                                             {5, 2, SideComputer},
-                                             {13, 3, SideComputer},
-                                             {24, 1, SideComputer},
-                                             {11, 1, SideHuman},
-                                             {16, 3, SideHuman},
-                                             {19, 5, SideHuman},
-                                             {20, 5, SideHuman}});
-      case 3:  // a sixth point in a row makes a full prime
-        return std::make_unique<TestBoard>(L{{8, 2, SideComputer},
-                                             {7, 2, SideComputer},
-                                             {6, 2, SideComputer},
-                                             {5, 2, SideComputer},
-                                             {4, 2, SideComputer},
-                                             {13, 4, SideComputer},
-                                             {12, 1, SideComputer},
-                                             {1, 2, SideHuman},
-                                             {19, 5, SideHuman},
-                                             {20, 4, SideHuman},
-                                             {21, 4, SideHuman}});
-      default:  // a checker of the computer's on the bar
-        return std::make_unique<TestBoard>(L{{kComputerBar, 1, SideComputer},
-                                             {13, 5, SideComputer},
-                                             {8, 3, SideComputer},
-                                             {6, 5, SideComputer},
-                                             {1, 1, SideComputer},
-                                             {2, 2, SideHuman},
-                                             {4, 1, SideHuman},
-                                             {12, 5, SideHuman},
-                                             {17, 3, SideHuman},
-                                             {19, 4, SideHuman}});
-    }
+  const char* const kPositions[] = {
+      // both sides with blots, the computer able to hit
+      "24:2c 13:4c 8:3c 6:4c 5:1c 3:1c 1:2h 4:1h 10:1h 12:4h 17:3h 19:4h",
+      // the computer building a prime with a checker of the human's behind it
+      "2:1h 8:3c 7:3c 6:3c 5:2c 13:3c 24:1c 11:1h 16:3h 19:5h 20:5h",
+      // a checker of the computer's on the bar
+      "25:1c 13:5c 8:3c 6:5c 1:1c 2:2h 4:1h 12:5h 17:3h 19:4h",
+      // a sixth point in a row makes a full prime
+      "8:2c 7:2c 6:2c 5:2c 4:2c 13:4c 12:1c 1:2h 19:5h 20:4h 21:4h",
   };
   // position, dice, level, best score, sources in playing order
   const struct {
@@ -215,9 +171,9 @@ TEST_F(SearchTest, GoldenSearches) {
   };
   for (const auto& g : kGolden) {
     SCOPED_TRACE(::testing::Message() << g.position << ": " << g.d0 << "-" << g.d1 << " level " << g.level);
-    auto b = position(g.position);
+    TestBoard b(kPositions[g.position]);
     g_LevelOfPlay = g.level;
-    Engine e(b->get(), &dice);
+    Engine e(b.get(), &dice);
     if (g.d0 == g.d1)
       SetDice({g.d0, g.d0, g.d0, g.d0});
     else
@@ -246,14 +202,7 @@ TEST_F(SearchTest, NothingToPlay) {
   for (uint8_t f : e.bestFrom) EXPECT_EQ(f, kNone);
 
   // On the bar with every entry point closed.
-  TestBoard closed({{25, 1, SideComputer},
-                    {19, 2, SideHuman},
-                    {20, 2, SideHuman},
-                    {21, 2, SideHuman},
-                    {22, 2, SideHuman},
-                    {23, 2, SideHuman},
-                    {24, 2, SideHuman},
-                    {6, 14, SideComputer}});
+  TestBoard closed(kComputerShutOut + " 6:14c");
   Engine ec(closed.get(), &dice);
   const Model before = Take(closed);
   for (int d = 1; d <= 6; ++d) {
@@ -269,8 +218,7 @@ TEST_F(SearchTest, ShortenedListsFollowTheListOrder) {
   g_turn = SideComputer;
   g_LevelOfPlay = 2;
   // Either die alone can be played from 24, but not both: 13 is blocked.
-  const std::initializer_list<Stack> stacks = {
-      {24, 1, SideComputer}, {1, 14, SideComputer}, {14, 2, SideHuman}, {13, 2, SideHuman}, {20, 11, SideHuman}};
+  const char* const stacks = "24:1c 1:14c 14:2h 13:2h 20:11h";
   {
     TestBoard b(stacks);
     Engine e(b.get(), &dice);
@@ -292,7 +240,7 @@ TEST_F(SearchTest, ShortenedListsFollowTheListOrder) {
   }
   {
     // Only 1 then 6 plays the checker on 13 (7 is blocked): found in the exchanged order.
-    TestBoard b({{13, 1, SideComputer}, {26, 14, SideComputer}, {7, 2, SideHuman}, {20, 13, SideHuman}});
+    TestBoard b("13:1c 26:14c 7:2h 20:13h");
     Engine e(b.get(), &dice);
     SetDice({6, 1});
     e.ChooseMove(false);
@@ -311,7 +259,7 @@ TEST_F(SearchTest, TiesKeepTheFirstSequence) {
   g_turn = SideComputer;
   g_LevelOfPlay = 2;
   // A race in which every sequence scores the same.
-  TestBoard b({{17, 1, SideComputer}, {16, 1, SideComputer}, {26, 13, SideComputer}, {24, 15, SideHuman}});
+  TestBoard b("17:1c 16:1c 26:13c 24:15h");
   Engine e(b.get(), &dice);
   ASSERT_TRUE(e.race);
   SetDice({2, 1});
@@ -331,10 +279,7 @@ TEST_F(SearchTest, TiesKeepTheFirstSequence) {
 
 TEST_F(SearchTest, ChosenStepsAreLegalAndTheBoardIsKept) {
   g_turn = SideComputer;
-  const std::initializer_list<Stack> middle = {
-      {24, 1, SideComputer}, {21, 1, SideComputer}, {13, 4, SideComputer}, {9, 1, SideComputer}, {8, 2, SideComputer},
-      {6, 4, SideComputer},  {4, 2, SideComputer},  {1, 2, SideHuman},     {5, 1, SideHuman},    {12, 3, SideHuman},
-      {17, 2, SideHuman},    {19, 3, SideHuman},    {20, 2, SideHuman},    {22, 2, SideHuman}};
+  const char* const middle = "24:1c 21:1c 13:4c 9:1c 8:2c 6:4c 4:2c 1:2h 5:1h 12:3h 17:2h 19:3h 20:2h 22:2h";
   for (int level = 0; level <= 2; ++level) {
     g_LevelOfPlay = level;
     for (int useMiddle = 0; useMiddle <= 1; ++useMiddle)
@@ -359,14 +304,7 @@ TEST_F(SearchTest, ChosenStepsAreLegalAndTheBoardIsKept) {
 }
 
 TEST_F(SearchTest, MirrorBoardTwiceIsTheIdentity) {
-  TestBoard b({{0, 1, SideHuman},
-               {3, 2, SideHuman},
-               {10, 4, SideComputer},
-               {13, 3, SideHuman},
-               {26, 5, SideComputer},
-               {24, 2, SideComputer},
-               {6, 4, SideComputer},
-               {27, 9, SideHuman}});
+  TestBoard b("0:1h 3:2h 10:4c 13:3h 26:5c 24:2c 6:4c 27:9h");
   for (int i = 0; i < kBoardSize; ++i) {
     b[i]->x = 100 + i;
     b[i]->y = 200 + i;

@@ -133,42 +133,6 @@ void GameFixture::RightClickAt(int x, int y) {
   Pump();
 }
 
-void GameFixture::SetBoard(std::initializer_list<Checkers> entries) { PutUpBoard(*wnd, entries); }
-
-void GameFixture::SetStartBoard() {
-  SetBoard({{1, 2, SideHuman},
-            {6, 5, SideComputer},
-            {8, 3, SideComputer},
-            {12, 5, SideHuman},
-            {13, 5, SideComputer},
-            {17, 3, SideHuman},
-            {19, 5, SideHuman},
-            {24, 2, SideComputer}});
-}
-
-void GameFixture::SetHumanOnBar() {
-  SetBoard({{kHumanBar, 1, SideHuman},
-            {12, 5, SideHuman},
-            {17, 3, SideHuman},
-            {19, 6, SideHuman},
-            {6, 5, SideComputer},
-            {8, 3, SideComputer},
-            {13, 5, SideComputer},
-            {24, 2, SideComputer}});
-}
-
-void GameFixture::SetHumanShutOut(int restPoint) {
-  SetBoard({{kHumanBar, 1, SideHuman},
-            {1, 2, SideComputer},
-            {2, 2, SideComputer},
-            {3, 2, SideComputer},
-            {4, 2, SideComputer},
-            {5, 2, SideComputer},
-            {6, 2, SideComputer},
-            {restPoint, 3, SideComputer},
-            {19, 14, SideHuman}});
-}
-
 void GameFixture::HumanTurnWith(int d0, int d1) {
   g_turn = SideHuman;
   wnd->m_openingRoll = 0;

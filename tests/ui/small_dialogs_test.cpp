@@ -56,19 +56,13 @@ int DefaultId(wxDialog& dlg) {
   return def != nullptr ? def->GetId() : -1;
 }
 
+// The dialog shows the stakes the position allows (which those are:
+// dialogs/small_dialogs_test), each of the three kinds of position once.
 TEST(SmallDialogs, GiveUpOffersTheAllowedStakes) {
-  const struct {
-    bool gammonOwed, backgammonOwed;
-    bool single, gammon;
-    int selected;
-  } cases[] = {
-      {false, false, true, true, IDC_GIVEUP_SINGLE},
-      {true, false, false, true, IDC_GIVEUP_GAMMON},
-      {true, true, false, false, IDC_GIVEUP_BACKGAMMON},
-  };
-  for (const auto& c : cases) {
+  for (const GiveUpChoices& c :
+       {GiveUpChoicesFor(false, false), GiveUpChoicesFor(true, false), GiveUpChoicesFor(true, true)}) {
     SCOPED_TRACE(c.selected);
-    GvUpDlg dlg(nullptr, GiveUpChoicesFor(c.gammonOwed, c.backgammonOwed));
+    GvUpDlg dlg(nullptr, c);
     EXPECT_EQ(Utf8(dlg.GetTitle()), "Aufgeben");
     EXPECT_TRUE(HasGroupBox(dlg, "Wählen Sie"));
     ExpectLabels(dlg, {{IDC_GIVEUP_SINGLE, "Einfacher Einsatz"},
