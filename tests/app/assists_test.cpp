@@ -265,6 +265,25 @@ TEST_F(AssistsTest, FinishPlaysBothSidesToTheGamesEnd) {
   }
 }
 
+// With the cube in use the computer, far ahead, offers no double while the
+// finish runs: the game ends at the cube's value of 1 (a backgammon, 3).
+TEST_F(AssistsTest, TheFinishOffersNoDouble) {
+  UseRolls("2 1 ");
+  SetOption("UseCube", 1);
+  SetOption("AutoFinish", 0);
+  Start();
+  Pump();
+  SetBoard("2:15h 1:2c 26:13c");
+  HumanTurnWith(2, 1);
+  ASSERT_TRUE(wnd->ComputerWantsToDouble()) << "outside a finish the computer would double";
+  host.Answer(IDYES);  // an offer, if made, would be taken
+  dialogs.AnswerStatistics(IDOK, 0);
+  wnd->RunCommand(ID_FINISH_GAME);
+  ASSERT_EQ(dialogs.winners, std::vector<int>{SideComputer});
+  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_EQ(g_RunScore[SideComputer], 3);
+}
+
 TEST_F(AssistsTest, EscHandsTheGameBackAtTheHumansNextTurn) {
   UseRolls("3 4  2 1  6 5  5 2  4 1");
   SetOption("AutoFinish", 0);
