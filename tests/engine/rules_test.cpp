@@ -157,13 +157,13 @@ TEST_F(RulesTest, MustPlayBothDice) {
   // The 6 is blocked now (1 to 7), but becomes playable after the 1 (2 to 8).
   TestBoard b("1:1h 24:14h 7:2c 13:13c");
   Engine e(b.get(), &dice);
-  const Model before = Take(b);
+  const std::vector<int> before = BoardOf(b.get());
   g_turn = SideHuman;
   SetDice({6, 1});
   EXPECT_TRUE(e.MustPlayBothDice());
   SetDice({1, 6});
   EXPECT_TRUE(e.MustPlayBothDice());
-  EXPECT_TRUE(Unchanged(b, before));
+  EXPECT_EQ(BoardOf(b.get()), before);
 
   SetDice({6});
   EXPECT_FALSE(e.MustPlayBothDice());
@@ -185,7 +185,7 @@ TEST_F(RulesTest, PruneDiceDropsWhatTheGreedyPassCannotPlay) {
   // Four sixes: each checker on 24 reaches 18, then 12 blocks.
   TestBoard b("24:2c 1:13c 12:2h 20:13h");
   Engine e(b.get(), &dice);
-  const Model before = Take(b);
+  const std::vector<int> before = BoardOf(b.get());
   g_turn = SideComputer;
   SetDice({6, 6, 6, 6});
   e.PruneDice();
@@ -194,7 +194,7 @@ TEST_F(RulesTest, PruneDiceDropsWhatTheGreedyPassCannotPlay) {
   EXPECT_EQ(dice.die[1], 6);
   EXPECT_EQ(dice.die[2], kNone);
   EXPECT_EQ(dice.die[3], kNone);
-  EXPECT_TRUE(Unchanged(b, before));
+  EXPECT_EQ(BoardOf(b.get()), before);
 
   // The greedy pass takes the list order: here the 5 is played (24 to 19)
   // and the 6 dropped, though the 6 alone could have been played.

@@ -83,7 +83,7 @@ TEST_F(SearchTest, OpeningTableMoves) {
       EXPECT_EQ(e.bestScore, INT_MIN) << "from the table";
       ASSERT_TRUE(PlayBest(e, played, 2));
       for (const auto& [from, to] : row.steps) expected[from]->Position::MoveTo(to);
-      EXPECT_TRUE(Unchanged(played, Take(expected)));
+      EXPECT_EQ(BoardOf(played.get()), BoardOf(expected.get()));
     }
 }
 
@@ -157,14 +157,14 @@ TEST_F(SearchTest, NothingToPlay) {
   // On the bar with every entry point closed.
   TestBoard closed(kComputerShutOut + " 6:14c");
   Engine ec(closed.get(), &dice);
-  const Model before = Take(closed);
+  const std::vector<int> before = BoardOf(closed.get());
   for (int d = 1; d <= 6; ++d) {
     SetDice({d, d, d, d});
     ec.ChooseMove(false);
     EXPECT_EQ(dice.count, 0);
     for (uint8_t f : ec.bestFrom) EXPECT_EQ(f, kNone);
   }
-  EXPECT_TRUE(Unchanged(closed, before));
+  EXPECT_EQ(BoardOf(closed.get()), before);
 }
 
 TEST_F(SearchTest, ShortenedListsFollowTheListOrder) {
@@ -240,13 +240,13 @@ TEST_F(SearchTest, ChosenStepsAreLegalAndTheBoardIsKept) {
         for (int c = a; c <= 6; ++c) {
           TestBoard b = useMiddle ? TestBoard(middle) : TestBoard();
           Engine e(b.get(), &dice);
-          const Model before = Take(b);
+          const std::vector<int> before = BoardOf(b.get());
           if (a == c)
             SetDice({a, a, a, a});
           else
             SetDice({a, c});
           e.ChooseMove(false);
-          EXPECT_TRUE(Unchanged(b, before));
+          EXPECT_EQ(BoardOf(b.get()), before);
           if (!useMiddle) {
             EXPECT_EQ(dice.count, a == c ? 4 : 2);  // every roll plays in full from the start
           }
@@ -264,7 +264,7 @@ TEST_F(SearchTest, MirrorBoardTwiceIsTheIdentity) {
     b[i]->rect = Rect{i, i + 1, i + 2, i + 3};
   }
   Engine e(b.get(), &dice);
-  const Model before = Take(b);
+  const std::vector<int> before = BoardOf(b.get());
   e.MirrorBoard();
   // The human's checkers now stand where the computer's would.
   EXPECT_EQ(b.Count(25), 1);
@@ -281,7 +281,7 @@ TEST_F(SearchTest, MirrorBoardTwiceIsTheIdentity) {
   EXPECT_EQ(b[25]->x, 100);
 
   e.MirrorBoard();
-  EXPECT_TRUE(Unchanged(b, before));
+  EXPECT_EQ(BoardOf(b.get()), before);
   for (int i = 0; i < kBoardSize; ++i) {
     EXPECT_EQ(b[i]->number, i);
     EXPECT_EQ(b[i]->x, 100 + i);
@@ -297,6 +297,6 @@ TEST_F(SearchTest, MirrorBoardTwiceIsTheIdentity) {
   SetDice({4, 2});
   e.ChooseMove(false);
   e.MirrorBoard();
-  EXPECT_TRUE(Unchanged(b, before));
+  EXPECT_EQ(BoardOf(b.get()), before);
   EXPECT_EQ(e.bestFrom[0], 25);  // the human's bar checker enters first
 }

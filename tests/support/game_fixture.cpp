@@ -178,19 +178,6 @@ int GameFixture::BoxCount(const std::string& text) const {
   return n;
 }
 
-namespace {
-// The board's counts and owners, to tell whether an entry did anything.
-std::vector<int> Snapshot(Position** board) {
-  std::vector<int> s;
-  for (int i = 0; i < kBoardSize; ++i) {
-    s.push_back(board[i] ? board[i]->count : -1);
-    s.push_back(board[i] ? board[i]->owner : -1);
-  }
-  return s;
-}
-
-}  // namespace
-
 bool GameFixture::PlayFirstLegalStep() {
   TremaWnd& w = *wnd;
   if (g_turn != SideHuman || w.m_awaitConfirm || w.m_dice->count <= 0) return false;
@@ -205,13 +192,13 @@ bool GameFixture::PlayFirstLegalStep() {
 
   const size_t games = dialogs.winners.size();
   for (const StepChoice& c : found) {
-    const std::vector<int> before = Snapshot(w.m_board);
+    const std::vector<int> before = BoardOf(w.m_board);
     Key(c.source == 0 ? '0' : static_cast<unsigned>('A' + c.source - 1));
-    if (Snapshot(w.m_board) != before || dialogs.winners.size() != games) return true;
+    if (BoardOf(w.m_board) != before || dialogs.winners.size() != games) return true;
     if (w.m_curStep[0] != 0xFF && w.m_curStep[1] == 0xFF) {
       const int to = c.source + c.die;
       Key(to >= 25 ? '0' : static_cast<unsigned>('A' + to - 1));
-      if (Snapshot(w.m_board) != before || dialogs.winners.size() != games) return true;
+      if (BoardOf(w.m_board) != before || dialogs.winners.size() != games) return true;
     }
   }
   return false;

@@ -24,6 +24,15 @@ std::vector<Checkers> ParseBoard(std::string_view text) {
   return entries;
 }
 
+std::vector<int> BoardOf(Position* const* board) {
+  std::vector<int> b;
+  for (int i = 0; i < kBoardSize; ++i) {
+    b.push_back(board[i] ? board[i]->count : -1);
+    b.push_back(board[i] ? board[i]->owner : -1);
+  }
+  return b;
+}
+
 TestBoard::TestBoard() { CreateBoard(board, true); }
 
 TestBoard::TestBoard(std::string_view text) {

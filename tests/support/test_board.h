@@ -24,6 +24,10 @@ std::vector<Checkers> ParseBoard(std::string_view text);
 inline const std::string kHumanShutOut = "0:1h 1:2c 2:2c 3:2c 4:2c 5:2c 6:2c";
 inline const std::string kComputerShutOut = "25:1c 19:2h 20:2h 21:2h 22:2h 23:2h 24:2h";
 
+// The counts and owners of all entries, entry by entry (-1 for a missing
+// entry): what a move or a command changes on the board.
+std::vector<int> BoardOf(Position* const* board);
+
 class TestBoard {
  public:
   // The starting position.
