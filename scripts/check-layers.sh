@@ -2,9 +2,10 @@
 # The layers of the program, from the bottom up, as the README's "Reading the
 # code" lists them: a file may include its own folder and the folders before
 # it, never one after it; and only ui/ may include wxWidgets. Prints each
-# include that breaks this, with file and line, and fails.
+# include that breaks this, with file and line, and fails. Checks the source
+# tree it lies in, or the git tree named as its argument.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "${1:-$(dirname "$0")/..}"
 
 order=(platform resources settings board engine app dialogs ui)
 

@@ -43,15 +43,7 @@ TEST_F(AssistsTest, SwappingTwiceGivesTheBoardBack) {
   UseRolls("3 4  2 1");
   Start();
   Pump();
-  SetBoard({{kHumanBar, 1, SideHuman},
-            {5, 3, SideHuman},
-            {12, 4, SideHuman},
-            {19, 4, SideHuman},
-            {kHumanTray, 3, SideHuman},
-            {3, 2, SideComputer},
-            {8, 5, SideComputer},
-            {20, 2, SideComputer},
-            {kComputerTray, 6, SideComputer}});
+  SetBoard("0:1h 5:3h 12:4h 19:4h 27:3h 3:2c 8:5c 20:2c 26:6c");
   HumanTurnWith(3, 4);
   const std::vector<int> board = BoardOf(*wnd);
   const std::vector<std::string> log = wnd->LogLines();
@@ -253,8 +245,7 @@ TEST_F(AssistsTest, FinishPlaysBothSidesToTheGamesEnd) {
     SetOption("AutoFinish", option);
     Start();
     Pump();
-    SetBoard(
-        {{19, 2, SideHuman}, {kHumanTray, 13, SideHuman}, {6, 2, SideComputer}, {kComputerTray, 13, SideComputer}});
+    SetBoard("19:2h 27:13h 6:2c 26:13c");
     HumanTurnWith(2, 1);
     host.pauses.clear();
     size_t pausesAtEnd = 0;
@@ -302,11 +293,7 @@ TEST_F(AssistsTest, ACloseEndsTheFinishBeforeItsNextMove) {
     Start();
     Pump();
     if (c.nearTheEnd) {
-      SetBoard({{23, 1, SideHuman},
-                {24, 1, SideHuman},
-                {kHumanTray, 13, SideHuman},
-                {6, 2, SideComputer},
-                {kComputerTray, 13, SideComputer}});
+      SetBoard("23:1h 24:1h 27:13h 6:2c 26:13c");
       HumanTurnWith(2, 1);
     }
     int drains = 0;
@@ -324,6 +311,25 @@ TEST_F(AssistsTest, ACloseEndsTheFinishBeforeItsNextMove) {
     EXPECT_EQ(wnd->m_winner != SideNone, c.nearTheEnd);
     EXPECT_EQ(StoredInt("Game", "Computer") != -1, c.nearTheEnd) << "scored only when the game ended";
   }
+}
+
+// With the cube in use the computer, far ahead, offers no double while the
+// finish runs: the game ends at the cube's value of 1 (a backgammon, 3).
+TEST_F(AssistsTest, TheFinishOffersNoDouble) {
+  UseRolls("2 1 ");
+  SetOption("UseCube", 1);
+  SetOption("AutoFinish", 0);
+  Start();
+  Pump();
+  SetBoard("2:15h 1:2c 26:13c");
+  HumanTurnWith(2, 1);
+  ASSERT_TRUE(wnd->ComputerWantsToDouble()) << "outside a finish the computer would double";
+  host.Answer(IDYES);  // an offer, if made, would be taken
+  dialogs.AnswerStatistics(IDOK, 0);
+  wnd->RunCommand(ID_FINISH_GAME);
+  ASSERT_EQ(dialogs.winners, std::vector<int>{SideComputer});
+  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_EQ(g_RunScore[SideComputer], 3);
 }
 
 TEST_F(AssistsTest, EscHandsTheGameBackAtTheHumansNextTurn) {
@@ -394,20 +400,7 @@ TEST_F(AssistsTest, ATurnWithoutMoveStopsTheHumansClock) {
   Start();
   Pump();
   // Both sides on the bar and shut out: neither moves, each turn passes.
-  SetBoard({{kHumanBar, 1, SideHuman},
-            {1, 2, SideComputer},
-            {2, 2, SideComputer},
-            {3, 2, SideComputer},
-            {4, 2, SideComputer},
-            {5, 2, SideComputer},
-            {6, 2, SideComputer},
-            {kComputerBar, 1, SideComputer},
-            {19, 2, SideHuman},
-            {20, 2, SideHuman},
-            {21, 2, SideHuman},
-            {22, 2, SideHuman},
-            {23, 2, SideHuman},
-            {24, 2, SideHuman}});
+  SetBoard(kHumanShutOut + " " + kComputerShutOut);
   host.tick = 1000;
   HumanTurnWith(3, 4);
   const int32_t before = ThinkTimeNow(SideHuman, 1000);

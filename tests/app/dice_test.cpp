@@ -450,7 +450,7 @@ TEST_F(DiceTest, EveryRollRecomputesTheRaceFlag) {
   EXPECT_FALSE(engine->race);
 
   // Contact broken between rolls: the next roll sees the race.
-  TestBoard raceBoard({{3, 10, SideComputer}, {kComputerTray, 5, SideComputer}, {4, 15, SideHuman}});
+  TestBoard raceBoard("3:10c 26:5c 4:15h");
   Engine raceEngine(raceBoard.get(), &dice);
   raceEngine.race = false;
   dice.Roll(&raceEngine);
@@ -468,7 +468,7 @@ TEST_F(DiceTest, EveryRollRecomputesTheRaceFlag) {
   EXPECT_FALSE(engine->race);
 
   // A human checker on the bar: race only when the computer has borne off all.
-  TestBoard barBoard({{kHumanBar, 1, SideHuman}, {20, 14, SideHuman}, {kComputerTray, 15, SideComputer}});
+  TestBoard barBoard("0:1h 20:14h 26:15c");
   Engine barEngine(barBoard.get(), &dice);
   barEngine.race = false;
   dice.Roll(&barEngine);

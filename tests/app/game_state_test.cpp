@@ -1,9 +1,7 @@
-// Who begins a game, and the resets of a new game and of the run.
+// Who begins a game. (What a new game starts from: dialogs/statistics_test.)
 #include "app/game_state.h"
 
 #include <gtest/gtest.h>
-
-#include "board/position.h"
 
 namespace {
 
@@ -38,55 +36,6 @@ TEST(FirstSide, SettingOrLastWinnerAndOpeningRoll) {
                                     << c.computerDie << ":" << c.humanDie);
     EXPECT_EQ(FirstSide(c.firstMoveBy, c.firstGame, c.lastWinner, c.computerDie, c.humanDie), c.first);
   }
-}
-
-// Every value of the game and of the run away from its start.
-void DirtyEverything() {
-  for (int side = 0; side < 3; ++side) {
-    g_HitCount[side] = 1;
-    g_DoublesCount[side] = 2;
-    g_DiceSum[side] = 3;
-    g_ThinkTime[side] = 4;
-    g_ThinkRunning[side] = true;
-    g_ThinkStart[side] = 5;
-    g_RunScore[side] = 6;
-  }
-  g_UndoneThisTurn = 1;
-  g_AutoFinishActive = 1;
-  g_AutoFinishFast = 1;
-  g_turn = SideHuman;
-  g_HoverPoint = 7;
-  g_BoardRecord[3].count = 2;
-}
-
-TEST(GameState, ANewGameClearsItsOwnValuesAndTheRunClearsAll) {
-  DirtyEverything();
-  ResetGameState();
-  for (int side = 0; side < 3; ++side) {
-    SCOPED_TRACE(side);
-    EXPECT_EQ(g_HitCount[side], 0);
-    EXPECT_EQ(g_DoublesCount[side], 0);
-    EXPECT_EQ(g_DiceSum[side], 0);
-    EXPECT_EQ(g_ThinkTime[side], 0);
-    EXPECT_FALSE(g_ThinkRunning[side]);
-    EXPECT_EQ(g_ThinkStart[side], 0u);
-    EXPECT_EQ(g_RunScore[side], 6);
-  }
-  EXPECT_EQ(g_UndoneThisTurn, 0);
-  EXPECT_EQ(g_AutoFinishActive, 0);
-  EXPECT_EQ(g_AutoFinishFast, 0);
-  // What outlasts a game: the side to move (a replay keeps it), the hover mark.
-  EXPECT_EQ(g_turn, SideHuman);
-  EXPECT_EQ(g_HoverPoint, 7);
-
-  DirtyEverything();
-  ResetRunState();
-  EXPECT_EQ(g_HitCount[SideHuman], 0);
-  EXPECT_EQ(g_ThinkTime[SideComputer], 0);
-  for (int side = 0; side < 3; ++side) EXPECT_EQ(g_RunScore[side], 0);
-  EXPECT_EQ(g_turn, SideNone);
-  EXPECT_EQ(g_HoverPoint, 0);
-  EXPECT_EQ(g_BoardRecord[3].count, 0);
 }
 
 }  // namespace

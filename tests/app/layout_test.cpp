@@ -237,17 +237,17 @@ TEST_F(LayoutTest, StatusAndTrend) {
   g_AutoFinishActive = 0;
 
   // Pip counts: the computer's index x count, the human's (25 - index) x count.
-  SetBoard({{6, 1, SideComputer}, {19, 1, SideHuman}});
+  SetBoard("6:1c 19:1h");
   wnd->OnShowTrend();
   EXPECT_EQ(view.status[2], "Gleichstand");
-  SetBoard({{13, 1, SideComputer}, {19, 1, SideHuman}});
+  SetBoard("13:1c 19:1h");
   wnd->OnShowTrend();
   EXPECT_EQ(view.status[2], "= Spieler führt bei 7 =");
-  SetBoard({{6, 1, SideComputer}, {12, 1, SideHuman}});
+  SetBoard("6:1c 12:1h");
   wnd->OnShowTrend();
   EXPECT_EQ(view.status[2], "= Computer führt bei 7 =");
   // Checkers on their bars count 25; borne-off checkers nothing.
-  SetBoard({{25, 1, SideComputer}, {0, 1, SideHuman}, {26, 14, SideComputer}, {3, 1, SideHuman}});
+  SetBoard("25:1c 0:1h 26:14c 3:1h");
   EXPECT_EQ(wnd->TrendText(), "= Computer führt bei 22 =");
 
   const int bars = view.trendBars, clears = view.trendClears;
@@ -260,7 +260,7 @@ TEST_F(LayoutTest, StatusAndTrend) {
   EXPECT_EQ(view.trendBars, bars + 1);
   // No checker on 0 to 25: the bar is cleared, not drawn.
   g_ShowProgress = 1;
-  SetBoard({{26, 15, SideComputer}, {27, 15, SideHuman}});
+  SetBoard("26:15c 27:15h");
   wnd->DrawTrendBar();
   EXPECT_EQ(view.trendBars, bars + 1);
   EXPECT_EQ(view.trendClears, clears + 2);
@@ -329,7 +329,7 @@ TEST_F(LayoutTest, RepaintRedrawsTheBoardAndKeepsHighlights) {
   }
   EXPECT_EQ(texts, std::vector<std::string>{"E"});
   // The checkers of a repainted point are drawn again over it.
-  SetBoard({{5, 2, SideHuman}});
+  SetBoard("5:2h");
   surface.ClearCalls();
   wnd->OnPaint(wnd->m_board[5]->rect, false);
   int checkers = 0;

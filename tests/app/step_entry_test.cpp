@@ -89,7 +89,7 @@ TEST_F(StepEntryTest, KeysClicksAndRefusedEntries) {
 
 TEST_F(StepEntryTest, BearingOffWithTheZeroKey) {
   // Not a race (a computer checker is still behind), so nothing is proposed.
-  SetBoard({{20, 1, SideHuman}, {22, 1, SideHuman}, {27, 13, SideHuman}, {3, 14, SideComputer}, {21, 1, SideComputer}});
+  SetBoard("20:1h 22:1h 27:13h 3:14c 21:1c");
   HumanTurnWith(6, 4);
   // "0" as the destination bears off with the die BearOffDie picks (the 6 from 20).
   Key('T');
@@ -113,9 +113,7 @@ TEST_F(StepEntryTest, BearingOffWithTheZeroKey) {
 }
 
 TEST_F(StepEntryTest, UndoPutsBackOnlyRealHits) {
-  const std::initializer_list<Checkers> blot = {{1, 2, SideHuman},    {12, 5, SideHuman},    {17, 3, SideHuman},
-                                                {19, 5, SideHuman},   {5, 1, SideComputer},  {6, 4, SideComputer},
-                                                {8, 3, SideComputer}, {13, 5, SideComputer}, {24, 2, SideComputer}};
+  const char* const blot = "1:2h 12:5h 17:3h 19:5h 5:1c 6:4c 8:3c 13:5c 24:2c";
   SetBoard(blot);
   HumanTurnWith(4, 2);
   Key('A');
@@ -174,7 +172,7 @@ TEST_F(StepEntryTest, UndoPutsBackOnlyRealHits) {
 TEST_F(StepEntryTest, ForcedStepsAndPassing) {
   g_AutoForcedMoves = 1;
   // With 6-1 only the checker on 11 can play the 6: played at once, the 1 not.
-  SetBoard({{10, 2, SideHuman}, {11, 1, SideHuman}, {19, 12, SideHuman}, {16, 2, SideComputer}, {2, 13, SideComputer}});
+  SetBoard("10:2h 11:1h 19:12h 16:2c 2:13c");
   HumanTurnWith(6, 1);
   EXPECT_EQ(Count(11), 0);
   EXPECT_EQ(Count(17), 1);
@@ -189,18 +187,18 @@ TEST_F(StepEntryTest, ForcedStepsAndPassing) {
   // One checker on the bar, both dice enter: neither entry is forced. (The
   // turns set up here do not pass NextTurn, which clears the take-back.)
   g_UndoneThisTurn = 0;
-  SetBoard({{0, 1, SideHuman}, {19, 14, SideHuman}, {1, 2, SideComputer}, {2, 13, SideComputer}});
+  SetBoard("0:1h 19:14h 1:2c 2:13c");
   HumanTurnWith(3, 4);
   EXPECT_EQ(Count(0), 1);
   EXPECT_EQ(wnd->m_stepCount, 0);
   // Only the 3 enters (4 is closed): that entry is forced.
-  SetBoard({{0, 1, SideHuman}, {19, 14, SideHuman}, {4, 2, SideComputer}, {2, 13, SideComputer}});
+  SetBoard("0:1h 19:14h 4:2c 2:13c");
   HumanTurnWith(3, 4);
   EXPECT_EQ(Count(0), 0);
   EXPECT_EQ(Count(3), 1);
   EXPECT_EQ(wnd->m_stepCount, 1);
   // As many checkers on the bar as dice: both entries are forced.
-  SetBoard({{0, 2, SideHuman}, {19, 13, SideHuman}, {1, 2, SideComputer}, {2, 13, SideComputer}});
+  SetBoard("0:2h 19:13h 1:2c 2:13c");
   HumanTurnWith(3, 4);
   EXPECT_EQ(Count(0), 0);
   EXPECT_EQ(Count(3) + Count(4), 2);
@@ -208,13 +206,7 @@ TEST_F(StepEntryTest, ForcedStepsAndPassing) {
 
   // Both dice must be played: a pass after a step that blocks the other die is
   // refused with 1047, and nothing changes.
-  SetBoard({{5, 1, SideHuman},
-            {15, 1, SideHuman},
-            {24, 13, SideHuman},
-            {11, 2, SideComputer},
-            {21, 2, SideComputer},
-            {23, 2, SideComputer},
-            {2, 9, SideComputer}});
+  SetBoard("5:1h 15:1h 24:13h 11:2c 21:2c 23:2c 2:9c");
   HumanTurnWith(6, 2);
   EXPECT_TRUE(wnd->m_mustPlayBoth);
   Key('O');
@@ -243,7 +235,7 @@ TEST_F(StepEntryTest, ForcedStepsAndPassing) {
 // of the prompt; the trend bar is drawn again after a step.
 TEST_F(StepEntryTest, RightClickCancelsTheSourceAndAClickBesideTheBoardPasses) {
   g_HighLight = 2;
-  SetBoard({{1, 2, SideHuman}, {19, 13, SideHuman}, {6, 5, SideComputer}, {8, 10, SideComputer}});
+  SetBoard("1:2h 19:13h 6:5c 8:10c");
   HumanTurnWith(6, 5);
   Key('A');
   ASSERT_EQ(LastLog(), "1ter von  A  nach  ");
@@ -300,7 +292,7 @@ TEST_F(StepEntryTest, TargetsOfTheHighlight) {
   wnd->HighlightPoint(12, false);
 
   // Two checkers on the bar: only the single-die entry points.
-  SetBoard({{0, 2, SideHuman}, {19, 13, SideHuman}, {6, 5, SideComputer}, {8, 10, SideComputer}});
+  SetBoard("0:2h 19:13h 6:5c 8:10c");
   HumanTurnWith(2, 2);
   wnd->HighlightPoint(0, true);
   EXPECT_EQ(labels(), (std::vector<int>{2}));
@@ -321,7 +313,7 @@ TEST_F(StepEntryTest, TargetsOfTheHighlight) {
   EXPECT_EQ(g_HoverPoint, 1);
 
   // Bearing off: the human's tray is a target; the hover never takes it.
-  SetBoard({{19, 3, SideHuman}, {22, 12, SideHuman}, {6, 15, SideComputer}});
+  SetBoard("19:3h 22:12h 6:15c");
   HumanTurnWith(3, 1);
   wnd->HighlightPoint(22, true);
   EXPECT_TRUE(wnd->TrayHighlight());

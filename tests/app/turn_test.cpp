@@ -163,7 +163,7 @@ TEST_F(TurnTest, PausesAfterTheSearchAndTheDiceSound) {
   EXPECT_EQ(WaitBalance(host), 0);
 
   // In a race no pause follows the search.
-  SetBoard({{1, 8, SideComputer}, {2, 7, SideComputer}, {20, 8, SideHuman}, {22, 7, SideHuman}});
+  SetBoard("1:8c 2:7c 20:8h 22:7h");
   g_SoundActive[SoundDice] = 0;
   HumanTurnWith(1, 2);
   UseRolls("3 4  1 2");
@@ -212,15 +212,7 @@ TEST_F(TurnTest, ClosedOutSidesAreNeitherShownNorCounted) {
   EXPECT_TRUE(std::find(log.begin(), log.end(), "Würfeln: 1+2") != log.end());
 
   // The computer on its bar against six closed points: 100 ms, blank lines only.
-  SetBoard({{25, 1, SideComputer},
-            {19, 2, SideHuman},
-            {20, 2, SideHuman},
-            {21, 2, SideHuman},
-            {22, 2, SideHuman},
-            {23, 2, SideHuman},
-            {24, 2, SideHuman},
-            {10, 3, SideHuman},
-            {5, 14, SideComputer}});
+  SetBoard(kComputerShutOut + " 10:3h 5:14c");
   HumanTurnWith(1, 2);
   Key('J');
   Key('K');

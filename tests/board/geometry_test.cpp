@@ -1,7 +1,5 @@
 // Layout of points, bars, trays, checker places, letters and hit areas at a
 // known scale: u 28, d 32, window 960 x 640, so a column is 960 / 17 = 56.
-#include "board/geometry.h"
-
 #include <map>
 
 #include "tests/board/draw_fixture.h"
@@ -24,15 +22,12 @@ TEST_F(DrawnBoardTest, GeometryInBothOrientations) {
     win.labels.clear();
     CreateBoard(board, true);
 
-    // Top row: point 1 rightmost without ClockWise, leftmost with it; the six
-    // points past the bar gap are shifted by 3 units.
-    const int x1 = cw ? 0 : 700, x6 = cw ? 280 : 420, x7 = cw ? 420 : 280, x12 = cw ? 700 : 0;
-    EXPECT_EQ(board[1]->x, x1);
-    EXPECT_EQ(board[6]->x, x6);
-    EXPECT_EQ(board[7]->x, x7);
-    EXPECT_EQ(board[12]->x, x12);
+    // Top row: point 1 rightmost without ClockWise, leftmost with it, in
+    // columns of 56; the six points past the bar gap are shifted by 3 units.
+    const int kLeftEdges[12] = {0, 56, 112, 168, 224, 280, 420, 476, 532, 588, 644, 700};
+    const int x1 = cw ? 0 : 700;
     for (int n = 1; n <= 12; ++n) {
-      EXPECT_EQ(board[n]->x, TopPointX(n, kW, kU, cw != 0));
+      EXPECT_EQ(board[n]->x, kLeftEdges[cw ? n - 1 : 12 - n]) << n;
       EXPECT_EQ(board[n]->y, 2 * kU);
       EXPECT_EQ(board[n]->rect, (Rect{board[n]->x, 56, board[n]->x + 56, 56 + 5 * kD + kD / 2}));
       // The bottom point of the column stands under it.

@@ -3,12 +3,18 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cstring>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "board/types.h"
 #include "dialogs/dice_entry.h"
+#include "resources/ids.h"
 #include "settings/options.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/game_fixture.h"
+#include "tests/support/game_snapshot.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -130,6 +136,88 @@ TEST(StatisticsModelTest, OpeningFillsTextsPlaysTheEndSoundAndAddsTheGame) {
   EXPECT_EQ(g_Trend.games, 6);
 
   ResetOptionsToBuiltIn();
+}
+
+// A new game starts from nothing of the game before, whatever it holds (any
+// value the statistics show, the log, the board): the same rolls play the same
+// game to the same statistics after a game played to its end, and again after
+// one abandoned half-way with the player's clock running. A new run plays it
+// once more, to the same points of the run.
+class NewGameTest : public GameFixture {
+ protected:
+  struct Game {
+    GameStatistics stats;
+    std::vector<std::string> log;
+    std::vector<int> board;
+    // Every value of the statistics but the points, which outlast the game.
+    std::vector<int32_t> Values() const {
+      GameStatistics s = stats;
+      std::memset(s.runScore, 0, sizeof s.runScore);
+      std::memset(s.score, 0, sizeof s.score);
+      std::vector<int32_t> v(sizeof s / sizeof(int32_t));
+      std::memcpy(v.data(), &s, sizeof s);
+      return v;
+    }
+  };
+
+  void StartRun() {
+    UseRolls("3 4  6 6  2 1  6 5  5 2  4 1  5 5  3 1  6 4  1 1  5 3  2 2  6 2");
+    SetOption("AutoFinish", 1);
+    SetOption("FirstMoveBy", 2);
+    Start();
+    Pump();
+  }
+  // Plays the game from the human's turn to its end by a slow finish (whose
+  // pauses fill the player's clock), then starts it again with the same rolls.
+  Game PlayToTheEnd() {
+    Game g;
+    dialogs.onStatistics = [&](int) {
+      g.stats = CurrentGameStatistics();
+      g.log = wnd->LogLines();
+      g.board = BoardOf(*wnd);
+    };
+    dialogs.AnswerStatistics(IDOK, 1);
+    wnd->RunCommand(ID_FINISH_GAME);
+    return g;
+  }
+};
+
+TEST_F(NewGameTest, TheSameRollsPlayTheSameGameAgain) {
+  StartRun();
+  const Game first = PlayToTheEnd();
+  // It had something of each kind to carry over.
+  const GameStatistics& s = first.stats;
+  ASSERT_GT(s.hits[SideHuman] + s.hits[SideComputer], 0);
+  ASSERT_GT(s.doubles[SideHuman] + s.doubles[SideComputer], 0);
+  ASSERT_GT(s.thinkTime[SideHuman], 0);
+
+  // The same game again, abandoned after three turns of each side with a
+  // minute on the player's clock.
+  host.escapeAfter = 3;
+  wnd->RunCommand(ID_FINISH_GAME);
+  ASSERT_EQ(g_turn, SideHuman);
+  host.escape = false;
+  host.escapeAfter = -1;
+  host.tick += 60000;
+  host.Answer(IDYES);
+  Command(ID_FILE_NEW);
+  const Game again = PlayToTheEnd();
+  ASSERT_EQ(dialogs.winners.size(), 2u);
+  EXPECT_EQ(dialogs.winners[1], dialogs.winners[0]);
+  EXPECT_EQ(again.Values(), first.Values());
+  EXPECT_EQ(again.log, first.log);
+  EXPECT_EQ(again.board, first.board);
+
+  // A new run.
+  wnd.reset();
+  ResetGlobals();
+  host = FakeHost{};
+  view = FakeView{};
+  dialogs = FakeDialogs{};
+  StartRun();
+  const Game fresh = PlayToTheEnd();
+  EXPECT_EQ(fresh.Values(), first.Values());
+  for (int side : {SideHuman, SideComputer}) EXPECT_EQ(fresh.stats.runScore[side], first.stats.runScore[side]);
 }
 
 TEST(DiceEntry, FieldTexts) {

@@ -6,8 +6,7 @@ using DoublingTest = EngineTest;
 
 TEST_F(DoublingTest, ExposedBlotsAndBalance) {
   // Human blot on 10 with a computer checker above; human blot on 22 with none above.
-  TestBoard b(
-      {{10, 1, SideHuman}, {22, 1, SideHuman}, {15, 13, SideHuman}, {12, 1, SideComputer}, {5, 14, SideComputer}});
+  TestBoard b("10:1h 22:1h 15:13h 12:1c 5:14c");
   Engine e(b.get(), &dice);
   EXPECT_EQ(e.ExposedBlots(SideHuman), 1);
   // The computer blot on 12 has the human on 10 below it.
@@ -17,7 +16,7 @@ TEST_F(DoublingTest, ExposedBlotsAndBalance) {
   EXPECT_EQ(e.ExposedBlots(SideComputer), 0);
 
   // A computer blot below every human checker but the human's bar.
-  TestBoard c({{3, 1, SideComputer}, {6, 14, SideComputer}, {20, 14, SideHuman}, {0, 1, SideHuman}});
+  TestBoard c("3:1c 6:14c 20:14h 0:1h");
   Engine ec(c.get(), &dice);
   EXPECT_EQ(ec.ExposedBlots(SideComputer), 1);
   c[0]->count = 0;
@@ -29,7 +28,7 @@ TEST_F(DoublingTest, ExposedBlotsAndBalance) {
   EXPECT_EQ(es.Balance(), 0);
 
   // The computer on its bar (25 pips plus 12), the human's blot on 20 exposed to it.
-  TestBoard d({{25, 1, SideComputer}, {6, 14, SideComputer}, {20, 1, SideHuman}, {19, 14, SideHuman}});
+  TestBoard d("25:1c 6:14c 20:1h 19:14h");
   Engine ed(d.get(), &dice);
   EXPECT_EQ(ed.Balance(), (25 + 84) - (5 + 84) + 12 * 1 + 9 * (0 - 1));
 }
@@ -37,12 +36,7 @@ TEST_F(DoublingTest, ExposedBlotsAndBalance) {
 TEST_F(DoublingTest, RaceDoubleThresholds) {
   g_turn = SideHuman;
   // Computer 63 pips; human 70 pips.
-  TestBoard b({{6, 10, SideComputer},
-               {3, 1, SideComputer},
-               {26, 4, SideComputer},
-               {19, 11, SideHuman},
-               {21, 1, SideHuman},
-               {27, 3, SideHuman}});
+  TestBoard b("6:10c 3:1c 26:4c 19:11h 21:1h 27:3h");
   Engine e(b.get(), &dice);
   ASSERT_TRUE(e.race);
   ASSERT_EQ(e.PipCount(SideComputer), 63);
@@ -57,30 +51,14 @@ TEST_F(DoublingTest, ContactDoubleThresholds) {
   g_turn = SideHuman;
   // No blots, empty bars: the balance is the pip difference.
   {
-    TestBoard b({{24, 2, SideComputer},
-                 {13, 5, SideComputer},
-                 {8, 3, SideComputer},
-                 {6, 5, SideComputer},
-                 {1, 2, SideHuman},
-                 {12, 5, SideHuman},
-                 {21, 3, SideHuman},
-                 {22, 2, SideHuman},
-                 {27, 3, SideHuman}});
+    TestBoard b("24:2c 13:5c 8:3c 6:5c 1:2h 12:5h 21:3h 22:2h 27:3h");
     Engine e(b.get(), &dice);
     ASSERT_FALSE(e.race);
     EXPECT_EQ(e.Balance(), 36);
     EXPECT_TRUE(e.AcceptDouble());
   }
   {
-    TestBoard b({{24, 2, SideComputer},
-                 {13, 5, SideComputer},
-                 {8, 3, SideComputer},
-                 {6, 5, SideComputer},
-                 {1, 2, SideHuman},
-                 {12, 5, SideHuman},
-                 {21, 2, SideHuman},
-                 {22, 3, SideHuman},
-                 {27, 3, SideHuman}});
+    TestBoard b("24:2c 13:5c 8:3c 6:5c 1:2h 12:5h 21:2h 22:3h 27:3h");
     Engine e(b.get(), &dice);
     EXPECT_EQ(e.Balance(), 37);
     EXPECT_FALSE(e.AcceptDouble());
@@ -91,14 +69,7 @@ TEST_F(DoublingTest, SingleBackCheckerAgainstAStrongHomeBoard) {
   g_turn = SideHuman;
   // One computer checker back, the human holds 19 to 22: declined, whatever
   // the last search left in madePoints.
-  TestBoard b({{24, 1, SideComputer},
-               {6, 7, SideComputer},
-               {8, 7, SideComputer},
-               {19, 2, SideHuman},
-               {20, 2, SideHuman},
-               {21, 2, SideHuman},
-               {22, 2, SideHuman},
-               {12, 7, SideHuman}});
+  TestBoard b("24:1c 6:7c 8:7c 19:2h 20:2h 21:2h 22:2h 12:7h");
   Engine e(b.get(), &dice);
   ASSERT_LT(e.Balance(), 37);
   e.madePoints[SideHuman] = 0;
@@ -113,14 +84,7 @@ TEST_F(DoublingTest, SingleBackCheckerAgainstAStrongHomeBoard) {
   EXPECT_TRUE(e.AcceptDouble());
 
   // Two back checkers: the home board alone does not decline.
-  TestBoard c({{24, 2, SideComputer},
-               {6, 6, SideComputer},
-               {8, 7, SideComputer},
-               {19, 2, SideHuman},
-               {20, 2, SideHuman},
-               {21, 2, SideHuman},
-               {22, 2, SideHuman},
-               {12, 7, SideHuman}});
+  TestBoard c("24:2c 6:6c 8:7c 19:2h 20:2h 21:2h 22:2h 12:7h");
   Engine ec(c.get(), &dice);
   ASSERT_LT(ec.Balance(), 37);
   EXPECT_TRUE(ec.AcceptDouble());
@@ -128,18 +92,18 @@ TEST_F(DoublingTest, SingleBackCheckerAgainstAStrongHomeBoard) {
 
 TEST_F(DoublingTest, GiveUpAtLeastGammon) {
   // A human checker on its bar during contact.
-  TestBoard bar({{0, 1, SideHuman}, {19, 14, SideHuman}, {13, 15, SideComputer}});
+  TestBoard bar("0:1h 19:14h 13:15c");
   Engine eb(bar.get(), &dice);
   ASSERT_FALSE(eb.race);
   EXPECT_TRUE(eb.GiveUpAtLeastGammon());
 
   // A human checker in the computer's home board during contact.
-  TestBoard home({{5, 1, SideHuman}, {27, 14, SideHuman}, {13, 15, SideComputer}});
+  TestBoard home("5:1h 27:14h 13:15c");
   Engine eh(home.get(), &dice);
   EXPECT_TRUE(eh.GiveUpAtLeastGammon());
 
   // In a race only the crossovers count: 30 against 15.
-  TestBoard race({{14, 15, SideHuman}, {3, 15, SideComputer}});
+  TestBoard race("14:15h 3:15c");
   Engine er(race.get(), &dice);
   ASSERT_TRUE(er.race);
   EXPECT_TRUE(er.GiveUpAtLeastGammon());
@@ -148,7 +112,7 @@ TEST_F(DoublingTest, GiveUpAtLeastGammon) {
   EXPECT_FALSE(er.GiveUpAtLeastGammon());
 
   // Close crossovers, nothing back: a single game.
-  TestBoard close({{20, 15, SideHuman}, {8, 15, SideComputer}});
+  TestBoard close("20:15h 8:15c");
   Engine ecl(close.get(), &dice);
   EXPECT_EQ(ecl.Crossovers(SideHuman) - ecl.Crossovers(SideComputer), 15 - 30);
   EXPECT_FALSE(ecl.GiveUpAtLeastGammon());

@@ -37,25 +37,6 @@ class EngineTest : public ::testing::Test {
     for (int i = 0; i < kBoardSize; ++i) e.start[i].CopyFields(*b[i]);
   }
 
-  // Counts and owners of all entries, to show that a board was left as found.
-  struct Model {
-    int counts[kBoardSize];
-    int owners[kBoardSize];
-  };
-  static Model Take(TestBoard& b) {
-    Model m{};
-    for (int i = 0; i < kBoardSize; ++i) {
-      m.counts[i] = b.Count(i);
-      m.owners[i] = b.Owner(i);
-    }
-    return m;
-  }
-  static bool Unchanged(TestBoard& b, const Model& m) {
-    for (int i = 0; i < kBoardSize; ++i)
-      if (b.Count(i) != m.counts[i] || b.Owner(i) != m.owners[i]) return false;
-    return true;
-  }
-
   DiceRoller dice;
 
  private:

@@ -19,8 +19,7 @@ TEST_F(EvaluateTest, CountsPipsAndCrossovers) {
   EXPECT_EQ(e.Crossovers(SideNone), 0);
 
   // Bars weigh five quarters and 25 pips, trays nothing.
-  TestBoard c(
-      {{25, 1, SideComputer}, {26, 14, SideComputer}, {0, 2, SideHuman}, {19, 1, SideHuman}, {27, 12, SideHuman}});
+  TestBoard c("25:1c 26:14c 0:2h 19:1h 27:12h");
   Engine ec(c.get(), &dice);
   EXPECT_EQ(ec.Crossovers(SideComputer), 5);
   EXPECT_EQ(ec.Crossovers(SideHuman), 11);
@@ -30,17 +29,7 @@ TEST_F(EvaluateTest, CountsPipsAndCrossovers) {
 }
 
 TEST_F(EvaluateTest, MadePointsAndHomeBlots) {
-  TestBoard b({{1, 2, SideComputer},
-               {3, 1, SideComputer},
-               {6, 2, SideComputer},
-               {7, 3, SideComputer},
-               {8, 2, SideComputer},
-               {10, 2, SideComputer},
-               {24, 2, SideHuman},
-               {22, 1, SideHuman},
-               {18, 2, SideHuman},
-               {17, 2, SideHuman},
-               {15, 2, SideHuman}});
+  TestBoard b("1:2c 3:1c 6:2c 7:3c 8:2c 10:2c 24:2h 22:1h 18:2h 17:2h 15:2h");
   Engine e(b.get(), &dice);
   e.CountMadePoints();
   e.CountHomeBlots();
@@ -53,7 +42,7 @@ TEST_F(EvaluateTest, MadePointsAndHomeBlots) {
 
 TEST_F(EvaluateTest, ShotRiskFromPointsAndTheBar) {
   // A computer blot on 5 alone in the home board; the human holds 20.
-  TestBoard b({{5, 1, SideComputer}, {13, 14, SideComputer}, {20, 2, SideHuman}, {22, 13, SideHuman}});
+  TestBoard b("5:1c 13:14c 20:2h 22:13h");
   Engine e(b.get(), &dice);
   e.CountMadePoints();
   e.CountHomeBlots();
@@ -67,8 +56,7 @@ TEST_F(EvaluateTest, ShotRiskFromPointsAndTheBar) {
   b[0]->count = 0;
 
   // A human blot three below adds a direct shot; a human point of two beyond 6 one less.
-  TestBoard c(
-      {{15, 1, SideComputer}, {13, 14, SideComputer}, {8, 2, SideHuman}, {12, 1, SideHuman}, {27, 12, SideHuman}});
+  TestBoard c("15:1c 13:14c 8:2h 12:1h 27:12h");
   Engine ec(c.get(), &dice);
   ec.CountMadePoints();
   ec.CountHomeBlots();
@@ -82,12 +70,7 @@ TEST_F(EvaluateTest, ShotRiskFromPointsAndTheBar) {
 
 TEST_F(EvaluateTest, PointMakingAndSafeBlots) {
   // 8 to 5 makes the 5-point with back checkers out and a human checker behind.
-  TestBoard b({{5, 1, SideComputer},
-               {8, 1, SideComputer},
-               {24, 2, SideComputer},
-               {13, 11, SideComputer},
-               {1, 1, SideHuman},
-               {19, 14, SideHuman}});
+  TestBoard b("5:1c 8:1c 24:2c 13:11c 1:1h 19:14h");
   Engine e(b.get(), &dice);
   g_turn = SideComputer;
   MarkStart(e, b);
@@ -105,7 +88,7 @@ TEST_F(EvaluateTest, PointMakingAndSafeBlots) {
   EXPECT_EQ(e.PointMaking(), -8033 * 4);
 
   // A blot far from every human checker is worth +1 when a made point lies above it.
-  TestBoard c({{15, 1, SideComputer}, {24, 14, SideComputer}, {20, 15, SideHuman}});
+  TestBoard c("15:1c 24:14c 20:15h");
   Engine ec(c.get(), &dice);
   MarkStart(ec, c);
   ec.CountMadePoints();
@@ -115,9 +98,7 @@ TEST_F(EvaluateTest, PointMakingAndSafeBlots) {
 }
 
 TEST_F(EvaluateTest, HittingLowCountsOnlyAfterAHigherHit) {
-  const std::initializer_list<Stack> stacks = {{5, 1, SideComputer},   {12, 1, SideComputer}, {20, 1, SideComputer},
-                                               {26, 12, SideComputer}, {3, 1, SideHuman},     {10, 1, SideHuman},
-                                               {22, 2, SideHuman},     {24, 1, SideHuman},    {27, 10, SideHuman}};
+  const char* const stacks = "5:1c 12:1c 20:1c 26:12c 3:1h 10:1h 22:2h 24:1h 27:10h";
   g_turn = SideComputer;
   {
     TestBoard b(stacks);
@@ -156,7 +137,7 @@ TEST_F(EvaluateTest, HittingLowCountsOnlyAfterAHigherHit) {
 }
 
 TEST_F(EvaluateTest, StackingAndFullPrime) {
-  TestBoard b({{6, 5, SideComputer}, {8, 4, SideComputer}, {13, 6, SideComputer}, {20, 15, SideHuman}});
+  TestBoard b("6:5c 8:4c 13:6c 20:15h");
   Engine e(b.get(), &dice);
   g_turn = SideComputer;
   MarkStart(e, b);
@@ -165,15 +146,7 @@ TEST_F(EvaluateTest, StackingAndFullPrime) {
   EXPECT_EQ(e.Stacking(), 1445);
 
   // Made points 2 to 7 with a human checker on 1 behind them.
-  TestBoard p({{2, 2, SideComputer},
-               {3, 2, SideComputer},
-               {4, 2, SideComputer},
-               {5, 2, SideComputer},
-               {6, 2, SideComputer},
-               {7, 2, SideComputer},
-               {13, 3, SideComputer},
-               {1, 1, SideHuman},
-               {20, 14, SideHuman}});
+  TestBoard p("2:2c 3:2c 4:2c 5:2c 6:2c 7:2c 13:3c 1:1h 20:14h");
   Engine ep(p.get(), &dice);
   EXPECT_EQ(ep.FullPrime(), 1);
   p[1]->count = 0;
@@ -187,15 +160,7 @@ TEST_F(EvaluateTest, StackingAndFullPrime) {
 
 TEST_F(EvaluateTest, EscapeZoneAndHolding) {
   // Five made points: the zone is 18 to 24, a checker leaving 24 gains weight 5.
-  TestBoard b({{1, 2, SideComputer},
-               {2, 2, SideComputer},
-               {3, 2, SideComputer},
-               {4, 2, SideComputer},
-               {5, 2, SideComputer},
-               {24, 1, SideComputer},
-               {26, 4, SideComputer},
-               {7, 1, SideHuman},
-               {12, 14, SideHuman}});
+  TestBoard b("1:2c 2:2c 3:2c 4:2c 5:2c 24:1c 26:4c 7:1h 12:14h");
   Engine e(b.get(), &dice);
   g_turn = SideComputer;
   MarkStart(e, b);
@@ -209,20 +174,14 @@ TEST_F(EvaluateTest, EscapeZoneAndHolding) {
   EXPECT_EQ(e.Escape(), 7830 * 4);
 
   // No made point: the zone is empty.
-  TestBoard z({{24, 1, SideComputer}, {10, 1, SideComputer}, {7, 1, SideHuman}, {12, 14, SideHuman}});
+  TestBoard z("24:1c 10:1c 7:1h 12:14h");
   Engine ez(z.get(), &dice);
   MarkStart(ez, z);
   Step(z, 24, 18);
   EXPECT_EQ(ez.Escape(), 0);
 
   // Far behind with no human checker on 0 to 9: holding the points on 19 to 24 counts.
-  TestBoard h({{20, 2, SideComputer},
-               {21, 2, SideComputer},
-               {26, 11, SideComputer},
-               {22, 2, SideHuman},
-               {23, 2, SideHuman},
-               {24, 5, SideHuman},
-               {27, 6, SideHuman}});
+  TestBoard h("20:2c 21:2c 26:11c 22:2h 23:2h 24:5h 27:6h");
   Engine eh(h.get(), &dice);
   MarkStart(eh, h);
   EXPECT_EQ(eh.Escape(), 3000 * 2);
@@ -230,7 +189,7 @@ TEST_F(EvaluateTest, EscapeZoneAndHolding) {
 
 TEST_F(EvaluateTest, ScoreByRaceAndLevel) {
   // A race: score = new home entries + 2 x crossover difference, no blot term.
-  TestBoard r({{6, 14, SideComputer}, {8, 1, SideComputer}, {20, 15, SideHuman}});
+  TestBoard r("6:14c 8:1c 20:15h");
   Engine e(r.get(), &dice);
   g_turn = SideComputer;
   ASSERT_TRUE(e.race);
@@ -246,8 +205,7 @@ TEST_F(EvaluateTest, ScoreByRaceAndLevel) {
   EXPECT_EQ(e.bestFrom[1], kNone);
 
   // Contact at level 0: Escape minus BlotExposure; outside 0 to 2: minus BlotExposure alone.
-  TestBoard c(
-      {{5, 1, SideComputer}, {13, 14, SideComputer}, {10, 1, SideHuman}, {20, 2, SideHuman}, {22, 12, SideHuman}});
+  TestBoard c("5:1c 13:14c 10:1h 20:2h 22:12h");
   Engine ec(c.get(), &dice);
   ASSERT_FALSE(ec.race);
   MarkStart(ec, c);
@@ -274,14 +232,7 @@ TEST_F(EvaluateTest, ScoreByRaceAndLevel) {
 }
 
 TEST_F(EvaluateTest, BlotExposureSparesOuterBlotsWhileTheHumanIsClosedOut) {
-  TestBoard b({{1, 2, SideComputer},
-               {2, 2, SideComputer},
-               {3, 2, SideComputer},
-               {4, 2, SideComputer},
-               {9, 1, SideComputer},
-               {13, 6, SideComputer},
-               {0, 1, SideHuman},
-               {20, 14, SideHuman}});
+  TestBoard b("1:2c 2:2c 3:2c 4:2c 9:1c 13:6c 0:1h 20:14h");
   Engine e(b.get(), &dice);
   e.CountMadePoints();
   e.CountHomeBlots();

@@ -4,7 +4,7 @@
 using RulesTest = EngineTest;
 
 TEST_F(RulesTest, BlockedPointsHitsAndSources) {
-  TestBoard b({{10, 1, SideComputer}, {7, 2, SideHuman}, {8, 1, SideHuman}, {4, 3, SideComputer}});
+  TestBoard b("10:1c 7:2h 8:1h 4:3c");
   Engine e(b.get(), &dice);
   g_turn = SideComputer;
   EXPECT_FALSE(e.IsLegalStep(10, -3));  // two human checkers block
@@ -27,8 +27,7 @@ TEST_F(RulesTest, BlockedPointsHitsAndSources) {
 }
 
 TEST_F(RulesTest, BarRuleForBothSides) {
-  TestBoard b(
-      {{25, 1, SideComputer}, {13, 4, SideComputer}, {0, 1, SideHuman}, {12, 3, SideHuman}, {21, 2, SideHuman}});
+  TestBoard b("25:1c 13:4c 0:1h 12:3h 21:2h");
   Engine e(b.get(), &dice);
   SetDice({2, 4});
 
@@ -46,14 +45,7 @@ TEST_F(RulesTest, BarRuleForBothSides) {
   EXPECT_FALSE(e.IsLegalStepFrom(12, 2));
 
   // Every entry point blocked: no step at all.
-  TestBoard closed({{25, 1, SideComputer},
-                    {19, 2, SideHuman},
-                    {20, 2, SideHuman},
-                    {21, 2, SideHuman},
-                    {22, 2, SideHuman},
-                    {23, 2, SideHuman},
-                    {24, 2, SideHuman},
-                    {6, 14, SideComputer}});
+  TestBoard closed(kComputerShutOut + " 6:14c");
   Engine blocked(closed.get(), &dice);
   g_turn = SideComputer;
   SetDice({6, 1});
@@ -64,7 +56,7 @@ TEST_F(RulesTest, BarRuleForBothSides) {
 
 TEST_F(RulesTest, BearingOffExactAndHigher) {
   // Computer: checkers on 5 and 3, the rest off, none on 6.
-  TestBoard b({{5, 1, SideComputer}, {3, 1, SideComputer}, {26, 13, SideComputer}, {20, 15, SideHuman}});
+  TestBoard b("5:1c 3:1c 26:13c 20:15h");
   Engine e(b.get(), &dice);
   g_turn = SideComputer;
   EXPECT_TRUE(e.AllHome());
@@ -77,7 +69,7 @@ TEST_F(RulesTest, BearingOffExactAndHigher) {
   EXPECT_FALSE(e.IsLegalStep(25, -25));
 
   // Human: checkers on 20 and 22, 19 empty.
-  TestBoard h({{20, 1, SideHuman}, {22, 1, SideHuman}, {27, 13, SideHuman}, {5, 15, SideComputer}});
+  TestBoard h("20:1h 22:1h 27:13h 5:15c");
   Engine eh(h.get(), &dice);
   g_turn = SideHuman;
   EXPECT_TRUE(eh.AllHome());
@@ -88,8 +80,7 @@ TEST_F(RulesTest, BearingOffExactAndHigher) {
   EXPECT_FALSE(eh.IsLegalStep(20, -25));
 
   // One checker outside the home board forbids even an exact bear-off.
-  TestBoard out(
-      {{5, 1, SideComputer}, {3, 1, SideComputer}, {7, 1, SideComputer}, {26, 12, SideComputer}, {20, 15, SideHuman}});
+  TestBoard out("5:1c 3:1c 7:1c 26:12c 20:15h");
   Engine eo(out.get(), &dice);
   g_turn = SideComputer;
   EXPECT_FALSE(eo.AllHome());
@@ -122,12 +113,7 @@ TEST_F(RulesTest, DiceOutsideTheListOrRange) {
 
 TEST_F(RulesTest, BearOffDieAndDefaultDestination) {
   // The human is home and the race is on.
-  TestBoard b({{19, 3, SideHuman},
-               {22, 6, SideHuman},
-               {24, 6, SideHuman},
-               {3, 2, SideComputer},
-               {5, 2, SideComputer},
-               {6, 11, SideComputer}});
+  TestBoard b("19:3h 22:6h 24:6h 3:2c 5:2c 6:11c");
   Engine e(b.get(), &dice);
   g_turn = SideHuman;
   ASSERT_TRUE(e.race);
@@ -147,7 +133,7 @@ TEST_F(RulesTest, BearOffDieAndDefaultDestination) {
   EXPECT_EQ(e.DefaultDestination(22), 255);
 
   // Outside a bear-off.
-  TestBoard c({{5, 2, SideHuman}, {8, 2, SideComputer}, {12, 13, SideHuman}, {20, 13, SideComputer}});
+  TestBoard c("5:2h 8:2c 12:13h 20:13c");
   Engine ec(c.get(), &dice);
   g_turn = SideHuman;
   SetDice({3, 3, 3, 3});
@@ -169,15 +155,15 @@ TEST_F(RulesTest, BearOffDieAndDefaultDestination) {
 
 TEST_F(RulesTest, MustPlayBothDice) {
   // The 6 is blocked now (1 to 7), but becomes playable after the 1 (2 to 8).
-  TestBoard b({{1, 1, SideHuman}, {24, 14, SideHuman}, {7, 2, SideComputer}, {13, 13, SideComputer}});
+  TestBoard b("1:1h 24:14h 7:2c 13:13c");
   Engine e(b.get(), &dice);
-  const Model before = Take(b);
+  const std::vector<int> before = BoardOf(b.get());
   g_turn = SideHuman;
   SetDice({6, 1});
   EXPECT_TRUE(e.MustPlayBothDice());
   SetDice({1, 6});
   EXPECT_TRUE(e.MustPlayBothDice());
-  EXPECT_TRUE(Unchanged(b, before));
+  EXPECT_EQ(BoardOf(b.get()), before);
 
   SetDice({6});
   EXPECT_FALSE(e.MustPlayBothDice());
@@ -188,8 +174,7 @@ TEST_F(RulesTest, MustPlayBothDice) {
   EXPECT_FALSE(e.MustPlayBothDice());
 
   // With 8 blocked as well the 6 stays unplayable: the human may stop.
-  TestBoard c(
-      {{1, 1, SideHuman}, {24, 14, SideHuman}, {7, 2, SideComputer}, {8, 2, SideComputer}, {13, 11, SideComputer}});
+  TestBoard c("1:1h 24:14h 7:2c 8:2c 13:11c");
   Engine ec(c.get(), &dice);
   g_turn = SideHuman;
   SetDice({6, 1});
@@ -198,9 +183,9 @@ TEST_F(RulesTest, MustPlayBothDice) {
 
 TEST_F(RulesTest, PruneDiceDropsWhatTheGreedyPassCannotPlay) {
   // Four sixes: each checker on 24 reaches 18, then 12 blocks.
-  TestBoard b({{24, 2, SideComputer}, {1, 13, SideComputer}, {12, 2, SideHuman}, {20, 13, SideHuman}});
+  TestBoard b("24:2c 1:13c 12:2h 20:13h");
   Engine e(b.get(), &dice);
-  const Model before = Take(b);
+  const std::vector<int> before = BoardOf(b.get());
   g_turn = SideComputer;
   SetDice({6, 6, 6, 6});
   e.PruneDice();
@@ -209,12 +194,11 @@ TEST_F(RulesTest, PruneDiceDropsWhatTheGreedyPassCannotPlay) {
   EXPECT_EQ(dice.die[1], 6);
   EXPECT_EQ(dice.die[2], kNone);
   EXPECT_EQ(dice.die[3], kNone);
-  EXPECT_TRUE(Unchanged(b, before));
+  EXPECT_EQ(BoardOf(b.get()), before);
 
   // The greedy pass takes the list order: here the 5 is played (24 to 19)
   // and the 6 dropped, though the 6 alone could have been played.
-  TestBoard c(
-      {{24, 1, SideComputer}, {1, 14, SideComputer}, {14, 2, SideHuman}, {13, 2, SideHuman}, {20, 11, SideHuman}});
+  TestBoard c("24:1c 1:14c 14:2h 13:2h 20:11h");
   Engine ec(c.get(), &dice);
   SetDice({5, 6});
   ec.PruneDice();
@@ -224,7 +208,7 @@ TEST_F(RulesTest, PruneDiceDropsWhatTheGreedyPassCannotPlay) {
 
   // Nothing playable: the list empties; an empty list stays empty.
   SetDice({4, 4, 4, 4});
-  TestBoard d({{25, 2, SideComputer}, {21, 2, SideHuman}, {1, 13, SideComputer}, {10, 13, SideHuman}});
+  TestBoard d("25:2c 21:2h 1:13c 10:13h");
   Engine ed(d.get(), &dice);
   ed.PruneDice();
   EXPECT_EQ(dice.count, 0);
@@ -239,14 +223,14 @@ TEST_F(RulesTest, RaceFlag) {
   EXPECT_FALSE(e.race);
 
   // A human checker on its bar stops the walk at once.
-  TestBoard bar({{0, 1, SideHuman}, {24, 14, SideHuman}, {3, 15, SideComputer}});
+  TestBoard bar("0:1h 24:14h 3:15c");
   Engine eb(bar.get(), &dice);
   EXPECT_FALSE(eb.race);
-  TestBoard allOff({{0, 1, SideHuman}, {24, 14, SideHuman}, {26, 15, SideComputer}});
+  TestBoard allOff("0:1h 24:14h 26:15c");
   Engine eo(allOff.get(), &dice);
   EXPECT_TRUE(eo.race);
 
-  TestBoard passed({{10, 5, SideComputer}, {26, 10, SideComputer}, {11, 15, SideHuman}});
+  TestBoard passed("10:5c 26:10c 11:15h");
   Engine ep(passed.get(), &dice);
   EXPECT_TRUE(ep.race);
   passed[11]->count = 14;

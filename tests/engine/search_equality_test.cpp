@@ -19,14 +19,8 @@ class PlainSearch {
  public:
   PlainSearch(Engine& e, DiceRoller& d) : engine(e), dice(d) {}
 
-  void ChooseMove(bool firstMove) {
+  void ChooseMove() {
     leaves = 0;
-    if (Count() == 0) {
-      for (int i = 0; i < 4; ++i) engine.bestFrom[i] = engine.bestDice[i] = kNone;
-      engine.bestScore = INT_MIN;
-      return;
-    }
-    if (firstMove && g_LevelOfPlay == 2 && OpeningMove()) return;
     for (int i = 0; i < 4; ++i) engine.bestFrom[i] = engine.bestDice[i] = engine.from[i] = kNone;
     engine.bestScore = INT_MIN;
     for (int pass = 0; pass < 5 && Count() > 0; ++pass) {
@@ -54,27 +48,6 @@ class PlainSearch {
   int Count() const { return std::clamp(dice.count, 0, 4); }
 
   void Play(int s, int d) { engine.board[s]->Position::MoveTo(s - d >= 1 ? s - d : kComputerTray); }
-
-  bool OpeningMove() {
-    const int d0 = dice.die[0];
-    const int d1 = dice.die[1];
-    if (Count() != 2 || d0 < 1 || d0 > 6 || d1 < 1 || d1 > 6) return false;
-    const uint8_t* entry = g_OpeningMoves[(d0 - 1) * 6 + (d1 - 1)];
-    if (entry[0] == 0) return false;
-    Position saved[kBoardSize];
-    for (int i = 0; i < kBoardSize; ++i) saved[i].CopyFields(*engine.board[i]);
-    bool legal = engine.IsLegalStepFrom(entry[0], static_cast<unsigned>(d0));
-    if (legal) {
-      Play(entry[0], d0);
-      legal = engine.IsLegalStepFrom(entry[1], static_cast<unsigned>(d1));
-    }
-    for (int i = 0; i < kBoardSize; ++i) engine.board[i]->CopyFields(saved[i]);
-    if (!legal) return false;
-    engine.bestFrom[0] = entry[0];
-    engine.bestFrom[1] = entry[1];
-    for (int i = 0; i < 4; ++i) engine.bestDice[i] = dice.die[i];
-    return true;
-  }
 
   void Enumerate(int depth) {
     const int n = Count();
@@ -153,8 +126,9 @@ struct Pair {
   Engine fast;
   PlainSearch plain{plainEngine, plainDice};
 
-  // Rolls d0 and d1 for the computer and lets both choose; the failure names where.
-  ::testing::AssertionResult Choose(int d0, int d1, bool firstMove, const std::string& where) {
+  // Rolls d0 and d1 for the computer and lets both search (the opening table
+  // is search_test's); the failure names where.
+  ::testing::AssertionResult Choose(int d0, int d1, const std::string& where) {
     for (DiceRoller* d : {&plainDice, &fastDice}) {
       for (uint8_t& v : d->die) v = kNone;
       d->count = 0;
@@ -167,14 +141,10 @@ struct Pair {
     }
     plainEngine.UpdateRace();
     fast.UpdateRace();
-    Position** b = fast.board;
-    int model[kBoardSize][2];
-    for (int i = 0; i < kBoardSize; ++i) model[i][0] = b[i]->count, model[i][1] = b[i]->owner;
-    plain.ChooseMove(firstMove);
-    fast.ChooseMove(firstMove);
-    for (int i = 0; i < kBoardSize; ++i)
-      if (b[i]->count != model[i][0] || b[i]->owner != model[i][1])
-        return ::testing::AssertionFailure() << where << ": entry " << i << " changed";
+    const std::vector<int> before = BoardOf(fast.board);
+    plain.ChooseMove();
+    fast.ChooseMove(false);
+    if (BoardOf(fast.board) != before) return ::testing::AssertionFailure() << where << ": the board changed";
     const Choice want = TakeChoice(plainEngine, plainDice);
     const Choice got = TakeChoice(fast, fastDice);
     if (!(got == want))
@@ -190,7 +160,7 @@ struct Pair {
 class SearchEqualityTest : public EngineTest {};
 
 TEST_F(SearchEqualityTest, SelfPlayChoosesAsThePlainSearch) {
-  int moves = 0, pruned = 0, opening = 0, single = 0;
+  int moves = 0, pruned = 0, single = 0;
   for (int level = 0; level <= 2; ++level) {
     for (int game = 0; game < kGamesPerLevel; ++game) {
       std::mt19937 rng(static_cast<uint32_t>(level * 100003 + game));
@@ -213,11 +183,10 @@ TEST_F(SearchEqualityTest, SelfPlayChoosesAsThePlainSearch) {
         if (side == SideHuman) fast.MirrorBoard();
         const std::string where =
             "level " + std::to_string(level) + " game " + std::to_string(game) + " move " + std::to_string(move);
-        ASSERT_TRUE(pair.Choose(d0, d1, move == 0, where));
+        ASSERT_TRUE(pair.Choose(d0, d1, where));
 
         const DiceRoller& dice = pair.fastDice;
         ++moves;
-        opening += move == 0 && fast.bestScore == INT_MIN && dice.count == 2;
         pruned += dice.count < (d0 == d1 ? 4 : 2);
         single += dice.count == 1;
         for (int i = 0; i < dice.count; ++i) {
@@ -231,12 +200,10 @@ TEST_F(SearchEqualityTest, SelfPlayChoosesAsThePlainSearch) {
       }
     }
   }
-  // The games reached the opening table, shortened lists and single dice.
-  EXPECT_GT(opening, 0);
+  // The games reached shortened lists and single dice.
   EXPECT_GT(pruned, 0);
   EXPECT_GT(single, 0);
-  std::printf("%d moves, %d from the opening table, %d with a shortened list, %d with one die\n", moves, opening,
-              pruned, single);
+  std::printf("%d moves, %d with a shortened list, %d with one die\n", moves, pruned, single);
 }
 
 TEST_F(SearchEqualityTest, RandomPositionsChooseAsThePlainSearch) {
@@ -246,7 +213,7 @@ TEST_F(SearchEqualityTest, RandomPositionsChooseAsThePlainSearch) {
   g_turn = SideComputer;
   for (int round = 0; round < kRandomPositions; ++round) {
     std::mt19937 rng(static_cast<uint32_t>(round));
-    TestBoard b({});
+    TestBoard b("");
     for (int side : {SideComputer, SideHuman}) {
       const int bar = side == SideComputer ? kComputerBar : kHumanBar;
       const int tray = side == SideComputer ? kComputerTray : kHumanTray;
@@ -271,6 +238,6 @@ TEST_F(SearchEqualityTest, RandomPositionsChooseAsThePlainSearch) {
     const int d0 = static_cast<int>(rng() % 6) + 1;
     const int d1 = round % 3 != 0 ? d0 : static_cast<int>(rng() % 6) + 1;
     Pair pair(b.get());
-    ASSERT_TRUE(pair.Choose(d0, d1, false, "position " + std::to_string(round)));
+    ASSERT_TRUE(pair.Choose(d0, d1, "position " + std::to_string(round)));
   }
 }

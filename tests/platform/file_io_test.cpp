@@ -73,10 +73,11 @@ namespace {
 constexpr int kKilled = 2;
 
 // Runs body in a child process in which the given system calls never run:
-// without onCall the child dies at the first of them, else onCall runs in its
-// place. Body's answer (0 or 1), kKilled when the child died so, -1 when no
-// child can be set up so here.
-int InFilteredChild(const std::vector<int>& calls, void (*onCall)(int), const std::function<bool()>& body) {
+// they end as action says (SECCOMP_RET_KILL_PROCESS: the child dies at the
+// first of them; SECCOMP_RET_TRAP: a SIGSYS handler that body sets runs in
+// their place; SECCOMP_RET_ERRNO | e: they fail with e). Body's answer (0 or
+// 1), kKilled when the child died so, -1 when no child can be set up so here.
+int InFilteredChild(const std::vector<int>& calls, uint32_t action, const std::function<bool()>& body) {
   const pid_t pid = ::fork();
   if (pid < 0) return -1;
   if (pid == 0) {
@@ -86,11 +87,10 @@ int InFilteredChild(const std::vector<int>& calls, void (*onCall)(int), const st
       filter.push_back(
           BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(calls[k]), static_cast<unsigned char>(n - k), 0));
     filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
-    filter.push_back(BPF_STMT(BPF_RET | BPF_K, onCall != nullptr ? SECCOMP_RET_TRAP : SECCOMP_RET_KILL_PROCESS));
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, action));
     const sock_fprog program = {static_cast<unsigned short>(filter.size()), filter.data()};
     const rlimit noCore = {0, 0};
     ::setrlimit(RLIMIT_CORE, &noCore);
-    if (onCall != nullptr) std::signal(SIGSYS, onCall);
     if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
       ::_exit(3);
     ::_exit(body() ? 1 : 0);
@@ -129,7 +129,8 @@ TEST(FileIo, SavesKilledBeforeTheRenameLeaveOneTemporaryFileThatTheNextWriteRemo
   WriteText(path, "old");
   for (int i = 0; i < 5; ++i) {
     const std::string text = "new " + std::to_string(i);
-    const int died = InFilteredChild(kRenames, nullptr, [&] { return ReplaceFile(path, text.data(), text.size()); });
+    const int died = InFilteredChild(kRenames, SECCOMP_RET_KILL_PROCESS,
+                                     [&] { return ReplaceFile(path, text.data(), text.size()); });
     if (died < 0) GTEST_SKIP() << "no system-call filter for a child here";
     ASSERT_EQ(died, kKilled) << i;
   }
@@ -146,7 +147,12 @@ TEST(FileIo, SavesKilledBeforeTheRenameLeaveOneTemporaryFileThatTheNextWriteRemo
   // Another game writing the same file meanwhile: neither write puts the
   // other's half-written file in place.
   g_takenName = tmp.c_str();
-  EXPECT_EQ(InFilteredChild({__NR_fchmod}, TakeOverTemporaryName, [&] { return ReplaceFile(path, "y", 1); }), 0);
+  EXPECT_EQ(InFilteredChild({__NR_fchmod}, SECCOMP_RET_TRAP,
+                            [&] {
+                              std::signal(SIGSYS, TakeOverTemporaryName);
+                              return ReplaceFile(path, "y", 1);
+                            }),
+            0);
   EXPECT_EQ(ReadText(path), "x");
   EXPECT_EQ(ReadText(tmp), "half");
 
@@ -171,5 +177,38 @@ TEST(FileIo, SavesKilledBeforeTheRenameLeaveOneTemporaryFileThatTheNextWriteRemo
     EXPECT_FALSE(fs::exists(dir.File("nowhere"))) << c.what;
     EXPECT_TRUE(fs::exists(fs::symlink_status(tmp))) << c.what;
     fs::remove(tmp);
+  }
+}
+
+// A write that fails part-way (the disk full at once or found only at the
+// flush, a file-size limit) keeps the old file and removes its temporary file
+// at once, not only at the next good write.
+TEST(FileIo, AFailedWriteRemovesItsTemporaryFileAtOnce) {
+  const struct {
+    const char* what;
+    std::vector<int> failing;  // these calls fail with ENOSPC
+    rlim_t sizeLimit;          // 0: none
+  } cases[] = {
+      {"the disk full", {__NR_write}, 0},
+      {"the disk full, found at the flush", {__NR_fsync}, 0},
+      {"a file-size limit", {}, 100},
+  };
+  TempDir dir;
+  const std::string path = dir.File("tremaw.ini");
+  WriteText(path, "old");
+  const std::string text(4096, 'x');
+  for (const auto& c : cases) {
+    const int wrote = InFilteredChild(c.failing, SECCOMP_RET_ERRNO | ENOSPC, [&] {
+      if (c.sizeLimit > 0) {
+        std::signal(SIGXFSZ, SIG_IGN);  // a failed write instead of the signal's end
+        const rlimit limit = {c.sizeLimit, c.sizeLimit};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+      }
+      return ReplaceFile(path, text.data(), text.size());
+    });
+    if (wrote < 0) GTEST_SKIP() << "no system-call filter for a child here";
+    EXPECT_EQ(wrote, 0) << c.what;
+    EXPECT_EQ(ReadText(path), "old") << c.what;
+    EXPECT_EQ(Names(dir.path()), std::set<std::string>{"tremaw.ini"}) << c.what;
   }
 }

@@ -133,42 +133,6 @@ void GameFixture::RightClickAt(int x, int y) {
   Pump();
 }
 
-void GameFixture::SetBoard(std::initializer_list<Checkers> entries) { PutUpBoard(*wnd, entries); }
-
-void GameFixture::SetStartBoard() {
-  SetBoard({{1, 2, SideHuman},
-            {6, 5, SideComputer},
-            {8, 3, SideComputer},
-            {12, 5, SideHuman},
-            {13, 5, SideComputer},
-            {17, 3, SideHuman},
-            {19, 5, SideHuman},
-            {24, 2, SideComputer}});
-}
-
-void GameFixture::SetHumanOnBar() {
-  SetBoard({{kHumanBar, 1, SideHuman},
-            {12, 5, SideHuman},
-            {17, 3, SideHuman},
-            {19, 6, SideHuman},
-            {6, 5, SideComputer},
-            {8, 3, SideComputer},
-            {13, 5, SideComputer},
-            {24, 2, SideComputer}});
-}
-
-void GameFixture::SetHumanShutOut(int restPoint) {
-  SetBoard({{kHumanBar, 1, SideHuman},
-            {1, 2, SideComputer},
-            {2, 2, SideComputer},
-            {3, 2, SideComputer},
-            {4, 2, SideComputer},
-            {5, 2, SideComputer},
-            {6, 2, SideComputer},
-            {restPoint, 3, SideComputer},
-            {19, 14, SideHuman}});
-}
-
 void GameFixture::HumanTurnWith(int d0, int d1) {
   g_turn = SideHuman;
   wnd->m_openingRoll = 0;
@@ -214,19 +178,6 @@ int GameFixture::BoxCount(const std::string& text) const {
   return n;
 }
 
-namespace {
-// The board's counts and owners, to tell whether an entry did anything.
-std::vector<int> Snapshot(Position** board) {
-  std::vector<int> s;
-  for (int i = 0; i < kBoardSize; ++i) {
-    s.push_back(board[i] ? board[i]->count : -1);
-    s.push_back(board[i] ? board[i]->owner : -1);
-  }
-  return s;
-}
-
-}  // namespace
-
 bool GameFixture::PlayFirstLegalStep() {
   TremaWnd& w = *wnd;
   if (g_turn != SideHuman || w.m_awaitConfirm || w.m_dice->count <= 0) return false;
@@ -241,13 +192,13 @@ bool GameFixture::PlayFirstLegalStep() {
 
   const size_t games = dialogs.winners.size();
   for (const StepChoice& c : found) {
-    const std::vector<int> before = Snapshot(w.m_board);
+    const std::vector<int> before = BoardOf(w.m_board);
     Key(c.source == 0 ? '0' : static_cast<unsigned>('A' + c.source - 1));
-    if (Snapshot(w.m_board) != before || dialogs.winners.size() != games) return true;
+    if (BoardOf(w.m_board) != before || dialogs.winners.size() != games) return true;
     if (w.m_curStep[0] != 0xFF && w.m_curStep[1] == 0xFF) {
       const int to = c.source + c.die;
       Key(to >= 25 ? '0' : static_cast<unsigned>('A' + to - 1));
-      if (Snapshot(w.m_board) != before || dialogs.winners.size() != games) return true;
+      if (BoardOf(w.m_board) != before || dialogs.winners.size() != games) return true;
     }
   }
   return false;

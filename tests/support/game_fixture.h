@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "app/tremawnd.h"
 #include "platform/ini_store.h"
@@ -49,16 +50,17 @@ class GameFixture : public ::testing::Test {
   Point EntryCentre(int index) const;
 
   // ---- setting up a turn ----
-  // Replaces the board by this image (the rest empty; trays by their counts)
-  // and gives the game a new engine bound to it.
-  void SetBoard(std::initializer_list<Checkers> entries);
+  // Replaces the board by this one (spelt as in test_board.h, or as its
+  // entries; the rest empty) and gives the game a new engine bound to it.
+  void SetBoard(std::string_view board) { PutUpBoard(*wnd, ParseBoard(board)); }
+  void SetBoard(std::initializer_list<Checkers> entries) { PutUpBoard(*wnd, entries); }
   // The human on the bar against the computer's six closed home points; the
   // computer's other three checkers on restPoint, the human's 14 on 19.
-  void SetHumanShutOut(int restPoint);
+  void SetHumanShutOut(int restPoint) { SetBoard(kHumanShutOut + " 19:14h " + std::to_string(restPoint) + ":3c"); }
   // The starting position; and the same with one of the human's checkers from
   // point 1 on the bar, the other on 19.
-  void SetStartBoard();
-  void SetHumanOnBar();
+  void SetStartBoard() { SetBoard("1:2h 6:5c 8:3c 12:5h 13:5c 17:3h 19:5h 24:2c"); }
+  void SetHumanOnBar() { SetBoard("0:1h 12:5h 17:3h 19:6h 6:5c 8:3c 13:5c 24:2c"); }
   // Starts a human turn on the current board with these dice (0: none).
   void HumanTurnWith(int d0, int d1);
 

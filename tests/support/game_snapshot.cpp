@@ -4,15 +4,9 @@
 #include "app/tremawnd.h"
 #include "settings/options.h"
 #include "tests/support/game_fakes.h"
+#include "tests/support/test_board.h"
 
-std::vector<int> BoardOf(TremaWnd& w) {
-  std::vector<int> b;
-  for (int i = 0; i < kBoardSize; ++i) {
-    b.push_back(w.m_board[i] ? w.m_board[i]->count : -1);
-    b.push_back(w.m_board[i] ? w.m_board[i]->owner : -1);
-  }
-  return b;
-}
+std::vector<int> BoardOf(TremaWnd& w) { return BoardOf(w.m_board); }
 
 GameSnapshot TakeSnapshot(TremaWnd& w, const FakeView& view) {
   GameSnapshot s;

@@ -1,17 +1,11 @@
 #pragma once
 // Pieces of game state that the headless and the window tests set up and
 // read the same way.
-#include <initializer_list>
 #include <vector>
 
-class TremaWnd;
+#include "tests/support/test_board.h"
 
-// One entry of a board image: index, checker count, owner.
-struct Checkers {
-  int index;
-  int count;
-  int owner;
-};
+class TremaWnd;
 
 // Puts every process-wide value of the game back to its start.
 void ResetGameGlobals();

@@ -29,6 +29,7 @@
 #include "resources/ids.h"
 #include "settings/colors.h"
 #include "settings/options.h"
+#include "tests/support/game_snapshot.h"
 #include "tests/ui/dialog_actions.h"
 #include "tests/ui/every_dialog.h"
 #include "tests/ui/frame_fixture.h"
@@ -56,19 +57,13 @@ int DefaultId(wxDialog& dlg) {
   return def != nullptr ? def->GetId() : -1;
 }
 
+// The dialog shows the stakes the position allows (which those are:
+// dialogs/small_dialogs_test), each of the three kinds of position once.
 TEST(SmallDialogs, GiveUpOffersTheAllowedStakes) {
-  const struct {
-    bool gammonOwed, backgammonOwed;
-    bool single, gammon;
-    int selected;
-  } cases[] = {
-      {false, false, true, true, IDC_GIVEUP_SINGLE},
-      {true, false, false, true, IDC_GIVEUP_GAMMON},
-      {true, true, false, false, IDC_GIVEUP_BACKGAMMON},
-  };
-  for (const auto& c : cases) {
+  for (const GiveUpChoices& c :
+       {GiveUpChoicesFor(false, false), GiveUpChoicesFor(true, false), GiveUpChoicesFor(true, true)}) {
     SCOPED_TRACE(c.selected);
-    GvUpDlg dlg(nullptr, GiveUpChoicesFor(c.gammonOwed, c.backgammonOwed));
+    GvUpDlg dlg(nullptr, c);
     EXPECT_EQ(Utf8(dlg.GetTitle()), "Aufgeben");
     EXPECT_TRUE(HasGroupBox(dlg, "Wählen Sie"));
     ExpectLabels(dlg, {{IDC_GIVEUP_SINGLE, "Einfacher Einsatz"},
@@ -317,12 +312,6 @@ class FrameCommandsTest : public FrameFixture {
     }
     RunEvents(20);
   }
-  std::vector<int> Board() {
-    std::vector<int> b;
-    for (int i = 0; i < kBoardSize; ++i)
-      b.insert(b.end(), {frame->Core()->m_board[i]->count, frame->Core()->m_board[i]->owner});
-    return b;
-  }
 
   std::vector<std::string> files;
   std::vector<FileChooser> choosers;
@@ -339,7 +328,7 @@ TEST_F(FrameCommandsTest, SaveSwapOpenAndAboutThroughTheWindow) {
   ASSERT_TRUE(core->m_awaitConfirm);
   PressSpace();
   ASSERT_TRUE(HumanToMove());
-  const std::vector<int> board = Board();
+  const std::vector<int> board = BoardOf(*frame->Core());
   const std::string path = dir + "/Stellung für später";
   files.push_back(path);
   Menu(ID_FILE_SAVE_AS);
@@ -358,10 +347,10 @@ TEST_F(FrameCommandsTest, SaveSwapOpenAndAboutThroughTheWindow) {
     mirrored[2 * j] = board[2 * i];
     mirrored[2 * j + 1] = board[2 * i + 1] == 0 ? 0 : 3 - board[2 * i + 1];
   }
-  EXPECT_EQ(Board(), mirrored);
+  EXPECT_EQ(BoardOf(*frame->Core()), mirrored);
   files.push_back(path + ".pos");
   Menu(ID_FILE_OPEN);
-  EXPECT_EQ(Board(), board);
+  EXPECT_EQ(BoardOf(*frame->Core()), board);
   EXPECT_EQ(Utf8(frame->GetTitle()), "Kolvar Backgammon - Stellung für später.pos");
   EXPECT_EQ(core->m_stepCount, 0);
   EXPECT_EQ(g_turn, SideHuman);
