@@ -1,6 +1,7 @@
 // The application object: takes the desktop's language for GTK's and wx's own
 // texts, builds the paths of the program's files from the start-up directory,
 // names the program and opens the main window.
+#include <signal.h>
 #include <stdlib.h>
 #include <wx/app.h>
 
@@ -80,5 +81,8 @@ int main(int argc, char** argv) {
   }
   // GTK's texts in the desktop's language: GTK reads the locale as it starts.
   UseDesktopLocale();
+  // Under a file-size limit a write the limit refuses fails like a full disk,
+  // and keeps the old file, instead of ending the game.
+  signal(SIGXFSZ, SIG_IGN);
   return wxEntry(argc, argv);
 }

@@ -14,6 +14,7 @@
 #include <X11/keysym.h>
 // clang-format on
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -97,11 +98,13 @@ class WindowDestroyedTest : public ::testing::Test {
     XSetErrorHandler(IgnoreXError);
   }
   void TearDown() override { Stop(); }
-  void Start() {
+  void Start(rlim_t fileLimit) {
     const std::string program = (fs::canonical("/proc/self/exe").parent_path() / "tremaw").string();
     pid = fork();
     if (pid == 0) {
       if (chdir(dir.path().c_str()) != 0) _exit(127);
+      const rlimit limit{fileLimit, fileLimit};
+      if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
       execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
       _exit(127);
     }
@@ -143,10 +146,12 @@ TEST_F(WindowDestroyedTest, TheProgramEndsAndKeepsItsFiles) {
     const char* what;
     const char* options;  // of section "Options"; the dice come from the roll list
     const char* rolls;
-    const char* keys;  // pressed once the window shows
-    bool dialog;       // the keys open a dialog, which is open when the window goes
-    int waitMs;        // then, before the window goes
-    bool closeBox;     // closed by its close box instead of destroyed
+    const char* keys;         // pressed once the window shows
+    bool dialog;              // the keys open a dialog, which is open when the window goes
+    int waitMs;               // then, before the window goes
+    bool closeBox;            // closed by its close box instead of destroyed
+    const char* answer = "";  // pressed in the dialog once it shows
+    rlim_t fileLimit = RLIM_INFINITY;
   } cases[] = {
       // The player to move: the game waits for input.
       {"idle", "FirstMoveBy=2\n", "31", "", false, 500, false},
@@ -163,6 +168,10 @@ TEST_F(WindowDestroyedTest, TheProgramEndsAndKeepsItsFiles) {
       {"give-up", "FirstMoveBy=2\n", "31", "ctrl+space", true, 100, false},
       {"manual dice", "FirstMoveBy=2\nDiceMode=1\n", "31", "", true, 100, false},
       {"context menu", "FirstMoveBy=2\n", "31", "button3", false, 300, false},
+      // Under a file-size limit too small for the scores the game end cannot
+      // write them: the game goes on to the statistics, with its files as
+      // they were, rather than being killed.
+      {"file-size limit", "FirstMoveBy=2\n", "31", "ctrl+space", true, 300, false, "Return", 16},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -174,7 +183,7 @@ TEST_F(WindowDestroyedTest, TheProgramEndsAndKeepsItsFiles) {
     WriteText(dir.File("tremaw32.gph"), std::string(208, '\0'));
     const auto before = Files(dir.path());
 
-    Start();
+    Start(c.fileLimit);
     Window w = 0;
     for (auto limit = Clock::now() + std::chrono::seconds(10); w == 0 && Clock::now() < limit;
          std::this_thread::sleep_for(std::chrono::milliseconds(20)))
@@ -187,6 +196,13 @@ TEST_F(WindowDestroyedTest, TheProgramEndsAndKeepsItsFiles) {
            TopWindowsOf(x.dpy, pid).size() < 2u && Clock::now() < limit;)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
       ASSERT_EQ(TopWindowsOf(x.dpy, pid).size(), 2u) << "the dialog did not show";
+    }
+    if (*c.answer != '\0') {
+      for (Window t : TopWindowsOf(x.dpy, pid))
+        if (t != w) PressKeys(x.dpy, t, c.answer);
+      // The next dialog follows the answer.
+      std::this_thread::sleep_for(std::chrono::milliseconds(c.waitMs));
+      EXPECT_EQ(TopWindowsOf(x.dpy, pid).size(), 2u) << "no dialog followed the answer";
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(c.waitMs));
     ASSERT_EQ(WaitForExit(0), -1) << "the game ended by itself";
