@@ -21,6 +21,16 @@
 #include "ui/wx_convert.h"
 #include "ui/wx_dialogs.h"
 
+namespace {
+
+// In dialog units: a row per colour slot, each a swatch and its ".." button.
+constexpr int kDialogWidth = 247, kDialogHeight = 149;
+constexpr int kFirstRowY = 10, kRowStep = 22, kSwatchHeight = 15;
+static_assert(kFirstRowY + kRowStep * (kColorSlots - 1) + kSwatchHeight <= kDialogHeight,
+              "every colour slot's row fits the dialog");
+
+}  // namespace
+
 // ---- the swatch ---------------------------------------------------------------
 
 ColorSwatch::ColorSwatch(wxWindow* parent, int id, const wxString& label)
@@ -71,14 +81,14 @@ BackgClrDialog::BackgClrDialog(wxWindow* parent, RunningGame& game, std::functio
   PlaceInDialogUnits(this, m_reset, 184, 48, 49, 14, Grow::Both);
   PlaceInDialogUnits(this, new wxButton(this, wxID_HELP, Wx("Hif&e")), 184, 67, 49, 14, Grow::Both);
   for (int slot = 0; slot < kColorSlots; ++slot) {
-    const int y = 10 + 22 * slot;
+    const int y = kFirstRowY + kRowStep * slot;
     const ColorSlotRow& row = kColorSlotRows[slot];
     m_swatch[slot] = new ColorSwatch(this, row.swatchId, Wx(row.label));
-    PlaceInDialogUnits(this, m_swatch[slot], 15, y, 100, 15, Grow::None);
+    PlaceInDialogUnits(this, m_swatch[slot], 15, y, 100, kSwatchHeight, Grow::None);
     m_pick[slot] = new wxButton(this, row.buttonId, Wx(".."), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     PlaceInDialogUnits(this, m_pick[slot], 121, y, 13, 14, Grow::Both);
   }
-  SizeDialogInDialogUnits(this, 247, 149);
+  SizeDialogInDialogUnits(this, kDialogWidth, kDialogHeight);
 
   // The schemes, and the list naming them in the order of their letters.
   m_model.Open();
