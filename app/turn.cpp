@@ -136,12 +136,13 @@ void TremaWnd::NextTurn() {
   }
 
   if (!ClosedOut(m_board, g_turn)) {
-    if (g_SoundActive[SoundDice] != 0 && g_AutoFinishActive == 0) {
-      BeginWait();
-      host().Pause(kDiceSoundPauseMs);
-      host().PlaySound(g_SoundFiles[SoundDice], false);
-      EndWait();
-    }
+    if (g_AutoFinishActive == 0)
+      PlayEventSound(SoundDice, [this](const std::string& file) {
+        BeginWait();
+        host().Pause(kDiceSoundPauseMs);
+        host().PlaySound(file, false);
+        EndWait();
+      });
     ShowDice();
     AddLogLine(FormatRoll());
   }

@@ -16,9 +16,9 @@ Surface* Dc() { return g_BoardWnd ? g_BoardWnd->BoardSurface() : nullptr; }
 
 Color CheckerColor(int owner) { return g_Colors[owner == SideComputer ? ColorComputer : ColorHuman]; }
 
-void Sound(int event) {
-  if (FastMode() || g_BoardWnd == nullptr || g_SoundActive[event] == 0) return;
-  g_BoardWnd->PlaySoundFile(g_SoundFiles[event]);
+void Sound(SoundEvent event) {
+  if (FastMode() || g_BoardWnd == nullptr) return;
+  PlayEventSound(event, [](const std::string& file) { g_BoardWnd->PlaySoundFile(file); });
 }
 
 // One frame's wait; in fast mode the frame is only shown.

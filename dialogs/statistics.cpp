@@ -54,8 +54,9 @@ void StatisticsModel::Open(const GameStatistics& s, int winner, Host* host) {
   put(IDC_STAT_TIME_HUMAN, FormatThinkTime(s.thinkTime[SideHuman]));
   put(IDC_STAT_TIME_COMPUTER, FormatThinkTime(s.thinkTime[SideComputer]));
 
-  const int event = winner == SideHuman ? SoundWin : SoundLose;
-  if (host != nullptr && g_SoundActive[event] != 0) host->PlaySound(g_SoundFiles[event], true);
+  if (host != nullptr)
+    PlayEventSound(winner == SideHuman ? SoundWin : SoundLose,
+                   [host](const std::string& file) { host->PlaySound(file, true); });
 
   UpdateTrendFile(winner);
 }

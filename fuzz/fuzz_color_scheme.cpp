@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int read = -1;
   FUZZ_CHECK(ReadSchemeFile(path, schemes, read));
   FUZZ_CHECK(read >= 0 && read <= kSchemes);
-  FUZZ_CHECK(static_cast<size_t>(read) * sizeof(ColorScheme) <= size);
+  FUZZ_CHECK(static_cast<size_t>(read) * kSchemeRecordBytes <= size);
 
   g_SchemeFile = path;
   g_CurScheme = wanted;

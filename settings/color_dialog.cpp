@@ -3,21 +3,9 @@
 #include "settings/options.h"
 
 int ColorSlotFromId(int id) {
-  switch (id) {
-    case 1011:
-    case 1017: return ColorBackground;
-    case 1012:
-    case 1018: return ColorPointA;
-    case 1013:
-    case 1019: return ColorPointB;
-    case 1014:
-    case 1020: return ColorComputer;
-    case 1015:
-    case 1021: return ColorHuman;
-    case 1023:
-    case 1024: return ColorBar;
-    default: return -1;
-  }
+  for (int slot = 0; slot < kColorSlots; ++slot)
+    if (id == kColorSlotRows[slot].swatchId || id == kColorSlotRows[slot].buttonId) return slot;
+  return -1;
 }
 
 BackgClr::BackgClr(RunningGame& game)

@@ -21,50 +21,43 @@ int g_IntelMoves = keys::IntelMoves.builtIn;
 int g_ClockWise = keys::ClockWise.builtIn;
 std::string g_RollsFile;
 int g_CurScheme = keys::CurScheme.builtIn;
-std::string g_SoundFiles[kSoundEvents] = {kBuiltInSoundFiles[0], kBuiltInSoundFiles[1], kBuiltInSoundFiles[2],
-                                          kBuiltInSoundFiles[3], kBuiltInSoundFiles[4]};
-int g_SoundActive[kSoundEvents] = {kBuiltInSoundActive, kBuiltInSoundActive, kBuiltInSoundActive, kBuiltInSoundActive,
-                                   kBuiltInSoundActive};
+
+namespace {
+std::array<std::string, kSoundEvents> BuiltInSoundFiles() {
+  std::array<std::string, kSoundEvents> files;
+  for (int i = 0; i < kSoundEvents; ++i) files[i] = kBuiltInSoundFiles[i];
+  return files;
+}
+constexpr std::array<int, kSoundEvents> BuiltInSoundActive() {
+  std::array<int, kSoundEvents> active{};
+  active.fill(kBuiltInSoundActive);
+  return active;
+}
+}  // namespace
+
+std::array<std::string, kSoundEvents> g_SoundFiles = BuiltInSoundFiles();
+std::array<int, kSoundEvents> g_SoundActive = BuiltInSoundActive();
 int g_Score[3] = {0, keys::Computer.builtIn, keys::Human.builtIn};  // by Side
 
-const char* const g_SoundEventNames[kSoundEvents] = {"Würfeln", "Stein bewegen", "Stein getroffen", "Spiel gewonnen",
-                                                     "Spiel verloren"};
+const std::array<const char*, kSoundEvents> g_SoundEventNames = SoundColumn(&SoundRow::name);
 const char* const g_LevelNames[3] = {"Leicht", "Mittel", "Schwer"};
 
 void ResetOptionsToBuiltIn() {
-  for (const IntKey* key :
-       {&keys::UseCube, &keys::AutoFinish, &keys::DiceAsIcons, &keys::AutoChangeTurn, &keys::LevelOfPlay,
-        &keys::FirstMoveBy, &keys::ShowProgress, &keys::AutoForcedMoves, &keys::HitShake, &keys::HighLight,
-        &keys::IntelMoves, &keys::ClockWise, &keys::Human, &keys::Computer, &keys::CurScheme})
-    *key->variable = key->builtIn;
+  for (const IntKey* key : keys::kOptionKeys) *key->variable = key->builtIn;
   g_SpeedDelay = DelayOfSpeed(keys::Speed.builtIn);
   g_RollsFile.clear();
-  for (int i = 0; i < kSoundEvents; ++i) {
-    g_SoundFiles[i] = kBuiltInSoundFiles[i];
-    g_SoundActive[i] = kBuiltInSoundActive;
-  }
+  g_SoundFiles = BuiltInSoundFiles();
+  g_SoundActive = BuiltInSoundActive();
   g_Score[SideNone] = 0;
 }
 
 void LoadOptions(IniStore& ini, int& diceMode) {
-  LoadKey(ini, keys::UseCube);
-  LoadKey(ini, keys::AutoFinish);
-  LoadKey(ini, keys::DiceAsIcons);
+  // Reading has no effect on the file, so the order matters only for the
+  // scheme, which is loaded from the file after CurScheme.
+  for (const IntKey* key : keys::kOptionKeys) LoadKey(ini, *key);
   g_SpeedDelay = DelayOfSpeed(ReadKey(ini, keys::Speed));
-  LoadKey(ini, keys::AutoChangeTurn);
-  LoadKey(ini, keys::LevelOfPlay);
-  LoadKey(ini, keys::FirstMoveBy);
-  LoadKey(ini, keys::ShowProgress);
-  LoadKey(ini, keys::AutoForcedMoves);
-  LoadKey(ini, keys::HitShake);
-  LoadKey(ini, keys::HighLight);
-  LoadKey(ini, keys::IntelMoves);
   diceMode = ReadKey(ini, keys::DiceMode);
-  LoadKey(ini, keys::ClockWise);
   g_RollsFile = ReadKey(ini, keys::RollsList);
   for (int i = 0; i < kSoundEvents; ++i) LoadSoundKeys(ini, i);
-  LoadKey(ini, keys::Human);
-  LoadKey(ini, keys::Computer);
-  LoadKey(ini, keys::CurScheme);
   LoadCurrentScheme();
 }

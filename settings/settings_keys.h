@@ -3,10 +3,14 @@
 // section, its name, the option it holds, its built-in value and how it is
 // read. The loading, the settings pages and the commands that store the
 // scores and the colour scheme all name a key through this table.
+#include <array>
 #include <climits>
+#include <iterator>
 #include <string>
+#include <string_view>
 
 #include "platform/sides.h"
+#include "resources/default_sounds.h"
 #include "settings/options.h"
 
 class IniStore;
@@ -43,7 +47,6 @@ constexpr int SpeedOfDelay(int delay) { return kFastestSpeed - delay; }
 
 namespace keys {
 
-// In load order.
 inline constexpr IntKey UseCube{kOptionsSection, "UseCube", &g_UseCube, 0};
 inline constexpr IntKey AutoFinish{kOptionsSection, "AutoFinish", &g_AutoFinish, 2};
 inline constexpr IntKey DiceAsIcons{kOptionsSection, "DiceAsIcons", &g_DiceAsIcons, 1};
@@ -62,26 +65,65 @@ inline constexpr IntKey IntelMoves{kOptionsSection, "IntelMoves", &g_IntelMoves,
 inline constexpr IntKey DiceMode{kOptionsSection, "DiceMode", nullptr, 0};
 inline constexpr IntKey ClockWise{kOptionsSection, "ClockWise", &g_ClockWise, 0};
 inline constexpr StringKey RollsList{kOptionsSection, "RollsList", &g_RollsFile, ".\\rolls.txt"};
-
-}  // namespace keys
-
-// Section Sounds, in SoundEvent order: the event's wave file under its file
-// key, by default its built-in name followed by ".wav", and whether it plays
-// under the file key followed by "Active".
-inline constexpr const char* g_SoundKeys[kSoundEvents] = {"DiceSound", "MoveSound", "HitSound", "WinSound",
-                                                          "LoseSound"};
-inline constexpr const char* kBuiltInSoundFiles[kSoundEvents] = {"dice", "piece", "hit", "youwin", "youlose"};
-inline constexpr int kBuiltInSoundActive = 0;
-std::string SoundFlagKey(int event);
-
-namespace keys {
-
 // A total is a count of points: a negative one is no score, and starts again.
 inline constexpr IntKey Human{kGameSection, "Human", &g_Score[SideHuman], 0, 0};
 inline constexpr IntKey Computer{kGameSection, "Computer", &g_Score[SideComputer], 0, 0};
 inline constexpr IntKey CurScheme{kOptionsSection, "CurScheme", &g_CurScheme, 0};
 
+// Every integer key that is loaded straight into its option: the load and the
+// reset to the built-in values both run over this list, so that a key added
+// here is loaded and reset alike. Speed and DiceMode are read apart (into a
+// converted value, or into the main window).
+inline constexpr const IntKey* kOptionKeys[] = {
+    &UseCube,  &AutoFinish, &DiceAsIcons, &AutoChangeTurn, &LevelOfPlay, &FirstMoveBy, &ShowProgress, &AutoForcedMoves,
+    &HitShake, &HighLight,  &IntelMoves,  &ClockWise,      &Human,       &Computer,    &CurScheme,
+};
+
 }  // namespace keys
+
+// Section Sounds, one row per sound event: the event's wave file under its
+// file key, by default its built-in file followed by ".wav", and whether it
+// plays under the file key followed by "Active" (off by default). The
+// built-in files are the default sounds the build computes, in this order.
+struct SoundRow {
+  SoundEvent event;
+  const char* key;
+  const char* builtInFile;
+  const char* name;  // on the sound page
+};
+inline constexpr SoundRow kSoundRows[] = {
+    {SoundDice, "DiceSound", "dice", "Würfeln"},            // at each roll
+    {SoundMove, "MoveSound", "piece", "Stein bewegen"},     // at each checker's move
+    {SoundHit, "HitSound", "hit", "Stein getroffen"},       // at each hit
+    {SoundWin, "WinSound", "youwin", "Spiel gewonnen"},     // with the statistics of a game won
+    {SoundLose, "LoseSound", "youlose", "Spiel verloren"},  // and of one lost
+};
+static_assert(std::size(kSoundRows) == kSoundEvents, "one row per sound event");
+inline constexpr int kBuiltInSoundActive = 0;
+
+// One column of the rows, indexed by SoundEvent.
+template <class T>
+constexpr std::array<T, kSoundEvents> SoundColumn(T SoundRow::*field) {
+  std::array<T, kSoundEvents> column{};
+  for (int i = 0; i < kSoundEvents; ++i) column[i] = kSoundRows[i].*field;
+  return column;
+}
+inline constexpr std::array<const char*, kSoundEvents> g_SoundKeys = SoundColumn(&SoundRow::key);
+inline constexpr std::array<const char*, kSoundEvents> kBuiltInSoundFiles = SoundColumn(&SoundRow::builtInFile);
+
+// Each row stands at its event's index, and its built-in file is the default
+// sound the build computes for that index (a new event needs a new sound).
+constexpr bool SoundRowsFollowTheirEventsAndTheDefaultSounds() {
+  if (std::size(kDefaultSounds) != std::size(kSoundRows)) return false;
+  for (int i = 0; i < kSoundEvents; ++i)
+    if (kSoundRows[i].event != i || std::string_view(kSoundRows[i].builtInFile) != kDefaultSounds[i]) return false;
+  return true;
+}
+static_assert(SoundRowsFollowTheirEventsAndTheDefaultSounds(),
+              "the sound rows must be in SoundEvent order, each built-in file named in TREMAW_DEFAULT_SOUNDS "
+              "(resources/CMakeLists.txt) at its event's place");
+
+std::string SoundFlagKey(int event);
 
 // The key's value in the file, read as its row says.
 int ReadKey(const IniStore& ini, const IntKey& key);

@@ -23,18 +23,11 @@
 
 namespace {
 
-constexpr int kResetId = 1016;
-
-struct SlotControls {
-  int swatchId;
-  int buttonId;
-  const char* label;
-};
-// In slot order; in the bar's row the ids are the other way round.
-constexpr SlotControls kSlots[kColorSlots] = {
-    {1011, 1017, "&Hintergrund"},         {1012, 1018, "Position &A"},          {1013, 1019, "Position &B"},
-    {1014, 1020, "Speisteine &Computer"}, {1015, 1021, "Spielsteine &Spieler"}, {1024, 1023, "&Balken"},
-};
+// In dialog units: a row per colour slot, each a swatch and its ".." button.
+constexpr int kDialogWidth = 247, kDialogHeight = 149;
+constexpr int kFirstRowY = 10, kRowStep = 22, kSwatchHeight = 15;
+static_assert(kFirstRowY + kRowStep * (kColorSlots - 1) + kSwatchHeight <= kDialogHeight,
+              "every colour slot's row fits the dialog");
 
 }  // namespace
 
@@ -84,17 +77,18 @@ BackgClrDialog::BackgClrDialog(wxWindow* parent, RunningGame& game, std::functio
   PlaceInDialogUnits(this, ok, 184, 10, 49, 14, Grow::Both);
   ok->SetDefault();
   PlaceInDialogUnits(this, new wxButton(this, wxID_CANCEL, Wx("Abbr&uch")), 184, 29, 49, 14, Grow::Both);
-  m_reset = new wxButton(this, kResetId, Wx("&Zurücksetzen"));
+  m_reset = new wxButton(this, IDC_COLOR_RESET, Wx("&Zurücksetzen"));
   PlaceInDialogUnits(this, m_reset, 184, 48, 49, 14, Grow::Both);
   PlaceInDialogUnits(this, new wxButton(this, wxID_HELP, Wx("Hif&e")), 184, 67, 49, 14, Grow::Both);
   for (int slot = 0; slot < kColorSlots; ++slot) {
-    const int y = 10 + 22 * slot;
-    m_swatch[slot] = new ColorSwatch(this, kSlots[slot].swatchId, Wx(kSlots[slot].label));
-    PlaceInDialogUnits(this, m_swatch[slot], 15, y, 100, 15, Grow::None);
-    m_pick[slot] = new wxButton(this, kSlots[slot].buttonId, Wx(".."), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    const int y = kFirstRowY + kRowStep * slot;
+    const ColorSlotRow& row = kColorSlotRows[slot];
+    m_swatch[slot] = new ColorSwatch(this, row.swatchId, Wx(row.label));
+    PlaceInDialogUnits(this, m_swatch[slot], 15, y, 100, kSwatchHeight, Grow::None);
+    m_pick[slot] = new wxButton(this, row.buttonId, Wx(".."), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     PlaceInDialogUnits(this, m_pick[slot], 121, y, 13, 14, Grow::Both);
   }
-  SizeDialogInDialogUnits(this, 247, 149);
+  SizeDialogInDialogUnits(this, kDialogWidth, kDialogHeight);
 
   // The schemes, and the list naming them in the order of their letters.
   m_model.Open();
@@ -112,7 +106,7 @@ BackgClrDialog::BackgClrDialog(wxWindow* parent, RunningGame& game, std::functio
   });
   for (int slot = 0; slot < kColorSlots; ++slot) {
     // A click on a swatch and one on its ".." button open the same chooser.
-    const int swatchId = kSlots[slot].swatchId;
+    const int swatchId = kColorSlotRows[slot].swatchId;
     m_swatch[slot]->Bind(wxEVT_LEFT_UP, [this, swatchId](wxMouseEvent&) { PickColor(ColorSlotFromId(swatchId)); });
     m_pick[slot]->Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { PickColor(ColorSlotFromId(e.GetId())); });
   }

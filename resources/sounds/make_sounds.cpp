@@ -1,10 +1,13 @@
-// Writes the game's default sounds as 16-bit mono wave files into the folder
-// given: all of them computed here, so that a fresh build is not silent.
+// Writes the game's default sounds named on the command line as 16-bit mono
+// wave files (the name with ".wav") into the folder given: all of them
+// computed here, so that a fresh build is not silent.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -107,30 +110,43 @@ bool WriteWave(const std::string& path, const Samples& samples) {
   return std::fclose(f) == 0 && ok;
 }
 
+// Each default sound by its name: the build names the ones to write (its list
+// of default sounds), and a name without a sound here fails the build.
+std::optional<Samples> SoundNamed(const std::string& name) {
+  const double c5 = 523.25, e5 = 659.26, g5 = 783.99, c6 = 1046.5;
+  const double g4 = 392.0, e4 = 329.63, c4 = 261.63;
+  if (name == "dice") return Dice();
+  if (name == "piece") return Piece();
+  if (name == "hit") return Hit();
+  if (name == "youwin") return Tune({c5, e5, g5, c6}, 160);
+  if (name == "youlose") return Tune({g4, e4, c4, c4 / 2 * 1.5}, 220);
+  return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: %s FOLDER NAME...\n", argv[0]);
     return 2;
   }
-  const std::string folder = std::string(argv[1]) + "/";
-  const double c5 = 523.25, e5 = 659.26, g5 = 783.99, c6 = 1046.5;
-  const double g4 = 392.0, e4 = 329.63, c4 = 261.63;
-  const struct {
-    const char* name;
-    Samples samples;
-  } sounds[] = {
-      {"dice.wav", Dice()},
-      {"piece.wav", Piece()},
-      {"hit.wav", Hit()},
-      {"youwin.wav", Tune({c5, e5, g5, c6}, 160)},
-      {"youlose.wav", Tune({g4, e4, c4, c4 / 2 * 1.5}, 220)},
-  };
-  for (const auto& sound : sounds)
-    if (!WriteWave(folder + sound.name, sound.samples)) {
-      std::fprintf(stderr, "cannot write %s%s\n", folder.c_str(), sound.name);
+  // Every name is known before the first file is written.
+  std::vector<Samples> sounds;
+  for (int i = 2; i < argc; ++i) {
+    std::optional<Samples> samples = SoundNamed(argv[i]);
+    if (!samples) {
+      std::fprintf(stderr, "no sound is computed for the name %s\n", argv[i]);
       return 1;
     }
+    sounds.push_back(std::move(*samples));
+  }
+  const std::string folder = std::string(argv[1]) + "/";
+  for (int i = 2; i < argc; ++i) {
+    const std::string file = folder + argv[i] + ".wav";
+    if (!WriteWave(file, sounds[static_cast<size_t>(i - 2)])) {
+      std::fprintf(stderr, "cannot write %s\n", file.c_str());
+      return 1;
+    }
+  }
   return 0;
 }

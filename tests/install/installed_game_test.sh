@@ -5,14 +5,17 @@
 # menu, checks that the game's files land in the player's own directory, and
 # at last "make uninstall", with each install's PREFIX and DESTDIR and without
 # the build directory, leaves the staging root exactly as it was before.
-#   installed_game_test.sh <build directory>
+#   installed_game_test.sh <build directory> <default sound names...>
+# The sound names are the build's list of default sounds (TREMAW_DEFAULT_SOUNDS).
 set -euo pipefail
 build=$(cd "${1:?build directory}" && pwd)
+sounds=("${@:2}")
+[ "${#sounds[@]}" -gt 0 ] || { echo "usage: $0 <build directory> <default sound names...>" >&2; exit 2; }
 src=$(cd "$(dirname "$0")/../.." && pwd)
 # A display of its own: the window tests give real input to theirs.
 if [ -z "${TREMAW_INSTALL_TEST_DISPLAY:-}" ]; then
   export TREMAW_INSTALL_TEST_DISPLAY=1
-  exec "$src/scripts/with-xvfb.sh" 1280x1024 "$0" "$build"
+  exec "$src/scripts/with-xvfb.sh" 1280x1024 "$0" "$build" "${sounds[@]}"
 fi
 tmp=$(mktemp -d)
 pids=()
@@ -44,7 +47,7 @@ prefix=$tmp/root/opt/kolvar
 id=de.kolvar.tremaw
 [ -x "$prefix/bin/tremaw" ] || fail "no launcher command"
 [ -x "$prefix/libexec/tremaw/tremaw" ] || fail "no program"
-for f in tremaw.htb Documentation.htm dice.wav piece.wav hit.wav youwin.wav youlose.wav; do
+for f in tremaw.htb Documentation.htm "${sounds[@]/%/.wav}"; do
   [ -f "$prefix/share/tremaw/$f" ] || fail "$f not installed"
 done
 [ -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"

@@ -26,6 +26,21 @@ TEST(ColorSchemes, BuiltInColours) {
   for (int n = 0; n < kSchemes; ++n) EXPECT_EQ(g_DefaultSchemes[n], kBuiltIn[n]) << "scheme " << n;
 }
 
+// A swatch and its ".." button stand for the same slot (the bar's row has its
+// ids the other way round); no other control stands for one.
+TEST(ColorSchemes, ControlIdsNameTheirSlots) {
+  const struct {
+    int slot, swatch, button;
+  } rows[] = {{ColorBackground, 1011, 1017}, {ColorPointA, 1012, 1018}, {ColorPointB, 1013, 1019},
+              {ColorComputer, 1014, 1020},   {ColorHuman, 1015, 1021},  {ColorBar, 1024, 1023}};
+  static_assert(std::size(rows) == kColorSlots);
+  for (const auto& r : rows) {
+    EXPECT_EQ(ColorSlotFromId(r.swatch), r.slot) << r.swatch;
+    EXPECT_EQ(ColorSlotFromId(r.button), r.slot) << r.button;
+  }
+  for (int id : {1010, 1016, 1022, 1025, -1}) EXPECT_EQ(ColorSlotFromId(id), -1) << id;
+}
+
 class ColorDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "board/types.h"
@@ -58,7 +59,8 @@ void ExpectBuiltInDefaults(int diceMode) {
   EXPECT_EQ(diceMode, 0);
   EXPECT_EQ(g_ClockWise, 0);
   EXPECT_EQ(g_RollsFile, ".\\rolls.txt");
-  const char* const files[kSoundEvents] = {"dice.wav", "piece.wav", "hit.wav", "youwin.wav", "youlose.wav"};
+  const char* const files[] = {"dice.wav", "piece.wav", "hit.wav", "youwin.wav", "youlose.wav"};
+  static_assert(std::size(files) == kSoundEvents);
   for (int i = 0; i < kSoundEvents; ++i) {
     EXPECT_EQ(g_SoundFiles[i], files[i]);
     EXPECT_EQ(g_SoundActive[i], 0);
@@ -80,6 +82,31 @@ TEST_F(LoadOptionsTest, MissingFileOrKeysGiveTheDefaults) {
   // Sections present but without our keys, and unrelated keys, change nothing.
   Load("[Options]\nUnknown=5\n[Sounds]\n[Game]\nOther=1\n");
   ExpectBuiltInDefaults(diceMode);
+}
+
+// The tests start from the values the program starts with.
+TEST_F(LoadOptionsTest, ResetGivesEveryOptionItsBuiltInValue) {
+  const struct {
+    int* option;
+    int builtIn;
+  } options[] = {
+      {&g_UseCube, 0},         {&g_AutoFinish, 2},       {&g_DiceAsIcons, 1},         {&g_SpeedDelay, 12},
+      {&g_AutoChangeTurn, 0},  {&g_LevelOfPlay, 2},      {&g_FirstMoveBy, 2},         {&g_ShowProgress, 1},
+      {&g_AutoForcedMoves, 0}, {&g_HitShake, 1},         {&g_HighLight, 2},           {&g_IntelMoves, 0},
+      {&g_ClockWise, 0},       {&g_Score[SideHuman], 0}, {&g_Score[SideComputer], 0}, {&g_CurScheme, 0},
+  };
+  for (const auto& o : options) *o.option = 77;
+  g_RollsFile = "x.txt";
+  for (int i = 0; i < kSoundEvents; ++i) g_SoundFiles[i] = "x.wav", g_SoundActive[i] = 1;
+  ResetOptionsToBuiltIn();
+  for (size_t i = 0; i < std::size(options); ++i) EXPECT_EQ(*options[i].option, options[i].builtIn) << i;
+  EXPECT_EQ(g_RollsFile, "");
+  const char* const files[] = {"dice", "piece", "hit", "youwin", "youlose"};
+  static_assert(std::size(files) == kSoundEvents);
+  for (int i = 0; i < kSoundEvents; ++i) {
+    EXPECT_EQ(g_SoundFiles[i], files[i]);
+    EXPECT_EQ(g_SoundActive[i], 0);
+  }
 }
 
 TEST_F(LoadOptionsTest, EveryKeyIsLoaded) {
@@ -107,7 +134,8 @@ TEST_F(LoadOptionsTest, EveryKeyIsLoaded) {
   EXPECT_EQ(diceMode, 2);
   EXPECT_EQ(g_ClockWise, 1);
   EXPECT_EQ(g_RollsFile, "C:\\dice\\list.txt");
-  const int active[kSoundEvents] = {1, 1, 0, 1, 1};
+  const int active[] = {1, 1, 0, 1, 1};
+  static_assert(std::size(active) == kSoundEvents);
   for (int i = 0; i < kSoundEvents; ++i) {
     EXPECT_EQ(g_SoundFiles[i], "w" + std::to_string(i + 1) + ".wav");
     EXPECT_EQ(g_SoundActive[i], active[i]);
