@@ -24,6 +24,7 @@
 #include <thread>
 #include <vector>
 
+#include "settings/settings_keys.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/x11_window.h"
 
@@ -154,10 +155,12 @@ Idle IdleGame(Display* dpy, const std::string& program, bool sounds) {
   const TempDir dir;
   std::ofstream ini(dir.path() / "tremaw.ini");
   ini << "[Options]\nFirstMoveBy=1\nSpeed=50\n[Sounds]\n";
-  for (const char* key : {"Dice", "Move", "Hit", "Win", "Lose"}) ini << key << "SoundActive=" << sounds << "\n";
-  ini.close();
-  for (const char* wave : {"dice.wav", "piece.wav", "hit.wav", "youwin.wav", "youlose.wav"})
+  for (const SoundRow& row : kSoundRows) {
+    ini << row.key << "Active=" << sounds << "\n";
+    const std::string wave = std::string(row.builtInFile) + ".wav";
     fs::create_symlink(fs::path(program).parent_path() / wave, dir.path() / wave);
+  }
+  ini.close();
   Idle idle;
   pid_t pid = -1;
   if (TimeToBoard(dpy, program, dir.path(), &pid) < 0) return idle;
