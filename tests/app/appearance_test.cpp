@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "board/geometry.h"
 #include "board/piece.h"
+#include "board/position.h"
 #include "resources/ids.h"
 #include "settings/color_dialog.h"
 #include "tests/support/game_fixture.h"

@@ -1,9 +1,8 @@
 // Layout of points, bars, trays, checker places, letters and hit areas at a
 // known scale: u 28, d 32, window 960 x 640, so a column is 960 / 17 = 56.
-#include "board/geometry.h"
-
 #include <map>
 
+#include "board/position.h"
 #include "tests/board/draw_fixture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "board/types.h"
+#include "board/globals.h"
 #include "dialogs/dice_entry.h"
 #include "settings/options.h"
 #include "tests/support/fake_host.h"
