@@ -69,7 +69,7 @@ void TremaWnd::OnBestMove() {
 int TremaWnd::HumanStepsFromBest(const uint8_t* from, const uint8_t* dice, int n, uint8_t steps[4][2]) {
   int count = 0;
   for (int i = 0; i < n && i < 4; ++i) {
-    if (from[i] < 1 || from[i] > kComputerBar || dice[i] < 1 || dice[i] > 6) break;
+    if (from[i] < 1 || from[i] > kComputerBar || !ValidDie(dice[i])) break;
     steps[count][0] = static_cast<uint8_t>(kComputerBar - from[i]);
     steps[count][1] = static_cast<uint8_t>(steps[count][0] + dice[i]);
     ++count;

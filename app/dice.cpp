@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/text.h"
-#include "board/types.h"
+#include "board/globals.h"
 #include "engine/engine.h"
 #include "platform/host.h"
 #include "platform/random.h"
@@ -21,9 +21,7 @@ constexpr size_t kBlockBytes = 64 * 1024;
 
 uint8_t RandomDie() { return static_cast<uint8_t>(GameRand() % 6 + 1); }
 
-bool ValidDie(uint8_t value) { return value >= 1 && value <= 6; }
-
-bool DieChar(char c) { return c >= '1' && c <= '6'; }
+bool DieChar(char c) { return ValidDie(c - '0'); }
 
 // Opens the roll list for reading. Only a regular file of a roll list's size
 // is accepted: a pipe or a device would block the game or never reach an end,

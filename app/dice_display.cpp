@@ -11,7 +11,7 @@ void TremaWnd::ShowDice() {
     DiceRow row = g_turn == SideHuman ? DiceRow::Human : DiceRow::Computer;
     if (split) row = i == 0 ? DiceRow::Computer : DiceRow::Human;
     const int value = m_dice->die[i];
-    const bool shown = i < m_dice->InPlay() && g_DiceAsIcons != 0 && value >= 1 && value <= 6;
+    const bool shown = i < m_dice->InPlay() && g_DiceAsIcons != 0 && ValidDie(value);
     view().ShowDie(row, i, shown ? value : 0);
   }
 }

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int kMaxCube = 64;
-constexpr int kDoublingBalance = -37;
 constexpr int kHumanDoublePauseMs = 1500;
 
 }  // namespace
@@ -37,8 +36,7 @@ void TremaWnd::UpdateCube() {
 bool TremaWnd::ComputerWantsToDouble() {
   if (m_engine == nullptr) return false;
   return g_UseCube != 0 && m_computerMayDouble && g_AutoFinishActive == 0 && m_cubeOwner != SideHuman &&
-         m_cubeValue < kMaxCube && CountCheckers(14, 25, m_board, g_turn) != 1 &&
-         m_engine->Balance() <= kDoublingBalance;
+         m_cubeValue < kMaxCube && m_engine->WouldOfferDouble();
 }
 
 void TremaWnd::ComputerOffersDouble() {
@@ -75,7 +73,7 @@ void TremaWnd::OnDouble() {
 }
 
 void TremaWnd::OnGiveUp() {
-  if (m_engine == nullptr || m_winner != SideNone || m_inComputerTurn || m_awaitConfirm) return;
+  if (m_engine == nullptr || m_winner != SideNone || m_inComputerTurn.Active() || m_awaitConfirm) return;
   const int stake = Dialogs().GiveUp();
   switch (stake) {
     case IDC_GIVEUP_SINGLE: break;
@@ -102,7 +100,7 @@ void TremaWnd::GameOver(int winner, bool checkGammon) {
   m_winner = winner;
 
   if (checkGammon) {
-    if (CountCheckers(0, 6, m_board, SideHuman) > 0 || CountCheckers(19, 25, m_board, SideComputer) > 0)
+    if (m_engine->LeftBehind(SideHuman) || m_engine->LeftBehind(SideComputer))
       m_cubeValue *= 3;
     else if (*m_engine->humanOff == 0 || *m_engine->computerOff == 0)
       m_cubeValue *= 2;

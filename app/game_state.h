@@ -2,10 +2,10 @@
 // The state of the game in play and of the run, by side (element 0 holds
 // nothing), and its resets. The side to move, the hits and the automatic
 // finish are read by the board and the engine, so they are defined with the
-// board (board/types.h, included here) but reset here with the rest.
+// board (board/globals.h, included here) but reset here with the rest.
 #include <cstdint>
 
-#include "board/types.h"
+#include "board/globals.h"
 
 // Thinking time in milliseconds: the stopped total. A running clock also has
 // its flag set and the tick it started at, so a total never reads as running.
@@ -20,7 +20,8 @@ extern int g_RunScore[3];
 
 // A step was taken back this turn: no automatic forced steps.
 extern int g_UndoneThisTurn;
-// Board index of the hover-highlighted entry; -1 none.
+// Board index of the hover-highlighted entry, -1 none. A run starts at 0, the
+// human's bar, which nothing has highlighted yet.
 extern int g_HoverPoint;
 
 // What a new game starts from: no hits, dice sums or doubles, stopped clocks

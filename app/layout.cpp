@@ -16,16 +16,6 @@ namespace {
 constexpr int kSizeMinimized = 1;
 constexpr size_t kLogLineChars = 63;
 constexpr int kIconSize = 32;
-
-void PipCounts(Position** board, int& computer, int& human) {
-  computer = human = 0;
-  for (int i = 0; i <= kComputerBar; ++i) {
-    const Position* p = board[i];
-    if (p == nullptr) continue;
-    if (p->owner == SideComputer) computer += p->count * i;
-    if (p->owner == SideHuman) human += p->count * (25 - i);
-  }
-}
 }  // namespace
 
 void TremaWnd::OnSize(int kind, int cx, int cy) {
@@ -140,9 +130,7 @@ void TremaWnd::SetStatusText(int id) {
 void TremaWnd::SetStatusPane(int pane, const std::string& text) { m_view->SetStatusText(pane, text); }
 
 std::string TremaWnd::TrendText() {
-  int computer = 0, human = 0;
-  PipCounts(m_board, computer, human);
-  const int d = computer - human;
+  const int d = PipCount(m_board, SideComputer) - PipCount(m_board, SideHuman);
   if (d == 0) return LoadResString(kTrendEvenText);
   char buf[96];
   std::snprintf(buf, sizeof buf, LoadResString(d > 0 ? kHumanLeadsText : kComputerLeadsText), d > 0 ? d : -d);
@@ -156,10 +144,8 @@ void TremaWnd::DrawTrendBar() {
     m_view->ClearTrendBar();
     return;
   }
-  int computer = 0, human = 0;
-  PipCounts(m_board, computer, human);
   Rect c, h;
-  if (!TrendBarRects(m_view->StatusPaneRect(1), computer, human, c, h)) {
+  if (!TrendBarRects(m_view->StatusPaneRect(1), PipCount(m_board, SideComputer), PipCount(m_board, SideHuman), c, h)) {
     m_view->ClearTrendBar();
     return;
   }

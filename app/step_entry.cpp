@@ -9,18 +9,10 @@
 #include "resources/strings.h"
 #include "settings/options.h"
 
-namespace {
-
-bool StepKey(unsigned key) { return (key >= 'A' && key <= 'X') || key == '0'; }
-
-int KeyIndex(unsigned key) { return key == '0' ? 0 : static_cast<int>(key - 'A') + 1; }
-
-}  // namespace
-
 void TremaWnd::OnKeyDown(unsigned key, unsigned /*repeatCount*/, unsigned flags) {
-  if (!StepKey(key)) return;
+  const int index = PointOfLetter(key);
+  if (index < 0) return;
   if (!HumanInputAllowed() || m_awaitConfirm || m_dice->InPlay() == 0) return;
-  const int index = KeyIndex(key);
 
   AppendToLog(std::string(1, static_cast<char>(key)));
   if (flags != 0) {
@@ -77,8 +69,7 @@ void TremaWnd::OnLButtonUp(unsigned /*flags*/, Point point) {
   if (!HumanInputAllowed() || m_awaitConfirm) return;
   for (int i = 0; i < kBoardSize; ++i) {
     if (!m_board[i]->HitTest(point.x, point.y)) continue;
-    const unsigned key = (i >= 1 && i <= 24) ? static_cast<unsigned>('A' + i - 1) : static_cast<unsigned>('0');
-    OnKeyDown(key, 1, 0);
+    OnKeyDown(static_cast<unsigned>(PointLetter(i)), 1, 0);
     return;
   }
   if (m_engine->NoLegalStep()) OnPass();
@@ -123,7 +114,7 @@ void TremaWnd::OnUndo() {
     // holds one.
     const bool hit = m_stepHit[m_stepCount];
     m_stepHit[m_stepCount] = false;
-    if (hit && to >= 1 && to <= 24 && m_board[to]->count == 0 && m_board[kComputerBar]->count > 0) {
+    if (hit && OnBoard(to) && m_board[to]->count == 0 && m_board[kComputerBar]->count > 0) {
       if (g_HitCount[g_turn] > 0) --g_HitCount[g_turn];
       m_board[to]->owner = SideComputer;
       m_board[kComputerBar]->MoveTo(to);
@@ -160,7 +151,7 @@ void TremaWnd::HighlightPoint(int index, bool on) {
   auto label = [this](int i, bool lit) {
     if (auto* p = dynamic_cast<PositionTop*>(m_board[i])) p->DrawLabel(lit ? 1 : 0);
   };
-  if (index >= 1 && index <= 24) {
+  if (OnBoard(index)) {
     label(index, on);
   } else if (index == kComputerTray) {
     m_trayHighlight = on ? 1 : 0;
@@ -176,7 +167,7 @@ void TremaWnd::HighlightPoint(int index, bool on) {
     int t = index;
     for (int k = 0; k < n; ++k) {
       const int die = m_dice->die[pass == 0 ? n - 1 - k : k];
-      if (die < 1 || die > 6) break;
+      if (!ValidDie(die)) break;
       t += die;
       if (!m_engine->BarAllows(index) || !m_engine->IsLegalStep(index, t - index)) break;
       if (t < 25) {

@@ -13,5 +13,6 @@ const char* LoadResString(int id);
 // bytes with an explicit length, so no plain byte is taken for a terminator.
 const std::string& Unscramble(const unsigned char* stored, size_t length);
 
-// The stored form of a plain text (every byte 100 higher), for our own data.
+// The stored form of a plain text (every byte 100 higher), the inverse of
+// Unscramble, for the tests: the game itself only reads stored texts.
 std::string Scramble(const std::string& plain);

@@ -228,8 +228,6 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   void EndComputerWait();
   // FirstMoveBy as the game applies it: a value outside 0 to 2 counts as 2.
   static int FirstMoveByRule();
-  // "A" to "X" for points 1 to 24, "0" for every other index.
-  static char PointLetter(int index);
 
   // ---- doubling (doubling.cpp) ----
   // The human may double now: the rule of the command and of the cube button.
@@ -273,7 +271,7 @@ class TremaWnd : public BoardWindow, public MessageTarget {
   // computer's turn runs, it has the wait cursor on, and the entry m_curStep
   // points at once all four steps are made.
   bool m_stepHit[4] = {false, false, false, false};
-  bool m_inComputerTurn = false;
+  Nesting m_inComputerTurn;
   bool m_computerWait = false;
   uint8_t m_spareStep[2] = {kNone, kNone};
 };

@@ -21,8 +21,6 @@ constexpr int kSearchPauseMs = 1500;
 
 }  // namespace
 
-char TremaWnd::PointLetter(int index) { return (index >= 1 && index <= 24) ? static_cast<char>('A' + index - 1) : '0'; }
-
 int TremaWnd::FirstMoveByRule() { return (g_FirstMoveBy >= 0 && g_FirstMoveBy <= 2) ? g_FirstMoveBy : 2; }
 
 int TremaWnd::SearchPauseMs(bool doubles, int32_t searchMs) {
@@ -43,7 +41,7 @@ void TremaWnd::ClearSteps() {
 }
 
 bool TremaWnd::HumanInputAllowed() {
-  return GameSetUp() && g_turn == SideHuman && m_winner == SideNone && !m_inComputerTurn && !m_handOverPending;
+  return GameSetUp() && g_turn == SideHuman && m_winner == SideNone && !m_inComputerTurn.Active() && !m_handOverPending;
 }
 
 void TremaWnd::HandOver() {
@@ -204,7 +202,7 @@ bool TremaWnd::ExecuteStep(uint8_t* step) {
   // Remembered so that taking the step back puts a hit blot back, and only then.
   const bool human = g_turn == SideHuman;
   bool hit = false;
-  if (human && to >= 1 && to <= 24) hit = m_board[to]->count == 1 && m_board[to]->owner == SideComputer;
+  if (human && OnBoard(to)) hit = m_board[to]->LoneOpponent();
 
   MoveChecker(from, to);
 
@@ -235,7 +233,7 @@ bool TremaWnd::ExecuteStep(uint8_t* step) {
 
 void TremaWnd::MoveChecker(int from, int to) {
   if (from < 0 || from >= kBoardSize) return;
-  if (to < 1 || to > 24) to = m_undoing ? kHumanBar : (g_turn == SideComputer ? kComputerTray : kHumanTray);
+  if (!OnBoard(to)) to = m_undoing ? kHumanBar : (g_turn == SideComputer ? kComputerTray : kHumanTray);
   if (from == kHumanTray) {
     if (m_board[kHumanTray]->count > 0) {
       m_board[kHumanTray]->RemovePiece();
@@ -280,28 +278,13 @@ bool TremaWnd::PreTranslateMessage(const Message& msg) {
   return true;
 }
 
-namespace {
-// Sets a flag for the life of a scope and puts back what it was.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : m_flag(flag), m_old(flag) { m_flag = true; }
-  ~FlagScope() { m_flag = m_old; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& m_flag;
-  bool m_old;
-};
-}  // namespace
-
 void TremaWnd::OnComputerTurn() {
   if (!GameSetUp() || m_winner != SideNone || m_awaitConfirm) return;
   // A stray copy of the command after the computer has already taken over.
   if (g_turn == SideComputer && !m_openingRoll) return;
-  if (m_inComputerTurn) return;
+  if (m_inComputerTurn.Active()) return;
   m_handOverPending = false;
-  FlagScope inTurn(m_inComputerTurn);
+  const Nesting::Scope inTurn(m_inComputerTurn);
 
   if (m_cursorBlink == 0) OnTimer();
   AddLogLine(" ");
@@ -339,7 +322,7 @@ void TremaWnd::OnComputerTurn() {
       const uint8_t source = m_engine->bestFrom[i];
       const uint8_t die = m_engine->bestDice[i];
       // The search leaves a step for every die it kept; anything else is no step.
-      if (source > kComputerBar || die < 1 || die > 6) continue;
+      if (source > kComputerBar || !ValidDie(die)) continue;
       m_curStep = m_steps[i];
       m_curStep[0] = source;
       m_curStep[1] = static_cast<uint8_t>(source - die);
@@ -386,7 +369,7 @@ void TremaWnd::OnAutoForcedMoves() {
         // With more dice than checkers on the bar the other die may enter instead: this entry is a choice.
         const int n = m_dice->InPlay();
         const int other = m_dice->die[i == 0 ? 1 : 0];
-        if (n != 4 && n != 1 && barCount < n && other >= 1 && other <= 6 &&
+        if (n != 4 && n != 1 && barCount < n && ValidDie(other) &&
             m_engine->IsLegalStepFrom(0, static_cast<unsigned>(other)))
           continue;
       }

@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "board/board_window.h"
-#include "board/geometry.h"
 #include "board/position.h"
 #include "settings/colors.h"
 #include "settings/options.h"
@@ -64,9 +63,9 @@ int PositionBottom::PieceY(int k) { return y - (k < 5 ? k : 5) * g_CheckerSize; 
 void PositionTop::DrawLabel(int colour) {
   labelColor = colour;
   Surface* dc = Dc();
-  if (dc == nullptr || number < 1 || number > 24) return;
+  if (dc == nullptr || !OnBoard(number)) return;
   const int u = g_Unit;
-  const char letter[2] = {static_cast<char>('A' + number - 1), 0};
+  const char letter[2] = {PointLetter(number), 0};
   const int left = x + static_cast<int>(u / 1.4);
   const int top = number <= 12 ? y - u : y + u / 2;
   dc->Text(left, top, letter, colour ? kYellow : kBlack, g_Colors[ColorBackground]);

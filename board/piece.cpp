@@ -1,4 +1,5 @@
-// Checker sprites and the animated move with its hit, shake and sounds.
+// Checker sprites and how a move is seen and heard: the flight of the moving
+// checker, the hit shake and the sounds.
 #include "board/piece.h"
 
 #include <algorithm>
@@ -40,22 +41,8 @@ int FrameLimit() {
 
 int Step() { return std::max(1, static_cast<int>(0.6 * g_CheckerSize)); }
 
-// One animated move, the nested move of a hit checker included, is paced as a
-// whole from its first frame.
-class AnimationScope {
- public:
-  AnimationScope() {
-    if (s_depth++ == 0 && g_BoardWnd != nullptr) g_BoardWnd->BeginAnimation();
-  }
-  ~AnimationScope() {
-    if (--s_depth == 0 && g_BoardWnd != nullptr) g_BoardWnd->EndAnimation();
-  }
-  AnimationScope(const AnimationScope&) = delete;
-  AnimationScope& operator=(const AnimationScope&) = delete;
-
- private:
-  static inline int s_depth = 0;
-};
+// Flights under way: the outermost one paces the frames.
+int g_flights = 0;
 }  // namespace
 
 Piece::Piece(int x_, int y_, int owner_, int stackIndex_)
@@ -118,18 +105,24 @@ void Piece::Shake(int number) {
   }
 }
 
-void AnimateMove(PositionTop& e, int index) {
-  const AnimationScope scope;
-  Position* dest = e.board[index];
-  Piece* p = e.pieces[e.count];
-  const int n = e.number;
+CheckerFlight::CheckerFlight(PositionTop& from, int index, bool hit)
+    : m_from(from), m_dest(from.board[index]), m_piece(from.pieces[from.count]), m_index(index), m_hit(hit) {
+  if (g_flights++ == 0 && g_BoardWnd != nullptr) g_BoardWnd->BeginAnimation();
+}
+
+CheckerFlight::~CheckerFlight() {
+  if (--g_flights == 0 && g_BoardWnd != nullptr) g_BoardWnd->EndAnimation();
+}
+
+void CheckerFlight::Rise() {
+  Piece* p = m_piece;
+  const int n = m_from.number;
   const int t = Step();
   const int u = g_Unit;
   const int limit = FrameLimit();
+  const bool hit = m_hit;
 
-  const bool hit = dest->count == 1 && dest->owner == Opponent(g_turn) && index != kHumanBar && index != kComputerBar;
-
-  if ((index == kHumanBar || index == kComputerBar) && !g_BoardWnd->Undoing()) {
+  if ((m_index == kHumanBar || m_index == kComputerBar) && !g_BoardWnd->Undoing()) {
     Sound(SoundHit);
     p->Shake(n);
   }
@@ -141,34 +134,37 @@ void AnimateMove(PositionTop& e, int index) {
     p->y += v;
     p->Draw(hit ? 0 : 1, hit ? 1 : 0);
     FrameWait();
-    if (!e.HitTest(p->x, p->y)) break;
+    if (!m_from.HitTest(p->x, p->y)) break;
   }
 
   // Slide: across to the destination's column.
-  const bool sameColumn = index == std::abs(n - 25);
-  const bool outerBearOff = (n == 1 || n == 24) && (index == kComputerTray || index == kHumanTray);
+  const bool sameColumn = m_index == std::abs(n - 25);
+  const bool outerBearOff = (n == 1 || n == 24) && (m_index == kComputerTray || m_index == kHumanTray);
   if (!sameColumn && !outerBearOff) {
-    const int h = dest->x > p->x ? t : -t;
+    const int h = m_dest->x > p->x ? t : -t;
     for (int f = 0; f < limit; ++f) {
       p->Erase();
       p->x += h;
-      const bool arrived = h > 0 ? p->x >= dest->x : p->x - u <= dest->x;
+      const bool arrived = h > 0 ? p->x >= m_dest->x : p->x - u <= m_dest->x;
       p->Draw(arrived && hit ? 0 : 1, hit ? 1 : 0);
       FrameWait();
       if (arrived) break;
     }
   }
+}
 
-  if (hit) {
-    ++g_HitCount[g_turn];
-    dest->MoveTo(g_turn == SideHuman ? kComputerBar : kHumanBar);
-  }
+void CheckerFlight::Land() {
+  Piece* p = m_piece;
+  const Position* dest = m_dest;
+  const int t = Step();
+  const int u = g_Unit;
+  const int limit = FrameLimit();
 
   // Descent: onto the destination's stack; a tray takes the checker at once.
   p->Erase();
   p->x = dest->x + static_cast<int>(0.4 * g_CheckerSize);
   p->Draw(1, 0);
-  if (index != kComputerTray && index != kHumanTray) {
+  if (m_index != kComputerTray && m_index != kHumanTray) {
     const int w = dest->y > p->y ? t : -t;
     for (int f = 0; f < limit; ++f) {
       p->Erase();
@@ -182,6 +178,4 @@ void AnimateMove(PositionTop& e, int index) {
   }
 
   Sound(SoundMove);
-  e.RemovePiece();
-  dest->AddPiece();
 }

@@ -29,6 +29,32 @@ struct Piece {
   int32_t saved = 0;
 };
 
+class Position;
 class PositionTop;
-// The three-phase animated move of the top checker of from to board index.
-void AnimateMove(PositionTop& from, int index);
+
+// How the top checker of an entry is seen to move to a board index: up out of
+// the entry and across over the destination, then down onto it. Only drawing
+// and sounds: PositionTop::MoveTo moves the checker, and between the two
+// halves sends a hit checker to its bar, itself seen in a flight of its own.
+// A flight, with the hit checker's inside it, is paced as a whole from its
+// first frame.
+class CheckerFlight {
+ public:
+  CheckerFlight(PositionTop& from, int index, bool hit);
+  ~CheckerFlight();
+  CheckerFlight(const CheckerFlight&) = delete;
+  CheckerFlight& operator=(const CheckerFlight&) = delete;
+
+  // A checker bound for a bar first shakes there with the hit sound (unless a
+  // step is taken back); then the lift and the slide.
+  void Rise();
+  // The descent onto the destination's stack and the move sound.
+  void Land();
+
+ private:
+  PositionTop& m_from;
+  Position* m_dest;
+  Piece* m_piece;
+  int m_index;
+  bool m_hit;
+};

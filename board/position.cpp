@@ -1,6 +1,7 @@
 #include "board/position.h"
 
 #include <cstring>
+#include <optional>
 
 #include "board/board_window.h"
 #include "board/piece.h"
@@ -17,9 +18,6 @@ BoardWindow* g_BoardWnd = nullptr;
 PointRecord g_BoardRecord[kBoardSize] = {};
 
 namespace {
-// Index a hit checker of the side not to move goes to.
-int HitBarFor(int turn) { return turn == SideHuman ? kComputerBar : kHumanBar; }
-
 bool Drawing() { return g_BoardWnd != nullptr && g_BoardWnd->BoardSurface() != nullptr; }
 }  // namespace
 
@@ -60,7 +58,7 @@ void Position::MoveTo(int index) {
   ModelRemove();
   Position* d = board[index];
   if (d == nullptr) return;
-  if (d->count == 1 && d->owner == Opponent(g_turn)) d->Position::MoveTo(HitBarFor(g_turn));
+  if (d->LoneOpponent()) d->Position::MoveTo(HitBarFor(g_turn));
   d->ModelAdd();
 }
 
@@ -105,16 +103,20 @@ void PositionTop::RemovePiece() {
 void PositionTop::MoveTo(int index) {
   // A move needs a checker on its source; a damaged call does nothing.
   if (count <= 0 || board == nullptr || index < 0 || index >= kBoardSize || board[index] == nullptr) return;
-  if (Drawing() && pieces[count] != nullptr) {
-    AnimateMove(*this, index);
-    return;
-  }
   Position* d = board[index];
-  const bool hit = d->count == 1 && d->owner == Opponent(g_turn) && index != kHumanBar && index != kComputerBar;
+  // Decided before anything moves; nothing is hit on a bar.
+  const bool hit = d->LoneOpponent() && index != kHumanBar && index != kComputerBar;
+  std::optional<CheckerFlight> flight;
+  if (Drawing() && pieces[count] != nullptr) {
+    flight.emplace(*this, index, hit);
+    flight->Rise();
+  }
+  // The hit checker goes to its bar while the hitting one hovers over it.
   if (hit) {
     ++g_HitCount[g_turn];
     d->MoveTo(HitBarFor(g_turn));
   }
+  if (flight) flight->Land();
   RemovePiece();
   d->AddPiece();
 }
@@ -246,15 +248,6 @@ void RestoreBoard(Position** copies, Position** board) {
     delete copies[i];
     copies[i] = nullptr;
   }
-}
-
-int CountCheckers(int lo, int hi, Position** board, int side) {
-  if (lo < 0) lo = 0;
-  if (hi >= kBoardSize) hi = kBoardSize - 1;
-  int n = 0;
-  for (int i = lo; i <= hi; ++i)
-    if (board[i] != nullptr && board[i]->owner == side) n += board[i]->count;
-  return n;
 }
 
 bool ClosedOut(const PointRecord* board, int side) {

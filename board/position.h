@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "board/types.h"
+#include "board/globals.h"
 #include "platform/geometry.h"
 
 struct Piece;
@@ -39,6 +39,9 @@ class Position {
     board = other.board;
     rect = other.rect;
   }
+  // One checker of the side not to move stands here: a step of the side to
+  // move onto it hits.
+  bool LoneOpponent() const { return count == 1 && owner == Opponent(g_turn); }
   // Only what a model move changes: the count and the owner.
   void CopyModel(const Position& other) {
     count = other.count;
@@ -60,7 +63,8 @@ class PositionTop : public Position {
   PositionTop(int number, int owner, Position** board);
   ~PositionTop() override;
 
-  // Animated move with hit, sounds and shake.
+  // The move with its hit, seen as a flight with sounds and shake when the
+  // checker is drawn.
   void MoveTo(int index) override;
   void RemovePiece() override;
   void AddPiece() override;
@@ -78,6 +82,10 @@ class PositionTop : public Position {
   // Shared by every drawn entry: destroy the sprites, top first.
   void ClearPieces();
 };
+
+// Left x of top point n (1 to 12) for a window of the given outer width; the
+// board's layout arithmetic, drawn by Draw and checked by the tests.
+int TopPointX(int n, int windowWidth, int unit, bool clockwise);
 
 // Points of the bottom row 13 to 24.
 class PositionBottom : public PositionTop {
@@ -144,8 +152,33 @@ void SaveBoard(Position** board, Position** copies);
 // Copies the fields back into the live entries and destroys the copies.
 void RestoreBoard(Position** copies, Position** board);
 
-// Checkers of side on entries lo to hi inclusive; 0 when hi < lo.
-int CountCheckers(int lo, int hi, Position** board, int side);
+// The bar a checker hit by the side to move (turn) goes to.
+constexpr int HitBarFor(int turn) { return turn == SideHuman ? kComputerBar : kHumanBar; }
+
+// Checkers of side on entries lo to hi inclusive; 0 when hi < lo. Inline, as
+// PipCount below: the evaluation asks both at every leaf of the search.
+inline int CountCheckers(int lo, int hi, Position* const* board, int side) {
+  if (lo < 0) lo = 0;
+  if (hi >= kBoardSize) hi = kBoardSize - 1;
+  int n = 0;
+  for (int i = lo; i <= hi; ++i)
+    if (board[i] != nullptr && board[i]->owner == side) n += board[i]->count;
+  return n;
+}
+
+// The pips side still has to travel: a checker on entry i counts i for the
+// computer and 25 - i for the human, one on its own bar 25, one borne off
+// nothing. 0 for a side that is neither; an entry not yet built counts nothing.
+inline int PipCount(Position* const* board, int side) {
+  if (side != SideComputer && side != SideHuman) return 0;
+  int pips = 0;
+  for (int i = kHumanBar; i <= kComputerBar; ++i) {
+    const Position* p = board[i];
+    if (p == nullptr) continue;
+    pips += (p->owner == side ? p->count : 0) * (side == SideComputer ? i : kComputerBar - i);
+  }
+  return pips;
+}
 
 // The side is closed out: a checker of its own on its bar, and each of its six
 // entry points (1 to 6 for the human, 19 to 24 for the computer) held by two

@@ -13,7 +13,7 @@ GiveUpChoices GiveUpChoicesFor(bool gammonOwed, bool backgammonOwed) {
 }
 
 GiveUpChoices GiveUpChoicesFor(Engine& engine) {
-  const bool backgammonOwed = CountCheckers(kHumanBar, 6, engine.board, SideHuman) > 0 && !engine.race;
+  const bool backgammonOwed = engine.LeftBehind(SideHuman) && !engine.race;
   return GiveUpChoicesFor(engine.GiveUpAtLeastGammon(), backgammonOwed);
 }
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/text.h"
-#include "board/types.h"
+#include "board/globals.h"
 #include "platform/host.h"
 #include "resources/strings.h"
 #include "settings/options.h"

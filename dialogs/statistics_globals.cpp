@@ -1,6 +1,6 @@
 // Kept apart from the model, so that its tests need no game globals.
 #include "app/game_state.h"
-#include "board/types.h"
+#include "board/globals.h"
 #include "dialogs/statistics.h"
 #include "settings/options.h"
 

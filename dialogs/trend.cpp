@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "board/types.h"
+#include "board/globals.h"
 #include "platform/file_io.h"
 
 TrendRecord g_Trend;

@@ -54,11 +54,24 @@ class Engine {
   // ---- doubling and give-up ----
   int32_t ExposedBlots(int side);
   int32_t Balance();
+  // What the board says to the computer's offer of a double; the cube and the
+  // game flow have their own conditions.
+  bool WouldOfferDouble();
   bool AcceptDouble();
   bool GiveUpAtLeastGammon();
+  // Checkers of side on entries 14 to 25: for the computer, its back checkers,
+  // its bar included.
+  int BackCheckers(int side) const { return CountCheckers(14, kComputerBar, board, side); }
+  // A checker of side is still on its bar or in the other side's home board:
+  // losing now costs it a backgammon.
+  bool LeftBehind(int side) const {
+    if (side == SideHuman) return CountCheckers(kHumanBar, 6, board, SideHuman) > 0;
+    if (side == SideComputer) return CountCheckers(19, kComputerBar, board, SideComputer) > 0;
+    return false;
+  }
 
-  // Pip counts as the trend and the doubling use them.
-  int32_t PipCount(int side);
+  // The side's pip count on the live board (the board's PipCount).
+  int32_t PipCount(int side) const { return ::PipCount(board, side); }
 
   // The race-flag rule, applied to the live board.
   void UpdateRace();

@@ -65,15 +65,6 @@ int32_t Engine::Crossovers(int side) {
 
 int32_t Engine::CrossoverLead(int side) { return Crossovers(Opponent(side)) - Crossovers(side); }
 
-int32_t Engine::PipCount(int side) {
-  int32_t pips = 0;
-  if (side == SideComputer)
-    for (int i = 0; i <= kComputerBar; ++i) pips += i * Checkers(i, side);
-  else if (side == SideHuman)
-    for (int i = 0; i <= kComputerBar; ++i) pips += (25 - i) * Checkers(i, side);
-  return pips;
-}
-
 void Engine::Evaluate() {
   CountMadePoints();
   CountHomeBlots();
@@ -111,8 +102,7 @@ int32_t Engine::RaceBearIn() {
 
 int32_t Engine::Hitting() {
   const int limit = (madePoints[SideHuman] + homeBlots[SideComputer] < 3 || madePoints[SideComputer] >= 3) ? 5 : 9;
-  const bool lowHitsCount =
-      madePoints[SideHuman] < 4 && homeBlots[SideComputer] < 2 && CountCheckers(14, 25, board, SideComputer) > 0;
+  const bool lowHitsCount = madePoints[SideHuman] < 4 && homeBlots[SideComputer] < 2 && BackCheckers(SideComputer) > 0;
   int32_t lead = CrossoverLead(SideHuman);
   if (lead < 0) lead = 0;
   const int32_t base = 2 * (homeBlots[SideHuman] + madePoints[SideComputer]) + lead;
@@ -131,7 +121,7 @@ int32_t Engine::Hitting() {
 }
 
 int32_t Engine::ShotRisk(int b) {
-  if (b < 1 || b > 24) return 0;
+  if (!OnBoard(b)) return 0;
   const int32_t common = 6 * madePoints[SideHuman] + 2 * homeBlots[SideComputer] + (25 - b) / 6;
   int32_t sum = 0;
   for (int j = (b - 9 > 0 ? b - 9 : 0); j < b; ++j) {
@@ -150,7 +140,7 @@ int32_t Engine::ShotRisk(int b) {
 }
 
 int32_t Engine::PointMaking() {
-  const bool backCheckers = CountCheckers(14, 25, board, SideComputer) > 1;
+  const bool backCheckers = BackCheckers(SideComputer) > 1;
   const bool heavyBack = CountCheckers(18, 25, board, SideComputer) > 3;
   // Highest computer made point, the bar included.
   int highestMade = 0;

@@ -2,11 +2,6 @@
 #include "engine/engine.h"
 #include "settings/options.h"
 
-namespace {
-bool ValidDie(int d) { return d >= 1 && d <= 6; }
-bool OnBoard(int i) { return i >= 1 && i <= 24; }
-}  // namespace
-
 bool IsRace(Position** board) {
   // Stop at the human's rearmost checker; never walk past the computer's bar
   // into the trays.

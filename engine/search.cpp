@@ -65,7 +65,7 @@ int32_t ElapsedMs(Clock::time_point t0) {
 bool Engine::OpeningMove() {
   const int d0 = dice->die[0];
   const int d1 = dice->die[1];
-  if (DiceCount() != 2 || d0 < 1 || d0 > 6 || d1 < 1 || d1 > 6) return false;
+  if (DiceCount() != 2 || !ValidDie(d0) || !ValidDie(d1)) return false;
   const uint8_t* entry = g_OpeningMoves[(d0 - 1) * 6 + (d1 - 1)];
   if (entry[0] == 0) return false;
   // The table knows only the starting position: a board where its steps are
@@ -129,7 +129,7 @@ void Engine::Enumerate(int depth) {
   const int n = DiceCount();
   if (depth < 0 || depth >= n) return;
   const int d = dice->die[depth];
-  if (d < 1 || d > 6) return;
+  if (!ValidDie(d)) return;
   if (depth == 0) Save();
 
   // A position with the same dice left, reached before by other steps: all of
@@ -256,7 +256,7 @@ void Engine::Recall(const Seen& seen) {
 
 Engine::StepUndo Engine::PlayStepKept(int source, int die) {
   const int to = StepDestination(source, die);
-  const int hitBar = g_turn == SideHuman ? kComputerBar : kHumanBar;
+  const int hitBar = HitBarFor(g_turn);
   StepUndo u;
   const int touched[3] = {source, to, hitBar};
   for (int k = 0; k < 3; ++k) {

@@ -1,9 +1,10 @@
 #pragma once
-// The settings file: a small ini store with the semantics of the Windows
-// private-profile functions the game was written against. Sections and keys
-// compare case-insensitively (ASCII), the first occurrence wins, reading never
-// creates the file, and every write rewrites the file at once through a
-// temporary file in the same directory, keeping all other lines as they were.
+// The settings file: a small ini store that reads and writes as the Windows
+// private-profile functions do, so that settings files made for them keep their
+// meaning. Sections and keys compare case-insensitively (ASCII), the first
+// occurrence wins, reading never creates the file, and every write rewrites the
+// file at once through a temporary file in the same directory, keeping all
+// other lines as they were.
 #include <cstddef>
 #include <string>
 

@@ -32,7 +32,7 @@ int Index(int editOrFaceId) {
 }
 
 // A die the roller holds; a slot without a value shows 1.
-int32_t StartValue(uint8_t die) { return (die >= 1 && die <= 6) ? die : 1; }
+int32_t StartValue(uint8_t die) { return ValidDie(die) ? die : 1; }
 
 // The face on the dialog's own background, so its corners blend in.
 wxBitmap FaceBitmap(int value, const wxColour& bg) {

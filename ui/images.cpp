@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/sides.h"
+
 namespace {
 void Put(wxImage& img, int x, int y, unsigned char r, unsigned char g, unsigned char b) {
   if (x < 0 || y < 0 || x >= img.GetWidth() || y >= img.GetHeight()) return;
@@ -29,7 +31,7 @@ bool DiePip(int value, int row, int column) {
       (1u << 0) | (1u << 2) | (1u << 4) | (1u << 6) | (1u << 8),
       (1u << 0) | (1u << 2) | (1u << 3) | (1u << 5) | (1u << 6) | (1u << 8),
   };
-  if (value < 1 || value > 6 || row < 0 || row > 2 || column < 0 || column > 2) return false;
+  if (!ValidDie(value) || row < 0 || row > 2 || column < 0 || column > 2) return false;
   return (kPips[value] >> (row * 3 + column)) & 1u;
 }
 

@@ -568,7 +568,7 @@ int MainFrame::DieValue(DiceRow row, int slot) const {
 
 void MainFrame::ShowDie(DiceRow row, int slot, int value) {
   if (slot < 0 || slot > 3) return;
-  if (value < 0 || value > 6) value = 0;
+  if (!ValidDie(value)) value = 0;  // 0 shows no die
   (row == DiceRow::Human ? m_humanValues : m_computerValues)[static_cast<size_t>(slot)] = value;
   wxStaticBitmap* die = DieStatic(row, slot);
   if (die == nullptr || !OnScreen()) return;

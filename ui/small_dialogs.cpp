@@ -153,8 +153,8 @@ int WxGameDialogs::GiveUp() {
 
 int WxGameDialogs::FinishSpeed() {
   FinishDlg dialog(m_parent);
-  const int answer = RunModal(dialog);
-  return answer == kFinishFast || answer == kFinishSlow ? answer : kFinishCancel;
+  const int pressed = RunModal(dialog);
+  return pressed == kFinishFast || pressed == kFinishSlow ? pressed : kFinishCancel;
 }
 
 void WxGameDialogs::About() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "board/piece.h"
+#include "board/position.h"
 #include "resources/ids.h"
 #include "settings/color_dialog.h"
 #include "tests/support/game_fixture.h"

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "board/types.h"
+#include "board/globals.h"
 #include "engine/engine.h"
 #include "platform/random.h"
 #include "settings/options.h"

@@ -150,6 +150,10 @@ TEST_F(AnimationTest, HitWithoutShake) {
   // Onto two opposing checkers: no hit.
   Move({{1, 2, SideHuman}, {4, 2, SideComputer}}, 1, 4);
   EXPECT_EQ(board[kComputerBar]->count, 0);
+
+  // The hit checker joins one already on its bar: nothing is hit there.
+  Move({{1, 2, SideHuman}, {4, 1, SideComputer}, {25, 1, SideComputer}}, 1, 4);
+  EXPECT_EQ(board[kComputerBar]->count, 2);
 }
 
 TEST_F(AnimationTest, HitWithShake) {

@@ -2,6 +2,7 @@
 // known scale: u 28, d 32, window 960 x 640, so a column is 960 / 17 = 56.
 #include <map>
 
+#include "board/position.h"
 #include "tests/board/draw_fixture.h"
 
 namespace {

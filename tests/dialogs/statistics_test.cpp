@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "board/types.h"
+#include "board/globals.h"
 #include "dialogs/dice_entry.h"
 #include "resources/ids.h"
 #include "settings/options.h"

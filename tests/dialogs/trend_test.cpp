@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "board/types.h"
+#include "board/globals.h"
 #include "tests/support/other_user.h"
 #include "tests/support/temp_dir.h"
 

@@ -1,5 +1,8 @@
-// Exposed blots, the balance of the position, the answer to the human's
-// double and the minimum stake of a give-up.
+// Exposed blots, the balance of the position, the board's part of the
+// computer's offer, the answer to the human's double and the minimum stake of
+// a give-up.
+#include <vector>
+
 #include "tests/engine/engine_fixture.h"
 
 using DoublingTest = EngineTest;
@@ -88,6 +91,62 @@ TEST_F(DoublingTest, SingleBackCheckerAgainstAStrongHomeBoard) {
   Engine ec(c.get(), &dice);
   ASSERT_LT(ec.Balance(), 37);
   EXPECT_TRUE(ec.AcceptDouble());
+}
+
+// The board's part of the computer's offer: a balance of -37 or better for the
+// computer, and not exactly one checker of the side named by g_turn on 14 to
+// 25 (after the human's turn that side is still the human).
+TEST_F(DoublingTest, WhatTheBoardSaysToTheComputersOffer) {
+  const std::vector<Stack> human = {{1, 2, SideHuman}, {12, 5, SideHuman}, {17, 3, SideHuman}, {19, 5, SideHuman}};
+  const std::vector<Stack> computer = {
+      {24, 2, SideComputer}, {13, 5, SideComputer}, {4, 2, SideComputer}, {3, 3, SideComputer}, {26, 3, SideComputer}};
+  const std::vector<Stack> oneHumanUp = {{1, 2, SideHuman}, {12, 12, SideHuman}, {14, 1, SideHuman}};
+  const std::vector<Stack> oneComputerBack = {
+      {14, 1, SideComputer}, {13, 6, SideComputer}, {4, 2, SideComputer}, {3, 3, SideComputer}, {26, 3, SideComputer}};
+  const std::vector<Stack> moreOnFour = {
+      {24, 2, SideComputer}, {13, 5, SideComputer}, {4, 3, SideComputer}, {3, 2, SideComputer}, {26, 3, SideComputer}};
+  const struct {
+    int turn;
+    const std::vector<Stack>& ours;
+    const std::vector<Stack>& theirs;
+    int balance;
+    bool offers;
+  } cases[] = {
+      {SideHuman, computer, human, -37, true},
+      {SideHuman, moreOnFour, human, -36, false},
+      {SideComputer, oneComputerBack, human, -49, false},
+      {SideHuman, oneComputerBack, human, -49, true},
+      {SideHuman, computer, oneHumanUp, -94, false},
+      {SideComputer, computer, oneHumanUp, -94, true},
+  };
+  for (const auto& c : cases) {
+    TestBoard b({});
+    for (const auto* stacks : {&c.ours, &c.theirs})
+      for (const Stack& s : *stacks) {
+        b[s.index]->count = static_cast<int8_t>(s.count);
+        b[s.index]->owner = s.owner;
+      }
+    g_turn = c.turn;
+    Engine e(b.get(), &dice);
+    ASSERT_EQ(e.Balance(), c.balance);
+    EXPECT_EQ(e.WouldOfferDouble(), c.offers) << "turn " << c.turn << ", balance " << c.balance;
+  }
+}
+
+// A checker on its own bar or in the other side's home board: the backgammon
+// of the game end and of the give-up.
+TEST_F(DoublingTest, LeftBehind) {
+  const struct {
+    int side, index;
+    bool behind;
+  } cases[] = {{SideHuman, 0, true},     {SideHuman, 6, true},     {SideHuman, 7, false},
+               {SideComputer, 25, true}, {SideComputer, 19, true}, {SideComputer, 18, false}};
+  for (const auto& c : cases) {
+    TestBoard b({{c.index, 1, c.side}});
+    Engine e(b.get(), &dice);
+    EXPECT_EQ(e.LeftBehind(c.side), c.behind) << c.side << " on " << c.index;
+    EXPECT_FALSE(e.LeftBehind(Opponent(c.side)));
+  }
 }
 
 TEST_F(DoublingTest, GiveUpAtLeastGammon) {

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "board/types.h"
+#include "board/globals.h"
 #include "platform/ini_store.h"
 #include "settings/colors.h"
 #include "tests/support/temp_dir.h"

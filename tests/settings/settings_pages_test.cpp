@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "board/types.h"
+#include "board/globals.h"
 #include "tests/settings/recording_game.h"
 
 namespace {

@@ -24,7 +24,7 @@
 
 #include "app/dice.h"
 #include "app/game_state.h"
-#include "board/types.h"
+#include "board/globals.h"
 #include "dialogs/dice_entry.h"
 #include "dialogs/statistics.h"
 #include "settings/colors.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/dice.h"
-#include "board/types.h"
+#include "board/globals.h"
 #include "dialogs/trend.h"
 #include "settings/colors.h"
 #include "settings/options.h"

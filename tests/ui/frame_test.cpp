@@ -21,8 +21,8 @@
 
 #include "app/layout_rules.h"
 #include "app/tremawnd.h"
+#include "board/globals.h"
 #include "board/position.h"
-#include "board/types.h"
 #include "dialogs/trend.h"
 #include "platform/sound.h"
 #include "resources/ids.h"

@@ -26,8 +26,8 @@
 
 #include "app/game_state.h"
 #include "app/tremawnd.h"
+#include "board/globals.h"
 #include "board/position.h"
-#include "board/types.h"
 #include "dialogs/statistics.h"
 #include "dialogs/trend.h"
 #include "platform/ini_store.h"

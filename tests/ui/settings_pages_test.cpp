@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "board/types.h"
+#include "board/globals.h"
 #include "tests/settings/recording_game.h"
 #include "tests/support/fake_host.h"
 #include "tests/ui/dialog_actions.h"

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "app/tremawnd.h"
+#include "board/globals.h"
 #include "board/position.h"
-#include "board/types.h"
 #include "platform/ini_store.h"
 #include "resources/ids.h"
 #include "settings/colors.h"

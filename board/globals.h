@@ -1,6 +1,7 @@
 #pragma once
-// The process-wide values of the game in play (the game resets them with the
-// rest of its state, app/game_state), beside the sides and board indices.
+// The process-wide values of the game in play that the board and the engine
+// read: the side to move, the hits, the automatic finish and the board scale.
+// The game resets them with the rest of its state (app/game_state).
 #include <cstdint>
 
 #include "platform/sides.h"
