@@ -97,18 +97,15 @@ TEST_F(DoublingTest, SingleBackCheckerAgainstAStrongHomeBoard) {
 // computer, and not exactly one checker of the side named by g_turn on 14 to
 // 25 (after the human's turn that side is still the human).
 TEST_F(DoublingTest, WhatTheBoardSaysToTheComputersOffer) {
-  const std::vector<Stack> human = {{1, 2, SideHuman}, {12, 5, SideHuman}, {17, 3, SideHuman}, {19, 5, SideHuman}};
-  const std::vector<Stack> computer = {
-      {24, 2, SideComputer}, {13, 5, SideComputer}, {4, 2, SideComputer}, {3, 3, SideComputer}, {26, 3, SideComputer}};
-  const std::vector<Stack> oneHumanUp = {{1, 2, SideHuman}, {12, 12, SideHuman}, {14, 1, SideHuman}};
-  const std::vector<Stack> oneComputerBack = {
-      {14, 1, SideComputer}, {13, 6, SideComputer}, {4, 2, SideComputer}, {3, 3, SideComputer}, {26, 3, SideComputer}};
-  const std::vector<Stack> moreOnFour = {
-      {24, 2, SideComputer}, {13, 5, SideComputer}, {4, 3, SideComputer}, {3, 2, SideComputer}, {26, 3, SideComputer}};
+  const std::string human = "1:2h 12:5h 17:3h 19:5h";
+  const std::string computer = "24:2c 13:5c 4:2c 3:3c 26:3c";
+  const std::string oneHumanUp = "1:2h 12:12h 14:1h";
+  const std::string oneComputerBack = "14:1c 13:6c 4:2c 3:3c 26:3c";
+  const std::string moreOnFour = "24:2c 13:5c 4:3c 3:2c 26:3c";
   const struct {
     int turn;
-    const std::vector<Stack>& ours;
-    const std::vector<Stack>& theirs;
+    const std::string& ours;
+    const std::string& theirs;
     int balance;
     bool offers;
   } cases[] = {
@@ -120,12 +117,7 @@ TEST_F(DoublingTest, WhatTheBoardSaysToTheComputersOffer) {
       {SideComputer, computer, oneHumanUp, -94, true},
   };
   for (const auto& c : cases) {
-    TestBoard b({});
-    for (const auto* stacks : {&c.ours, &c.theirs})
-      for (const Stack& s : *stacks) {
-        b[s.index]->count = static_cast<int8_t>(s.count);
-        b[s.index]->owner = s.owner;
-      }
+    TestBoard b(c.ours + " " + c.theirs);
     g_turn = c.turn;
     Engine e(b.get(), &dice);
     ASSERT_EQ(e.Balance(), c.balance);
@@ -142,7 +134,7 @@ TEST_F(DoublingTest, LeftBehind) {
   } cases[] = {{SideHuman, 0, true},     {SideHuman, 6, true},     {SideHuman, 7, false},
                {SideComputer, 25, true}, {SideComputer, 19, true}, {SideComputer, 18, false}};
   for (const auto& c : cases) {
-    TestBoard b({{c.index, 1, c.side}});
+    TestBoard b(std::to_string(c.index) + (c.side == SideHuman ? ":1h" : ":1c"));
     Engine e(b.get(), &dice);
     EXPECT_EQ(e.LeftBehind(c.side), c.behind) << c.side << " on " << c.index;
     EXPECT_FALSE(e.LeftBehind(Opponent(c.side)));
