@@ -8,6 +8,9 @@
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "app/dice.h"
 #include "dialogs/dice_entry.h"
 #include "platform/host.h"
@@ -34,9 +37,12 @@ int Index(int editOrFaceId) {
 // A die the roller holds; a slot without a value shows 1.
 int32_t StartValue(uint8_t die) { return ValidDie(die) ? die : 1; }
 
-// The face on the dialog's own background, so its corners blend in.
-wxBitmap FaceBitmap(int value, const wxColour& bg) {
-  return wxBitmap(DieFaceImage(value, MakeColor(bg.Red(), bg.Green(), bg.Blue())));
+// The face on the dialog's own background, so its corners blend in, drawn
+// at the screen's pixels.
+wxBitmapBundle FaceBitmap(const wxWindow* dlg, int value) {
+  const wxColour bg = dlg->GetBackgroundColour();
+  const int scale = std::max(1, static_cast<int>(std::lround(dlg->GetContentScaleFactor())));
+  return DieFaceBundle(value, MakeColor(bg.Red(), bg.Green(), bg.Blue()), scale);
 }
 
 }  // namespace
@@ -51,11 +57,11 @@ DiceDlg::DiceDlg(wxWindow* parent, DiceRoller& dice, Host* host)
   // Siblings of the box, created after it so they lie above it.
   m_edit[0] = new wxTextCtrl(this, wxID_ANY);
   PlaceInDialogUnits(this, m_edit[0], 15, 26, 16, 12, Grow::Height);
-  m_face[0] = new wxStaticBitmap(this, wxID_ANY, FaceBitmap(1, GetBackgroundColour()));
+  m_face[0] = new wxStaticBitmap(this, wxID_ANY, FaceBitmap(this, 1));
   PlaceInDialogUnits(this, m_face[0], 37, 23, 20, 20, Grow::None);
   m_edit[1] = new wxTextCtrl(this, wxID_ANY);
   PlaceInDialogUnits(this, m_edit[1], 72, 26, 16, 12, Grow::Height);
-  m_face[1] = new wxStaticBitmap(this, wxID_ANY, FaceBitmap(1, GetBackgroundColour()));
+  m_face[1] = new wxStaticBitmap(this, wxID_ANY, FaceBitmap(this, 1));
   PlaceInDialogUnits(this, m_face[1], 95, 23, 20, 20, Grow::None);
   auto* ok = PlaceButton(this, wxID_OK, "OK", 156, 11, 50, 14);
   ok->SetDefault();
@@ -98,7 +104,7 @@ void DiceDlg::ShowDieIcon(int editId, int value) {
   const int i = Index(editId);
   if (i < 0) return;
   m_faceValue[i] = value;
-  m_face[i]->SetBitmap(FaceBitmap(value, GetBackgroundColour()));
+  m_face[i]->SetBitmap(FaceBitmap(this, value));
   m_face[i]->Refresh();
 }
 

@@ -14,9 +14,11 @@
 #include "app/layout_rules.h"
 #include "app/tremawnd.h"
 #include "board/position.h"
+#include "dialogs/dice_entry.h"
 #include "resources/ids.h"
 #include "settings/colors.h"
 #include "tests/ui/frame_fixture.h"
+#include "ui/dice_entry.h"
 #include "ui/input.h"
 #include "ui/wx_ids.h"
 #include "ui/wx_surface.h"
@@ -163,23 +165,31 @@ TEST_F(DesktopTest, TheBoardIsDrawnAtTheScreensPixels) {
   const wxWindow* die = frame->DieStatic(DiceRow::Human, 0);
   ASSERT_TRUE(die->IsShown());
   const Size letter = surface.TextExtent("A");
+  // The manual-dice dialog shows its faces beside the board.
+  DiceDlg dice(frame, *frame->Core()->m_dice, nullptr);
+  dice.Move(frame->GetRect().GetRight() + 10, frame->GetPosition().y);
+  dice.Show();
+  RunEvents(300);
+  const wxWindow* face = dice.Face(IDC_DICE_FACE1);
   const struct {
     const char* what;
-    wxRect r;      // logical, on the canvas
-    Color colour;  // its steps are looked at
+    const wxWindow* on;  // the window r lies on
+    wxRect r;            // logical
+    Color colour;        // its steps are looked at
     bool onSurface;
   } kPlaces[] = {
-      {"checker", wxRect(b[1]->x + static_cast<int>(0.4 * d), b[1]->y, d, d), g_Colors[ColorHuman], true},
+      {"checker", canvas, wxRect(b[1]->x + static_cast<int>(0.4 * d), b[1]->y, d, d), g_Colors[ColorHuman], true},
       // Right half of point A's triangle, midway: its black edge.
-      {"point edge", wxRect(b[1]->x + g_Unit, b[1]->y + b[1]->rect.Height() / 4, g_Unit, b[1]->rect.Height() / 4),
+      {"point edge", canvas,
+       wxRect(b[1]->x + g_Unit, b[1]->y + b[1]->rect.Height() / 4, g_Unit, b[1]->rect.Height() / 4), kBlack, true},
+      {"letter", canvas, wxRect(b[1]->x + static_cast<int>(g_Unit / 1.4), b[1]->y - g_Unit, letter.cx, letter.cy),
        kBlack, true},
-      {"letter", wxRect(b[1]->x + static_cast<int>(g_Unit / 1.4), b[1]->y - g_Unit, letter.cx, letter.cy), kBlack,
-       true},
-      {"die face", die->GetRect(), kBlack, false},
+      {"die face", canvas, die->GetRect(), kBlack, false},
+      {"manual dice face", face->GetParent(), face->GetRect(), kBlack, false},
   };
-  const wxPoint origin = canvas->GetScreenPosition();
   for (const auto& place : kPlaces) {
     SCOPED_TRACE(place.what);
+    const wxPoint origin = place.on->GetScreenPosition();
     const wxRect r = place.r;
     GdkPixbuf* shot =
         gdk_pixbuf_get_from_window(gdk_get_default_root_window(), origin.x + r.x, origin.y + r.y, r.width, r.height);
