@@ -19,9 +19,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <wx/app.h>
-#include <wx/evtloop.h>
 #include <wx/filedlg.h>
-#include <wx/log.h>
 #include <wx/modalhook.h>
 #include <wx/notebook.h>
 #include <wx/weakref.h>
@@ -45,6 +43,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/ui/dialog_actions.h"
 #include "tests/ui/frame_fixture.h"
+#include "tests/ui/gui_run.h"
 #include "tests/ui/gui_support.h"
 #include "ui/desktop_locale.h"
 #include "ui/help.h"
@@ -425,19 +424,5 @@ int main(int argc, char** argv) {
   }
   wxTheApp->CallOnInit();
   LoadWxTranslations();
-  wxSetAssertHandler(
-      [](const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg) {
-        ADD_FAILURE() << "wx assertion in " << file.utf8_string() << ":" << line << " " << func.utf8_string() << ": "
-                      << cond.utf8_string() << " " << msg.utf8_string();
-      });
-  delete wxLog::SetActiveTarget(new wxLogStderr);
-  int rc = 0;
-  {
-    wxGUIEventLoop loop;
-    wxEventLoopActivator activate(&loop);
-    rc = RUN_ALL_TESTS();
-  }
-  wxTheApp->OnExit();
-  wxEntryCleanup();
-  return rc;
+  return RunTestsInWxApp();
 }
