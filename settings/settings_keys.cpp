@@ -4,10 +4,13 @@
 
 std::string SoundFlagKey(int event) { return std::string(g_SoundKeys[event]) + "Active"; }
 
+namespace {
+// Tested before any use, so that no stored value can overflow a conversion.
+int InRange(const IntKey& key, int value) { return (value >= key.lo && value <= key.hi) ? value : key.builtIn; }
+}  // namespace
+
 int ReadKey(const IniStore& ini, const IntKey& key) {
-  const int value = ini.GetInt(key.section, key.name, key.builtIn);
-  // Tested before any use, so that no stored value can overflow a conversion.
-  return (value >= key.lo && value <= key.hi) ? value : key.builtIn;
+  return InRange(key, ini.GetInt(key.section, key.name, key.builtIn));
 }
 
 std::string ReadKey(const IniStore& ini, const StringKey& key) {
@@ -17,8 +20,7 @@ std::string ReadKey(const IniStore& ini, const StringKey& key) {
 void LoadKey(const IniStore& ini, const IntKey& key) { *key.variable = ReadKey(ini, key); }
 
 void ReloadKey(const IniStore& ini, const IntKey& key) {
-  const int value = ini.GetInt(key.section, key.name, *key.variable);
-  *key.variable = (value >= key.lo && value <= key.hi) ? value : key.builtIn;
+  *key.variable = InRange(key, ini.GetInt(key.section, key.name, *key.variable));
 }
 
 void LoadSoundKeys(const IniStore& ini, int event) {

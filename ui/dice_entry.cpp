@@ -8,9 +8,6 @@
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
-#include <algorithm>
-#include <cmath>
-
 #include "app/dice.h"
 #include "dialogs/dice_entry.h"
 #include "platform/host.h"
@@ -41,8 +38,7 @@ int32_t StartValue(uint8_t die) { return ValidDie(die) ? die : 1; }
 // at the screen's pixels.
 wxBitmapBundle FaceBitmap(const wxWindow* dlg, int value) {
   const wxColour bg = dlg->GetBackgroundColour();
-  const int scale = std::max(1, static_cast<int>(std::lround(dlg->GetContentScaleFactor())));
-  return DieFaceBundle(value, MakeColor(bg.Red(), bg.Green(), bg.Blue()), scale);
+  return DieFaceBundle(value, MakeColor(bg.Red(), bg.Green(), bg.Blue()), DeviceScale(dlg));
 }
 
 }  // namespace

@@ -272,7 +272,7 @@ void MainFrame::PaintCanvas() {
   // The board is drawn at the screen's own pixels. A window shown on a denser
   // screen (under Wayland the scale is known once the window shows) has the
   // whole board drawn anew.
-  if (m_surface->SetScale(static_cast<int>(m_canvas->GetContentScaleFactor() + 0.5))) {
+  if (m_surface->SetScale(DeviceScale(m_canvas))) {
     Invalidate(true);
     ApplyDieFaces();
   }

@@ -3,6 +3,7 @@
 // rectangles, each converted in this one place.
 #include <wx/colour.h>
 #include <wx/gdicmn.h>
+#include <wx/window.h>
 
 #include <algorithm>
 
@@ -18,3 +19,7 @@ inline wxRect WxRect(const Rect& r) { return wxRect(r.left, r.top, std::max(0, r
 
 // A wx rectangle as the game's.
 inline Rect FromWx(const wxRect& r) { return Rect{r.x, r.y, r.x + r.width, r.y + r.height}; }
+
+// The device pixels a window has to each of its own, at least 1: the scale at
+// which its pictures are drawn.
+inline int DeviceScale(const wxWindow* w) { return std::max(1, static_cast<int>(w->GetContentScaleFactor() + 0.5)); }

@@ -86,9 +86,9 @@ bool ShowFileChooser(wxWindow* parent, const FileChooser& chooser, std::string& 
   wxFileDialog dialog(parent, Wx(chooser.save ? "Speichern unter" : "Öffnen"), wxString(),
                       pattern ? wxString() : Wx(chooser.initialName), Wx(WxWildcard(chooser.filter)), style);
   if (dialog.ShowModal() != wxID_OK) return false;
-    // The name as the file system holds it, which need not be UTF-8: wx's own
-    // path is empty for a name that is not.
 #ifdef __WXGTK__
+  // The name as the file system holds it, which need not be UTF-8: wx's own
+  // path is empty for a name that is not.
   path.clear();
   if (gchar* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog.GetHandle()))) {
     path = name;

@@ -49,7 +49,7 @@ wxFont WxSurface::GameFont() {
 }
 
 WxSurface::WxSurface(wxWindow* canvas) : m_canvas(canvas), m_font(GameFont()) {
-  if (canvas != nullptr) m_scale = std::max(1, static_cast<int>(canvas->GetContentScaleFactor() + 0.5));
+  if (canvas != nullptr) m_scale = DeviceScale(canvas);
   EnsureSize(1, 1);
 }
 
